@@ -1,0 +1,18 @@
+#include "engine/engine.h"
+
+#include "symbolic/symbolic.h"
+
+QString Engine::request(const QString& text, int32_t capacity) {
+  Eingabe = text.toStdString();
+  Ausgabe.resize(static_cast<size_t>(std::max<int32_t>(capacity, 1)));
+  AntwortLaenge = symbolic_calculate(Eingabe.data(), Ausgabe.data(), capacity);
+  if (AntwortLaenge < 0) {
+    // Too long for the room given: the engine keeps the answer, ask again.
+    Ausgabe.resize(static_cast<size_t>(-AntwortLaenge) + 1);
+    AntwortLaenge =
+        symbolic_calculate(Eingabe.data(), Ausgabe.data(), static_cast<int32_t>(Ausgabe.size()));
+  }
+  return QString::fromUtf8(Ausgabe.data(), std::max<int32_t>(AntwortLaenge, 0));
+}
+
+void Engine::setTimeLimit(int milliseconds) { symbolic_set_time_limit(milliseconds); }

@@ -1,0 +1,17 @@
+#pragma once
+// The value of a term at a point, as every graph sample and every numeric
+// method asks for it.
+
+#include <QString>
+#include <optional>
+
+class Engine;
+
+// Sends APPROX(SUBST(term,x,number)) with both texts in engine notation and
+// reads the answer back. nullopt when the term has no real value there, or
+// the term is faulty. The number text of x has the precision of its type.
+std::optional<double> Funktionswert(Engine& engine, const QString& term, double x);
+std::optional<double> Funktionswert(Engine& engine, const QString& term, float x);
+
+// The request text itself, for callers that pass the term on unchanged.
+QString funktionswertAnfrage(const QString& engineTerm, const QString& numberText);

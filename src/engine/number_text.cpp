@@ -1,0 +1,191 @@
+#include "engine/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <system_error>
+#include <type_traits>
+
+namespace {
+
+const QString kUndefined = QStringLiteral("nicht definiert");
+
+// Fixed form as long as it needs at most `precision` digit positions, E notation otherwise.
+QString numberText(double value, int precision) {
+  if (!std::isfinite(value)) return kUndefined;
+  if (value == 0) return QStringLiteral("0");  // also catches -0.0
+
+  const DecimalDigits number = decimalDigits(value, precision);
+  const std::string& digits = number.digits;
+  const int count = static_cast<int>(digits.size());
+  const int exponent = number.pointPos - 1;
+  const bool fixed = exponent >= 0 ? exponent + 1 <= precision : -exponent + count - 1 <= precision;
+
+  std::string text = number.negative ? "-" : "";
+  if (fixed) {
+    if (number.pointPos >= count) {
+      text += digits + std::string(number.pointPos - count, '0');
+    } else if (number.pointPos > 0) {
+      text += digits.substr(0, number.pointPos) + ',' + digits.substr(number.pointPos);
+    } else {
+      text += "0," + std::string(-number.pointPos, '0') + digits;
+    }
+  } else {
+    text += digits[0];
+    if (count > 1) text += ',' + digits.substr(1);
+    text += exponent < 0 ? "E-" : "E+";
+    const std::string magnitude = std::to_string(std::abs(exponent));
+    if (magnitude.size() < 2) text += '0';
+    text += magnitude;
+  }
+  return QString::fromLatin1(text);
+}
+
+template <typename Real>
+std::optional<Real> parseReal(const QString& text) {
+  const QString s = text.trimmed();
+  const qsizetype n = s.size();
+  qsizetype i = 0;
+  auto isDigit = [&](qsizetype at) { return at < n && s[at] >= u'0' && s[at] <= u'9'; };
+  auto takeDigits = [&] {
+    std::string taken;
+    while (isDigit(i)) taken += static_cast<char>(s[i++].unicode());
+    return taken;
+  };
+
+  bool negative = false;
+  if (i < n && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
+  const std::string whole = takeDigits();
+  std::string fraction;
+  if (i < n && (s[i] == u',' || s[i] == u'.')) {
+    ++i;
+    fraction = takeDigits();
+  }
+  if (whole.empty() && fraction.empty()) return std::nullopt;
+
+  bool negativeExponent = false;
+  std::string exponent;
+  if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+    ++i;
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) negativeExponent = s[i++] == u'-';
+    exponent = takeDigits();
+    if (exponent.empty()) return std::nullopt;
+  }
+  if (i != n) return std::nullopt;
+
+  // A plain C-locale text for from_chars, which ignores the process locale.
+  std::string plain = negative ? "-" : "";
+  plain += (whole.empty() ? "0" : whole) + '.' + fraction;
+  if (!exponent.empty()) plain += (negativeExponent ? "e-" : "e") + exponent;
+
+  Real value{};
+  const char* end = plain.data() + plain.size();
+  const auto [ptr, ec] = std::from_chars(plain.data(), end, value);
+  if (ec == std::errc() && ptr == end) return value;
+  if (ec != std::errc::result_out_of_range) return std::nullopt;
+
+  // Out of range is either overflow (refused) or underflow (zero). Tell them apart by the
+  // decimal position of the leading non-zero digit; the exponent is clamped to avoid overflow.
+  const std::string mantissa = whole + fraction;
+  const auto lead = mantissa.find_first_not_of('0');
+  if (lead == std::string::npos) return Real(0);
+  long long power = 0;
+  for (char c : exponent) power = std::min(power * 10 + (c - '0'), 1'000'000'000LL);
+  if (negativeExponent) power = -power;
+  const long long leadPosition = static_cast<long long>(whole.size()) - 1 - lead + power;
+  if (leadPosition > 0) return std::nullopt;
+  return Real(0);
+}
+
+}  // namespace
+
+QString numberText(float value) {
+  return numberText(static_cast<double>(value), 7);
+}
+
+QString numberText(double value) {
+  return numberText(value, 15);
+}
+
+std::optional<double> parseNumber(const QString& text) {
+  return parseReal<double>(text);
+}
+
+std::optional<float> parseSingle(const QString& text) {
+  return parseReal<float>(text);
+}
+
+DecimalDigits decimalDigits(double value, int significant) {
+  DecimalDigits number;
+  if (value == 0 || !std::isfinite(value)) return number;
+  number.negative = std::signbit(value);
+
+  // to_chars is locale-independent, unlike snprintf: "d.ddddde±xx".
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific, significant - 1);
+  const std::string text(buffer, result.ptr);
+  const auto e = text.find('e');
+  for (std::size_t i = 0; i < e; ++i) {
+    if (text[i] != '.') number.digits += text[i];
+  }
+  number.pointPos = std::atoi(text.c_str() + e + 1) + 1;
+  number.digits.erase(number.digits.find_last_not_of('0') + 1);
+  return number;
+}
+
+void roundDecimalDigits(DecimalDigits& number, int decimals, HalfRounding half) {
+  std::string& digits = number.digits;
+  const long long kept = static_cast<long long>(number.pointPos) + decimals;
+  if (kept >= static_cast<long long>(digits.size())) return;
+  if (kept < 0) {
+    // Below a tenth of the last place: nowhere near a half.
+    digits.clear();
+    number.pointPos = 0;
+    return;
+  }
+
+  const std::size_t cut = static_cast<std::size_t>(kept);
+  const int next = digits[cut] - '0';
+  const bool beyondHalf = digits.size() > cut + 1;  // no trailing zeros, so any rest is non-zero
+  bool up;
+  if (half == HalfRounding::AwayFromZero) {
+    up = next >= 5;
+  } else {
+    const bool lastOdd = cut > 0 && (digits[cut - 1] - '0') % 2 == 1;
+    up = next > 5 || (next == 5 && (beyondHalf || lastOdd));
+  }
+
+  digits.resize(cut);
+  if (up) {
+    std::size_t i = cut;
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) {
+      digits.insert(digits.begin(), '1');
+      ++number.pointPos;
+    } else {
+      ++digits[i - 1];
+    }
+  }
+  digits.erase(digits.find_last_not_of('0') + 1);
+  if (digits.empty()) number.pointPos = 0;
+}
+
+double roundHalfEven(double value, int decimals) {
+  if (value == 0 || !std::isfinite(value)) return value;
+  DecimalDigits number = decimalDigits(value, 15);
+  if (static_cast<long long>(number.pointPos) + decimals >=
+      static_cast<long long>(number.digits.size())) {
+    return value;  // already exact at this many places
+  }
+  roundDecimalDigits(number, decimals, HalfRounding::ToEven);
+  if (number.digits.empty()) return 0.0;
+
+  std::string plain = number.negative ? "-0." : "0.";
+  plain += number.digits + 'e' + std::to_string(number.pointPos);
+  double rounded = 0;
+  const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), rounded);
+  if (ec == std::errc::result_out_of_range) return std::copysign(HUGE_VAL, value);
+  return rounded;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+// Conversions between numbers and the texts a person reads or types: decimal comma, no thousands
+// separator, E notation for very large or very small magnitudes.
+
+// At most 7 significant digits, e.g. "2,5", "-0,001", "1,5E-07", "1E+07".
+QString numberText(float value);
+// At most 15 significant digits, e.g. "0,666666666666667", "1E+15".
+QString numberText(double value);
+
+// Reads a typed number: optional blanks around, optional sign, digits with a decimal comma or a
+// decimal point, optional exponent ("1,5E-07"). Anything else, and values that overflow, give
+// std::nullopt. Values too small to represent become zero.
+std::optional<double> parseNumber(const QString& text);
+std::optional<float> parseSingle(const QString& text);
+
+// Rounds to `decimals` places, a half going to the even neighbour. The half is judged on the
+// value's 15-digit decimal text, so 2.675 counts as a half although the double lies just below it.
+double roundHalfEven(double value, int decimals);
+
+// The decimal digits of a finite value, rounded to a number of significant digits.
+// value = (negative ? -1 : 1) * 0.<digits> * 10^pointPos.
+struct DecimalDigits {
+  bool negative = false;
+  std::string digits;  // first digit non-zero, no trailing zeros; empty for zero
+  int pointPos = 0;
+};
+
+DecimalDigits decimalDigits(double value, int significant);
+
+enum class HalfRounding { ToEven, AwayFromZero };
+
+// Rounds to `decimals` places after the decimal point (negative: to tens, hundreds, ...).
+void roundDecimalDigits(DecimalDigits& number, int decimals, HalfRounding half);

@@ -1,0 +1,102 @@
+#include "symbolic/calculator.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "symbolic/number_format.h"
+
+namespace symbolic {
+namespace {
+
+std::string_view trim(std::string_view text) {
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  return text;
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+  }
+  return true;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Consumes [+-]digits[.digits] and returns its length, 0 if there is none.
+size_t decimalLength(std::string_view text, bool allowPoint) {
+  size_t pos = 0;
+  if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) ++pos;
+  size_t digits = 0;
+  while (pos < text.size() && isDigit(text[pos])) ++pos, ++digits;
+  if (allowPoint && pos < text.size() && text[pos] == '.') {
+    ++pos;
+    while (pos < text.size() && isDigit(text[pos])) ++pos, ++digits;
+  }
+  return digits ? pos : 0;
+}
+
+}  // namespace
+
+std::optional<double> readRequestNumber(std::string_view text) {
+  text = trim(text);
+  size_t mantissa = decimalLength(text, true);
+  if (mantissa == 0) return std::nullopt;
+  std::string literal(text.substr(0, mantissa));
+  std::string_view rest = trim(text.substr(mantissa));
+  if (!rest.empty()) {
+    std::string_view exponent;
+    if (rest.front() == 'E' || rest.front() == 'e') {
+      exponent = rest.substr(1);
+    } else if (rest.starts_with("* 10 ^(") && rest.ends_with(")")) {
+      exponent = rest.substr(7, rest.size() - 8);
+    } else {
+      return std::nullopt;
+    }
+    if (exponent.empty() || decimalLength(exponent, false) != exponent.size()) return std::nullopt;
+    literal += "e" + std::string(exponent);
+  }
+  return parseDecimal(literal);
+}
+
+std::string Calculator::answer(std::string_view request) {
+  request = trim(request);
+  if (fastPath_) {
+    if (auto fast = fastAnswer(request)) return *fast;
+  }
+  ParseResult parsed = parse(request);
+  if (!parsed) return "Fehler: " + parsed.error.message;
+  return backend_.answer(*parsed.node);
+}
+
+std::optional<std::string> Calculator::fastAnswer(std::string_view request) {
+  constexpr std::string_view kPrefix = "APPROX(SUBST(";
+  if (!startsWithIgnoringCase(request, kPrefix) || !request.ends_with("))")) return std::nullopt;
+  std::string_view inner = request.substr(kPrefix.size(), request.size() - kPrefix.size() - 2);
+  size_t lastComma = inner.rfind(',');
+  if (lastComma == std::string_view::npos || lastComma == 0) return std::nullopt;
+  size_t variableComma = inner.rfind(',', lastComma - 1);
+  if (variableComma == std::string_view::npos) return std::nullopt;
+  std::string_view variable = trim(inner.substr(variableComma + 1, lastComma - variableComma - 1));
+  if (variable != "x" && variable != "X") return std::nullopt;
+
+  std::optional<double> x = readRequestNumber(inner.substr(lastComma + 1));
+  if (!x) return std::nullopt;
+  const std::optional<CompiledTerm>& term = compiled(inner.substr(0, variableComma));
+  if (!term) return std::nullopt;
+  double value = term->evaluate(*x);
+  return std::isfinite(value) ? formatNumber(value) : std::string(kUndefined);
+}
+
+const std::optional<CompiledTerm>& Calculator::compiled(std::string_view term) {
+  if (auto found = cache_.find(term); found != cache_.end()) return found->second;
+  if (cache_.size() >= kCacheLimit) cache_.clear();
+  std::optional<CompiledTerm> compiledTerm;
+  if (ParseResult parsed = parse(term); parsed && onlyUses(*parsed.node, "x")) {
+    compiledTerm = CompiledTerm::compile(*parsed.node, "x");
+  }
+  return cache_.emplace(std::string(term), std::move(compiledTerm)).first->second;
+}
+
+}  // namespace symbolic
