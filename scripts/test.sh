@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test.
+# Installs what is missing, builds and runs every test: once in the normal
+# build, once under AddressSanitizer and UndefinedBehaviorSanitizer
+# (KURVALON_SKIP_SANITIZERS=1 leaves the second run out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
-cd "${KURVALON_BUILD_DIR:-build}"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+
+run_tests() {
+  local build_dir=$1
+  shift
+  KURVALON_BUILD_DIR=$build_dir scripts/build.sh "$@"
+  (cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+}
+
+run_tests "${KURVALON_BUILD_DIR:-build}"
+if [ "${KURVALON_SKIP_SANITIZERS:-0}" != 1 ]; then
+  run_tests "${KURVALON_BUILD_DIR:-build}-sanitize" -DKURVALON_SANITIZE=ON -DKURVALON_BENCH=OFF
+fi
