@@ -28,10 +28,10 @@ int32_t symbolic_calculate(char* request, char* answer, int32_t capacity) {
   try {
     Engine& e = engine();
     std::lock_guard lock(e.mutex);
-    std::string text = request ? request : "";
-    if (text != e.lastRequest || e.lastRequest.empty()) {
-      e.lastAnswer = e.calculator.answer(text);
-      e.lastRequest = std::move(text);
+    const char* text = request ? request : "";
+    if (e.lastRequest.empty() || e.lastRequest != text) {
+      e.lastRequest.assign(text);  // keeps its buffer from call to call
+      e.lastAnswer = e.calculator.answer(e.lastRequest);
     }
     const std::string& result = e.lastAnswer;
     int32_t length = static_cast<int32_t>(std::min<size_t>(result.size(), INT32_MAX - 1));

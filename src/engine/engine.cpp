@@ -3,7 +3,17 @@
 #include "symbolic/symbolic.h"
 
 QString Engine::request(const QString& text, int32_t capacity) {
-  Eingabe = text.toStdString();
+  // Requests are ASCII almost always; copy those without a detour through a
+  // temporary, so the buffer is reused from call to call.
+  Eingabe.resize(static_cast<size_t>(text.size()));
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    char16_t c = text[i].unicode();
+    if (c >= 0x80) {
+      Eingabe = text.toStdString();
+      break;
+    }
+    Eingabe[static_cast<size_t>(i)] = static_cast<char>(c);
+  }
   Ausgabe.resize(static_cast<size_t>(std::max<int32_t>(capacity, 1)));
   AntwortLaenge = symbolic_calculate(Eingabe.data(), Ausgabe.data(), capacity);
   if (AntwortLaenge < 0) {

@@ -44,56 +44,73 @@ QString numberText(double value, int precision) {
 
 template <typename Real>
 std::optional<Real> parseReal(const QString& text) {
-  const QString s = text.trimmed();
-  const qsizetype n = s.size();
-  qsizetype i = 0;
-  auto isDigit = [&](qsizetype at) { return at < n && s[at] >= u'0' && s[at] <= u'9'; };
-  auto takeDigits = [&] {
-    std::string taken;
-    while (isDigit(i)) taken += static_cast<char>(s[i++].unicode());
-    return taken;
-  };
+  // One pass over the text, copying it into a plain C-locale number for
+  // from_chars (which ignores the process locale); every graph sample ends
+  // here, so no temporaries.
+  const QChar* at = text.constData();
+  const QChar* end = at + text.size();
+  while (at < end && at->isSpace()) ++at;
+  while (end > at && (end - 1)->isSpace()) --end;
 
-  bool negative = false;
-  if (i < n && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
-  const std::string whole = takeDigits();
-  std::string fraction;
-  if (i < n && (s[i] == u',' || s[i] == u'.')) {
-    ++i;
-    fraction = takeDigits();
+  std::string plain;
+  plain.reserve(end - at + 2);
+  auto isDigit = [&] { return at < end && *at >= u'0' && *at <= u'9'; };
+  if (at < end && (*at == u'+' || *at == u'-')) {
+    if (*at == u'-') plain += '-';
+    ++at;
   }
-  if (whole.empty() && fraction.empty()) return std::nullopt;
-
-  bool negativeExponent = false;
-  std::string exponent;
-  if (i < n && (s[i] == u'e' || s[i] == u'E')) {
-    ++i;
-    if (i < n && (s[i] == u'+' || s[i] == u'-')) negativeExponent = s[i++] == u'-';
-    exponent = takeDigits();
-    if (exponent.empty()) return std::nullopt;
+  long long integerDigits = 0, leadPosition = 0;
+  bool seenNonZero = false;
+  while (isDigit()) {
+    seenNonZero = seenNonZero || *at != u'0';
+    if (seenNonZero) ++integerDigits;
+    plain += static_cast<char>(at++->unicode());
   }
-  if (i != n) return std::nullopt;
+  const bool wholeEmpty = plain.empty() || plain == "-";
+  long long leadingFractionZeros = 0;
+  size_t fractionDigits = 0;
+  if (at < end && (*at == u',' || *at == u'.')) {
+    if (wholeEmpty) plain += '0';
+    plain += '.';
+    ++at;
+    while (isDigit()) {
+      if (!seenNonZero && *at == u'0') ++leadingFractionZeros;
+      seenNonZero = seenNonZero || *at != u'0';
+      plain += static_cast<char>(at++->unicode());
+      ++fractionDigits;
+    }
+  }
+  if (wholeEmpty && fractionDigits == 0) return std::nullopt;
 
-  // A plain C-locale text for from_chars, which ignores the process locale.
-  std::string plain = negative ? "-" : "";
-  plain += (whole.empty() ? "0" : whole) + '.' + fraction;
-  if (!exponent.empty()) plain += (negativeExponent ? "e-" : "e") + exponent;
+  long long power = 0;
+  if (at < end && (*at == u'e' || *at == u'E')) {
+    plain += 'e';
+    ++at;
+    bool negativeExponent = false;
+    if (at < end && (*at == u'+' || *at == u'-')) {
+      negativeExponent = *at == u'-';
+      if (negativeExponent) plain += '-';
+      ++at;
+    }
+    if (!isDigit()) return std::nullopt;
+    while (isDigit()) {
+      power = std::min(power * 10 + (at->unicode() - u'0'), 1'000'000'000LL);
+      plain += static_cast<char>(at++->unicode());
+    }
+    if (negativeExponent) power = -power;
+  }
+  if (at != end) return std::nullopt;
 
   Real value{};
-  const char* end = plain.data() + plain.size();
-  const auto [ptr, ec] = std::from_chars(plain.data(), end, value);
-  if (ec == std::errc() && ptr == end) return value;
+  const char* last = plain.data() + plain.size();
+  const auto [ptr, ec] = std::from_chars(plain.data(), last, value);
+  if (ec == std::errc() && ptr == last) return value;
   if (ec != std::errc::result_out_of_range) return std::nullopt;
 
-  // Out of range is either overflow (refused) or underflow (zero). Tell them apart by the
-  // decimal position of the leading non-zero digit; the exponent is clamped to avoid overflow.
-  const std::string mantissa = whole + fraction;
-  const auto lead = mantissa.find_first_not_of('0');
-  if (lead == std::string::npos) return Real(0);
-  long long power = 0;
-  for (char c : exponent) power = std::min(power * 10 + (c - '0'), 1'000'000'000LL);
-  if (negativeExponent) power = -power;
-  const long long leadPosition = static_cast<long long>(whole.size()) - 1 - lead + power;
+  // Out of range is either overflow (refused) or underflow (zero): tell them
+  // apart by the decimal position of the leading non-zero digit.
+  if (!seenNonZero) return Real(0);
+  leadPosition = (integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1) + power;
   if (leadPosition > 0) return std::nullopt;
   return Real(0);
 }
