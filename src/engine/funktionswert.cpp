@@ -7,10 +7,13 @@
 namespace {
 
 template <typename Number>
-std::optional<double> evaluate(Engine& engine, const QString& term, Number x) {
+FunctionValue evaluate(Engine& engine, const QString& term, Number x) {
   QString answer =
       engine.request(funktionswertAnfrage(komma2point(term), komma2point(numberText(x))));
-  return parseNumber(point2komma(answer));
+  FunctionValue result;
+  result.value = parseNumber(point2komma(answer));
+  result.termFaulty = !result.value && answer.startsWith(QLatin1String("Fehler"));
+  return result;
 }
 
 }  // namespace
@@ -21,9 +24,17 @@ QString funktionswertAnfrage(const QString& engineTerm, const QString& numberTex
 }
 
 std::optional<double> Funktionswert(Engine& engine, const QString& term, double x) {
-  return evaluate(engine, term, x);
+  return evaluate(engine, term, x).value;
 }
 
 std::optional<double> Funktionswert(Engine& engine, const QString& term, float x) {
+  return evaluate(engine, term, x).value;
+}
+
+FunctionValue evaluateAt(Engine& engine, const QString& term, double x) {
+  return evaluate(engine, term, x);
+}
+
+FunctionValue evaluateAt(Engine& engine, const QString& term, float x) {
   return evaluate(engine, term, x);
 }

@@ -13,5 +13,14 @@ class Engine;
 std::optional<double> Funktionswert(Engine& engine, const QString& term, double x);
 std::optional<double> Funktionswert(Engine& engine, const QString& term, float x);
 
+// The same request, telling a point without real value (ln(x) at -1) from a
+// term the engine refuses altogether (a syntax error, an unknown name).
+struct FunctionValue {
+  std::optional<double> value;
+  bool termFaulty = false;
+};
+FunctionValue evaluateAt(Engine& engine, const QString& term, double x);
+FunctionValue evaluateAt(Engine& engine, const QString& term, float x);
+
 // The request text itself, for callers that pass the term on unchanged.
 QString funktionswertAnfrage(const QString& engineTerm, const QString& numberText);

@@ -1,7 +1,216 @@
 #include "ui/frm_graph.h"
 
-FrmGraph::FrmGraph(QWidget* parent) : QMainWindow(parent) {
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <variant>
+
+#include "engine/function_calculator.h"
+#include "plot/coordinate_system.h"
+#include "ui/canvas_widget.h"
+#include "ui/dialogs.h"
+#include "ui/graph_page.h"
+#include "ui/kurvalon_page.h"
+
+namespace {
+
+const QString kTermError = QStringLiteral("Fehler bei der Eingabe des Funktionsterms!");
+
+}  // namespace
+
+FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("frmGraph"));
   setWindowTitle(QStringLiteral("Kurvalon"));
-  resize(1000, 700);
+  dialogs_.setParent(this);
+
+  tabMain_ = new QTabWidget;
+  tabMain_->setObjectName(QStringLiteral("tabMain"));
+  graphPage_ = new GraphPage(canvas_);
+  tabMain_->addTab(graphPage_, QStringLiteral("Graph"));
+  for (const char* caption :
+       {"Horner", "Gauß", "Newton Interpolation", "Spline Interpolation", "Reihen"}) {
+    tabMain_->addTab(new QWidget, QString::fromUtf8(caption));
+  }
+  setCentralWidget(tabMain_);
+
+  sbrGraph_ = new QStatusBar;
+  sbrGraph_->setObjectName(QStringLiteral("sbrGraph"));
+  for (int i = 0; i < 2; ++i) {
+    auto* panel = new QLabel;
+    panel->setObjectName(QStringLiteral("sbrGraph(%1)").arg(i));
+    sbrGraph_->addWidget(panel, 1);
+  }
+  setStatusBar(sbrGraph_);
+  setMinimumSize(900, 640);
+  resize(1200, 800);
+
+  connect(tabMain_->tabBar(), &QTabBar::tabBarClicked, this, [this](int tab) {
+    if (tab >= 0 && tabMainActions_[tab]) {
+      tabMain_->setCurrentIndex(tab);
+      tabMainActions_[tab]();
+    }
+  });
+  connect(tabMain_->tabBar(), &QTabBar::tabBarDoubleClicked, this, [this] {
+    tabMain_->setCurrentIndex(0);
+    tabParameter()->setCurrentIndex(0);
+  });
+  connect(tabParameter()->tabBar(), &QTabBar::tabBarClicked, this, [this](int tab) {
+    if (tab >= 0 && tabParameterActions_[tab]) {
+      tabParameter()->setCurrentIndex(tab);
+      tabParameterActions_[tab]();
+    }
+  });
+
+  // Keys reach the entry field through the combo box or its line edit,
+  // depending on where the focus is.
+  cboFunktionsterm()->installEventFilter(this);
+  cboFunktionsterm()->lineEdit()->installEventFilter(this);
+  connect(graphPage_->picGraph(), &CanvasWidget::resized, this, &FrmGraph::canvasResized);
+
+  KurvalonPage* page = kurvalonPage();
+  connect(page, &KurvalonPage::viewEntered, this, &FrmGraph::redraw);
+  connect(page, &KurvalonPage::appearanceChanged, this, &FrmGraph::redraw);
+  connect(page, &KurvalonPage::lineWidthChosen, this, &FrmGraph::lineWidthChosen);
+  connect(page, &KurvalonPage::swatchClicked, this, &FrmGraph::chooseSwatchColor);
+  connect(page, &KurvalonPage::gridColorClicked, this, &FrmGraph::chooseGridColor);
+  connect(page, &KurvalonPage::calculateRequested, this, &FrmGraph::calculate);
+}
+
+QComboBox* FrmGraph::cboFunktionsterm() const { return graphPage_->cboFunktionsterm(); }
+KurvalonPage* FrmGraph::kurvalonPage() const { return graphPage_->kurvalonPage(); }
+QTabWidget* FrmGraph::tabParameter() const { return graphPage_->tabParameter(); }
+
+void FrmGraph::setTabMainAction(int tab, std::function<void()> action) {
+  tabMainActions_.at(tab) = std::move(action);
+}
+
+void FrmGraph::setTabParameterAction(int tab, std::function<void()> action) {
+  tabParameterActions_.at(tab) = std::move(action);
+}
+
+void FrmGraph::addTermListener(std::function<void(const QString&)> listener) {
+  termListeners_.push_back(std::move(listener));
+}
+
+bool FrmGraph::Koordinatensystem_zeichnen() {
+  std::variant<ViewWindow, QString> read = readViewWindow(kurvalonPage()->viewTexts());
+  if (auto* message = std::get_if<QString>(&read)) {
+    showError(dialogs_, *message);
+    return false;
+  }
+  view_ = std::get<ViewWindow>(read);
+  CanvasWidget* picture = graphPage_->picGraph();
+  if (canvas_.width() != picture->width() || canvas_.height() != picture->height()) {
+    canvas_.resize(picture->width(), picture->height());
+  }
+  frame_ = ::Koordinatensystem_zeichnen(canvas_, view_, kurvalonPage()->appearance());
+  picture->update();
+  return true;
+}
+
+GraphResult FrmGraph::Graph_zeichnen(const QString& fktTerm) {
+  if (cboFunktionsterm()->currentText().isEmpty()) return GraphResult::Drawn;
+  GraphResult result = ::Graph_zeichnen(canvas_, engine_, fktTerm, view_, frame_,
+                                        kurvalonPage()->lineWidth(), sampling_);
+  graphPage_->picGraph()->update();
+  return result;
+}
+
+void FrmGraph::Graphen_zeichnen() {
+  QComboBox* list = cboFunktionsterm();
+  Appearance appearance = kurvalonPage()->appearance();
+  for (int i = 0; i < list->count(); ++i) {
+    list->setCurrentIndex(i);
+    canvas_.setForeColor(appearance.curveColor(i));
+    Graph_zeichnen(list->currentText());
+  }
+}
+
+void FrmGraph::redraw() {
+  if (Koordinatensystem_zeichnen()) Graphen_zeichnen();
+}
+
+void FrmGraph::neu() {
+  canvas_.setPicture(QImage());
+  cboFunktionsterm()->clear();
+  Koordinatensystem_zeichnen();
+}
+
+void FrmGraph::functionEntered() {
+  tabParameter()->setCurrentIndex(0);
+  QComboBox* list = cboFunktionsterm();
+  QString term = list->currentText();
+  if (list->findText(term, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+    list->addItem(term);
+    list->setEditText(term);
+    for (const auto& listener : termListeners_) listener(term);
+    canvas_.setForeColor(kurvalonPage()->appearance().curveColor(list->count() - 1));
+  }
+  if (Graph_zeichnen(list->currentText()) == GraphResult::TermFaulty) {
+    showError(dialogs_, kTermError);
+  }
+}
+
+void FrmGraph::calculate() {
+  KurvalonPage* page = kurvalonPage();
+  CalculatorResult result =
+      ::calculate(engine_, cboFunktionsterm()->currentText(), page->txtX()->text());
+  if (result.termMissing) {
+    showError(dialogs_, kMissingTermMessage);
+    cboFunktionsterm()->setFocus();
+    return;
+  }
+  page->lblResult()->setText(result.caption);
+  page->txtErgebnis()->setText(result.result);
+}
+
+void FrmGraph::chooseSwatchColor(int index) {
+  KurvalonPage* page = kurvalonPage();
+  if (std::optional<QColor> color = dialogs_.chooseColor(page->swatchColor(index))) {
+    page->setSwatchColor(index, *color);
+    redraw();
+  }
+}
+
+void FrmGraph::chooseGridColor() {
+  KurvalonPage* page = kurvalonPage();
+  if (std::optional<QColor> color = dialogs_.chooseColor(page->gridColor())) {
+    page->setGridColor(*color);
+    redraw();
+  }
+}
+
+void FrmGraph::lineWidthChosen() {
+  // With an empty entry field the new width waits for the next drawing.
+  if (!cboFunktionsterm()->currentText().isEmpty()) redraw();
+}
+
+void FrmGraph::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (isMinimized()) return;
+  tabMain_->setCurrentIndex(0);
+  cboFunktionsterm()->setFocus();
+}
+
+void FrmGraph::canvasResized() {
+  redraw();
+  cboFunktionsterm()->setFocus();
+}
+
+bool FrmGraph::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == cboFunktionsterm() || watched == cboFunktionsterm()->lineEdit()) {
+    if (event->type() == QEvent::FocusIn) tabMain_->setCurrentIndex(0);
+    if (event->type() == QEvent::KeyPress) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        functionEntered();
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }

@@ -1,11 +1,87 @@
 #pragma once
-// The main window. It grows page by page; for now it is the empty frame.
+// The main window: the "Graph" tab with the canvas and its settings, the
+// calculator tabs, and the status bar. It wires the controls to the drawing
+// and calculating code and holds the window's derived state (the pixel frame,
+// the sampling state).
 
 #include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "canvas/canvas.h"
+#include "engine/engine.h"
+#include "plot/graph.h"
+#include "plot/view_window.h"
+
+class QComboBox;
+class QStatusBar;
+class QTabWidget;
+class CanvasWidget;
+class Dialogs;
+class GraphPage;
+class KurvalonPage;
 
 class FrmGraph : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit FrmGraph(QWidget* parent = nullptr);
+  explicit FrmGraph(Dialogs& dialogs, QWidget* parent = nullptr);
+
+  static constexpr int kMainTabs = 6;
+  static constexpr int kParameterTabs = 6;
+
+  // Clears the canvas and draws the coordinate system of the view fields;
+  // false (after a message) when a field is wrong: the canvas then keeps
+  // its last drawing.
+  bool Koordinatensystem_zeichnen();
+  // Draws every entry of the function list in its colour; an entry that
+  // fails is left out and the others are drawn.
+  void Graphen_zeichnen();
+  // Draws one curve in the current colour; nothing while the entry field is empty.
+  GraphResult Graph_zeichnen(const QString& fktTerm);
+  // Both, as every change of the view or the appearance does.
+  void redraw();
+  void neu();
+  void calculate();
+
+  // What opening a tab does; later pages register their resets and prefills.
+  void setTabMainAction(int tab, std::function<void()> action);
+  void setTabParameterAction(int tab, std::function<void()> action);
+  // Called with the term when Enter adds it to the function list.
+  void addTermListener(std::function<void(const QString&)> listener);
+
+  Engine& engine() { return engine_; }
+  Canvas& canvas() { return canvas_; }
+  const ViewWindow& view() const { return view_; }
+  const PixelFrame& frame() const { return frame_; }
+  const SamplingState& sampling() const { return sampling_; }
+  QComboBox* cboFunktionsterm() const;
+  KurvalonPage* kurvalonPage() const;
+  QTabWidget* tabMain() const { return tabMain_; }
+  QTabWidget* tabParameter() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void functionEntered();
+  void chooseSwatchColor(int index);
+  void chooseGridColor();
+  void lineWidthChosen();
+  void canvasResized();
+
+  Dialogs& dialogs_;
+  Engine engine_;
+  Canvas canvas_;
+  ViewWindow view_;
+  PixelFrame frame_;
+  SamplingState sampling_;
+
+  QTabWidget* tabMain_ = nullptr;
+  GraphPage* graphPage_ = nullptr;
+  QStatusBar* sbrGraph_ = nullptr;
+  std::array<std::function<void()>, kMainTabs> tabMainActions_;
+  std::array<std::function<void()>, kParameterTabs> tabParameterActions_;
+  std::vector<std::function<void(const QString&)>> termListeners_;
 };

@@ -1,0 +1,32 @@
+#pragma once
+// Every message box and standard dialog of the program goes through this
+// interface: Qt's dialogs in the program, a scripted fake in tests.
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class Dialogs {
+ public:
+  enum class Icon { None, Information, Warning, Critical, Question };
+
+  virtual ~Dialogs() = default;
+
+  // A modal message with an OK button only.
+  virtual void message(const QString& title, const QString& text, Icon icon) = 0;
+  // The colour chosen, or nullopt when the user cancels.
+  virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+
+  // The window the dialogs belong to.
+  void setParent(QWidget* parent) { parent_ = parent; }
+
+ protected:
+  QWidget* parent_ = nullptr;
+};
+
+// The one error message form of the program: title "Fehler", OK only.
+inline void showError(Dialogs& dialogs, const QString& text) {
+  dialogs.message(QStringLiteral("Fehler"), text, Dialogs::Icon::Critical);
+}

@@ -1,0 +1,51 @@
+#include "ui/graph_page.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/canvas_widget.h"
+#include "ui/kurvalon_page.h"
+
+GraphPage::GraphPage(Canvas& canvas, QWidget* parent) : QWidget(parent) {
+  txtFunktionsart_ = new QLineEdit(QStringLiteral("f(x) ="));
+  txtFunktionsart_->setObjectName(QStringLiteral("txtFunktionsart"));
+  txtFunktionsart_->setReadOnly(true);
+  txtFunktionsart_->setFocusPolicy(Qt::NoFocus);
+  txtFunktionsart_->setFixedWidth(48);
+
+  cboFunktionsterm_ = new QComboBox;
+  cboFunktionsterm_->setObjectName(QStringLiteral("cboFunktionsterm"));
+  cboFunktionsterm_->setEditable(true);
+  cboFunktionsterm_->setInsertPolicy(QComboBox::NoInsert);  // the window adds entries itself
+  cboFunktionsterm_->setEditText(QStringLiteral("x^2-2x"));
+
+  picGraph_ = new CanvasWidget(canvas);
+  picGraph_->setObjectName(QStringLiteral("picGraph"));
+
+  tabParameter_ = new QTabWidget;
+  tabParameter_->setObjectName(QStringLiteral("tabParameter"));
+  tabParameter_->setFixedWidth(kParameterWidth);
+  kurvalonPage_ = new KurvalonPage;
+  auto* scroll = new QScrollArea;  // keeps the page usable in a low window
+  scroll->setWidget(kurvalonPage_);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  tabParameter_->addTab(scroll, QStringLiteral("Kurvalon"));
+  for (const char* caption : {"lin. Fkt", "quadr. Fkt", "Differential", "Integral", "DGL's"}) {
+    tabParameter_->addTab(new QWidget, QString::fromUtf8(caption));
+  }
+
+  auto* entry = new QHBoxLayout;
+  entry->addWidget(txtFunktionsart_);
+  entry->addWidget(cboFunktionsterm_, 1);
+  auto* left = new QVBoxLayout;
+  left->addLayout(entry);
+  left->addWidget(picGraph_, 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 1);
+  layout->addWidget(tabParameter_);
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The dialogs as the user sees them: Qt's message box and colour dialog.
+
+#include "ui/dialogs.h"
+
+class QtDialogs : public Dialogs {
+ public:
+  void message(const QString& title, const QString& text, Icon icon) override;
+  std::optional<QColor> chooseColor(const QColor& initial) override;
+};
