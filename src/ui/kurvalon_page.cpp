@@ -95,6 +95,7 @@ QWidget* KurvalonPage::buildGridFrame() {
   for (int i = 0; i < 2; ++i) {
     optGitter_[i] = new QRadioButton(captions[i]);
     optGitter_[i]->setObjectName(indexed("optGitter", i));
+    optGitter_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(optGitter_[i], &QRadioButton::clicked, this, &KurvalonPage::appearanceChanged);
     layout->addWidget(optGitter_[i], 1 + i, 0, 1, 2);
   }
@@ -115,6 +116,7 @@ QWidget* KurvalonPage::buildLineFrame() {
   for (int i = 0; i < 3; ++i) {
     optLine_[i] = new QRadioButton;
     optLine_[i]->setObjectName(indexed("optLine", i));
+    optLine_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(optLine_[i], &QRadioButton::clicked, this, &KurvalonPage::lineWidthChosen);
     layout->addWidget(optLine_[i], i, 0);
     layout->addWidget(new LineSample(i + 1), i, 1);

@@ -6,12 +6,16 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include "gui_app.h"
 #include "ui/canvas_widget.h"
 #include "ui/fake_dialogs.h"
 #include "ui/frm_graph.h"
+#include "ui/graph_page.h"
 #include "ui/kurvalon_page.h"
 
 class WindowTest : public ::testing::Test {
@@ -20,7 +24,15 @@ class WindowTest : public ::testing::Test {
     ensureApplication();
     window = std::make_unique<FrmGraph>(dialogs);
     window->show();
+    QApplication::setActiveWindow(window.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QCoreApplication::processEvents();
+  }
+
+  // Clicks a check box or option button on its indicator, as a user does.
+  void clickButton(const QString& name) {
+    QWidget* button = find<QWidget>(name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
   }
 
   template <typename T>
