@@ -12,7 +12,8 @@ void ensureGuiApplication() {
   static int argc = 1;
   static char name[] = "plot-tests";
   static char* argv[] = {name, nullptr};
-  static QGuiApplication application(argc, argv);
+  static QGuiApplication* application = new QGuiApplication(argc, argv);  // lives to the end
+  (void)application;
 }
 
 QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
