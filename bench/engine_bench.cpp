@@ -4,6 +4,8 @@
 // plain C++ computing the same values; the ratios are printed at the end.
 #include <benchmark/benchmark.h>
 
+#include "median_reporter.h"
+
 #include <QString>
 #include <cmath>
 #include <cstdio>
@@ -76,34 +78,18 @@ BENCHMARK(BM_RoundTripCached)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RoundTripUncached)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlainCpp)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// Keeps the median time of each benchmark for the ratios.
-class MedianReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> medians;  // nanoseconds per iteration
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.aggregate_name == "median") {
-        medians[run.run_name.function_name] = run.GetAdjustedRealTime() *
-                                              benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
-                                              benchmark::GetTimeUnitMultiplier(run.time_unit);
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  MedianReporter reporter;
+  MedianReporter reporter(benchmark::kNanosecond);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
 
-  double cached = reporter.medians["BM_RoundTripCached"];
-  double uncached = reporter.medians["BM_RoundTripUncached"];
-  double plain = reporter.medians["BM_PlainCpp"];
+  double cached = reporter.median("BM_RoundTripCached");
+  double uncached = reporter.median("BM_RoundTripUncached");
+  double plain = reporter.median("BM_PlainCpp");
   if (cached > 0 && uncached > 0 && plain > 0) {
     std::printf("\ncached round trip:   %8.1f ns median per evaluation (target: at most 1500 ns)\n",
                 cached);

@@ -3,6 +3,8 @@
 // and the drawing's share (the rest). The medians are printed at the end.
 #include <benchmark/benchmark.h>
 
+#include "median_reporter.h"
+
 #include <QGuiApplication>
 #include <QList>
 #include <QString>
@@ -88,22 +90,6 @@ BENCHMARK(BM_CoordinateSystemOnly)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
-// Keeps the median time of each benchmark for the summary.
-class MedianReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> medians;  // milliseconds per iteration
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.aggregate_name == "median") {
-        medians[run.run_name.function_name] =
-            run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
-            benchmark::GetTimeUnitMultiplier(run.time_unit);
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 
 // A faulty term would end its curve at the first sample and make the redraw
 // look cheaper than it is, so say so before measuring.
@@ -127,13 +113,13 @@ int main(int argc, char** argv) {
 
   benchmark::Initialize(&argc, argv);
   checkTerms();
-  MedianReporter reporter;
+  MedianReporter reporter(benchmark::kMillisecond);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
 
-  double full = reporter.medians["BM_FullRedraw"];
-  double engine = reporter.medians["BM_EngineOnly"];
-  double coordinates = reporter.medians["BM_CoordinateSystemOnly"];
+  double full = reporter.median("BM_FullRedraw");
+  double engine = reporter.median("BM_EngineOnly");
+  double coordinates = reporter.median("BM_CoordinateSystemOnly");
   if (full > 0 && engine > 0 && coordinates > 0) {
     std::printf("\nfull redraw: %.3f ms median (target: at most 15 ms)\n", full);
     std::printf("  engine (10 x 502 samples): %7.3f ms median, %3.0f %% of the full redraw\n",
