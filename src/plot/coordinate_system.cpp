@@ -35,10 +35,11 @@ void forEachTick(double tic, double min, double max, int decimals,
 
 PixelFrame Koordinatensystem_zeichnen(Canvas& canvas, const ViewWindow& view,
                                       const Appearance& appearance) {
-  canvas.setPicture(QImage());
+  // Clearing keeps a pasted background picture; the system is drawn over it.
   canvas.setBackColor(appearance.palette[kHintergrund]);
   canvas.setDrawWidth(1);
   canvas.setDrawMode(Canvas::DrawMode::Copy);
+  canvas.setLineStyle(Canvas::LineStyle::Solid);
   PixelFrame f = computePixelFrame(view, canvas.width(), canvas.height());
   const bool xTicks = view.xtic * f.massX >= kMinTickPixels;
   const bool yTicks = view.ytic * f.massY >= kMinTickPixels;

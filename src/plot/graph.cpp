@@ -24,8 +24,11 @@ GraphResult Graph_zeichnen(Canvas& canvas, Engine& engine, const QString& fktTer
   segments.reserve(502);
   GraphResult result = GraphResult::Drawn;
   bool havePrevious = false;
+  // A mirrored window (xmin > xmax) is sampled downwards.
+  const bool upwards = s.schrittweite > 0;
   int samples = 0;
-  for (float x = view.xmin; x <= view.xmax && samples < 502; x += s.schrittweite, ++samples) {
+  for (float x = view.xmin; (upwards ? x <= view.xmax : x >= view.xmax) && samples < 502;
+       x += s.schrittweite, ++samples) {
     FunctionValue value = evaluateAt(engine, fktTerm, x);
     if (value.termFaulty) {
       result = GraphResult::TermFaulty;

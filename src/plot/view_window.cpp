@@ -5,11 +5,10 @@
 
 #include "engine/number_text.h"
 
-namespace {
-
-QString fieldName(int index) { return kViewLabels[index].chopped(2); }  // "xmin =" -> "xmin"
-
-}  // namespace
+QString notANumberMessage(int field) {
+  QString name = kViewLabels[field].chopped(2);  // "xmin =" -> "xmin"
+  return QStringLiteral("Im Feld %1 steht keine gültige Zahl!").arg(name);
+}
 
 int decimalsOf(const QString& tickText) {
   qsizetype comma = tickText.indexOf(QLatin1Char(','));
@@ -20,21 +19,20 @@ std::variant<ViewWindow, QString> readViewWindow(const ViewTexts& texts) {
   float values[6];
   for (int i = 0; i < 6; ++i) {
     std::optional<float> value = parseSingle(texts[i]);
-    if (!value) {
-      return QStringLiteral("Im Feld %1 steht keine gültige Zahl!").arg(fieldName(i));
-    }
+    if (!value) return notANumberMessage(i);
     values[i] = *value;
   }
   ViewWindow view{values[0], values[1], values[2], values[3], values[4], values[5],
                   decimalsOf(texts[4]), decimalsOf(texts[5])};
-  if (!(view.xmin < view.xmax)) return QStringLiteral("xmin muss kleiner als xmax sein!");
-  if (!(view.ymin < view.ymax)) return QStringLiteral("ymin muss kleiner als ymax sein!");
+  // A reversed window (xmin > xmax) is drawn mirrored; an empty one cannot be.
+  if (view.xmin == view.xmax) return QStringLiteral("xmin und xmax dürfen nicht gleich sein!");
+  if (view.ymin == view.ymax) return QStringLiteral("ymin und ymax dürfen nicht gleich sein!");
   if (!(view.xtic > 0)) return QStringLiteral("x-tic muss größer als 0 sein!");
   if (!(view.ytic > 0)) return QStringLiteral("y-tic muss größer als 0 sein!");
   // A window too narrow for single precision cannot be sampled or mapped.
-  auto tooNarrow = [](float low, float high) {
-    return !std::isfinite(high - low) ||
-           high - low < std::max(std::fabs(low), std::fabs(high)) * 1e-4f;
+  auto tooNarrow = [](float a, float b) {
+    float width = std::fabs(b - a);
+    return !std::isfinite(width) || width < std::max(std::fabs(a), std::fabs(b)) * 1e-4f;
   };
   if (tooNarrow(view.xmin, view.xmax)) {
     return QStringLiteral("Der Bereich von xmin bis xmax ist zu klein!");

@@ -22,6 +22,9 @@ inline const std::array<QString, 6> kViewLabels = {
     QStringLiteral("xmin ="), QStringLiteral("xmax ="),  QStringLiteral("ymin ="),
     QStringLiteral("ymax ="), QStringLiteral("x-tic ="), QStringLiteral("y-tic =")};
 
+// "Im Feld xmin steht keine gültige Zahl!" for field 0, and so on.
+QString notANumberMessage(int field);
+
 // The window, or a German message that names the field that is wrong.
 std::variant<ViewWindow, QString> readViewWindow(const ViewTexts& texts);
 

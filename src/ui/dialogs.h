@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 class Dialogs {
@@ -18,6 +19,14 @@ class Dialogs {
   virtual void message(const QString& title, const QString& text, Icon icon) = 0;
   // The colour chosen, or nullopt when the user cancels.
   virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+  // A line of text, or nullopt when the user cancels.
+  virtual std::optional<QString> inputText(const QString& prompt, const QString& title,
+                                           const QString& initial) = 0;
+  // The chosen file name; empty when the user cancels. `filter` as in "*.fkt (*.fkt)".
+  virtual QString openFileName(const QString& filter) = 0;
+  virtual QString saveFileName(const QString& filter) = 0;
+  // Lets the user choose the printer and the copies; false when cancelled.
+  virtual bool choosePrinter(QPrinter& printer) = 0;
 
   // The window the dialogs belong to.
   void setParent(QWidget* parent) { parent_ = parent; }

@@ -2,11 +2,13 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <tuple>
 #include <variant>
 
 #include "engine/function_calculator.h"
@@ -39,12 +41,26 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
 
   sbrGraph_ = new QStatusBar;
   sbrGraph_->setObjectName(QStringLiteral("sbrGraph"));
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 1; i <= 2; ++i) {
     auto* panel = new QLabel;
     panel->setObjectName(QStringLiteral("sbrGraph(%1)").arg(i));
-    sbrGraph_->addWidget(panel, 1);
+    panel->setMinimumWidth(160);
+    sbrGraph_->addWidget(panel);
   }
   setStatusBar(sbrGraph_);
+
+  // The two labels lie on the canvas, hidden until the toolbar shows them.
+  for (auto [label, name, y] : {std::tuple{&lblGraph_, "lblGraph", 8},
+                                std::tuple{&lblKommentar_, "lblKommentar", 32}}) {
+    *label = new QLabel(picGraph());
+    (*label)->setObjectName(QLatin1String(name));
+    (*label)->move(8, y);
+    (*label)->setCursor(Qt::OpenHandCursor);
+    (*label)->installEventFilter(this);
+    (*label)->hide();
+  }
+  buildToolbar();
+  buildMenus();
   setMinimumSize(900, 640);
   resize(1200, 800);
 
@@ -69,7 +85,12 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   // depending on where the focus is.
   cboFunktionsterm()->installEventFilter(this);
   cboFunktionsterm()->lineEdit()->installEventFilter(this);
-  connect(graphPage_->picGraph(), &CanvasWidget::resized, this, &FrmGraph::canvasResized);
+  CanvasWidget* canvasWidget = graphPage_->picGraph();
+  connect(canvasWidget, &CanvasWidget::resized, this, &FrmGraph::canvasResized);
+  connect(canvasWidget, &CanvasWidget::pressed, this, &FrmGraph::canvasPressed);
+  connect(canvasWidget, &CanvasWidget::moved, this, &FrmGraph::canvasMoved);
+  connect(canvasWidget, &CanvasWidget::released, this, &FrmGraph::canvasReleased);
+  connect(canvasWidget, &CanvasWidget::labelDropped, this, &FrmGraph::labelDropped);
 
   KurvalonPage* page = kurvalonPage();
   connect(page, &KurvalonPage::viewEntered, this, &FrmGraph::redraw);
@@ -83,6 +104,12 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
 QComboBox* FrmGraph::cboFunktionsterm() const { return graphPage_->cboFunktionsterm(); }
 KurvalonPage* FrmGraph::kurvalonPage() const { return graphPage_->kurvalonPage(); }
 QTabWidget* FrmGraph::tabParameter() const { return graphPage_->tabParameter(); }
+CanvasWidget* FrmGraph::picGraph() const { return graphPage_->picGraph(); }
+
+QString FrmGraph::statusPanel(int index) const {
+  auto* panel = sbrGraph_->findChild<QLabel*>(QStringLiteral("sbrGraph(%1)").arg(index));
+  return panel ? panel->text() : QString();
+}
 
 void FrmGraph::setTabMainAction(int tab, std::function<void()> action) {
   tabMainActions_.at(tab) = std::move(action);
@@ -135,6 +162,8 @@ void FrmGraph::redraw() {
 }
 
 void FrmGraph::neu() {
+  lblGraph_->hide();
+  lblKommentar_->hide();
   canvas_.setPicture(QImage());
   cboFunktionsterm()->clear();
   Koordinatensystem_zeichnen();
@@ -202,6 +231,11 @@ void FrmGraph::canvasResized() {
 }
 
 bool FrmGraph::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == lblGraph_ || watched == lblKommentar_) &&
+      event->type() == QEvent::MouseButtonPress) {
+    labelPressed(static_cast<QLabel*>(watched), static_cast<QMouseEvent*>(event)->position());
+    return true;
+  }
   if (watched == cboFunktionsterm() || watched == cboFunktionsterm()->lineEdit()) {
     if (event->type() == QEvent::FocusIn) tabMain_->setCurrentIndex(0);
     if (event->type() == QEvent::KeyPress) {

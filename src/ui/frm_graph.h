@@ -8,13 +8,20 @@
 #include <array>
 #include <functional>
 
+#include <QPointF>
+#include <map>
+
 #include "canvas/canvas.h"
+#include "documents/printing.h"
 #include "engine/engine.h"
 #include "plot/graph.h"
 #include "plot/view_window.h"
 
+class QAction;
 class QComboBox;
+class QLabel;
 class QStatusBar;
+class QToolBar;
 class QTabWidget;
 class CanvasWidget;
 class Dialogs;
@@ -44,6 +51,18 @@ class FrmGraph : public QMainWindow {
   void neu();
   void calculate();
 
+  // The toolbar's one handler: runs the command of a button's key.
+  void buttonClick(const QString& key);
+  QAction* toolButton(const QString& key) const;
+  bool modeOn(const QString& key) const;  // zoom, point or line mode
+
+  // The graph file and the printout.
+  void speichern();
+  void öffnen();
+  void drucke();
+  // Fills the derivative and discussion lines of the printout.
+  void setPrintTexts(std::function<void(PrintedSheet&)> fill);
+
   // What opening a tab does; later pages register their resets and prefills.
   void setTabMainAction(int tab, std::function<void()> action);
   void setTabParameterAction(int tab, std::function<void()> action);
@@ -59,6 +78,15 @@ class FrmGraph : public QMainWindow {
   KurvalonPage* kurvalonPage() const;
   QTabWidget* tabMain() const { return tabMain_; }
   QTabWidget* tabParameter() const;
+  CanvasWidget* picGraph() const;
+  QLabel* lblGraph() const { return lblGraph_; }
+  QLabel* lblKommentar() const { return lblKommentar_; }
+  QStatusBar* sbrGraph() const { return sbrGraph_; }
+  QString statusPanel(int index) const;
+
+  // Drag and drop of the two canvas labels, split so that tests can drive it.
+  void labelPressed(QLabel* label, QPointF grab);
+  void labelDropped(const QString& name, QPointF topLeft);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -70,6 +98,19 @@ class FrmGraph : public QMainWindow {
   void chooseGridColor();
   void lineWidthChosen();
   void canvasResized();
+
+  void buildToolbar();
+  void buildMenus();
+  void applyView(const ViewTexts& texts);  // writes the fields and redraws
+  void pan(int direction);
+  void showGraphLabel();
+  void askComment();
+  void copyPicture();
+
+  void canvasPressed(Qt::MouseButton button, QPointF at);
+  void canvasMoved(Qt::MouseButtons buttons, QPointF at);
+  void canvasReleased(Qt::MouseButton button, QPointF at);
+  QPointF worldPoint(double x, double y) const;
 
   Dialogs& dialogs_;
   Engine engine_;
@@ -84,4 +125,16 @@ class FrmGraph : public QMainWindow {
   std::array<std::function<void()>, kMainTabs> tabMainActions_;
   std::array<std::function<void()>, kParameterTabs> tabParameterActions_;
   std::vector<std::function<void(const QString&)>> termListeners_;
+  std::function<void(PrintedSheet&)> printTexts_;
+
+  QToolBar* tbrGraph_ = nullptr;
+  std::map<QString, QAction*> toolButtons_;
+  QLabel* lblGraph_ = nullptr;
+  QLabel* lblKommentar_ = nullptr;
+  QPointF labelGrab_;
+
+  // The gesture on the canvas: where it began and where its other end was
+  // last drawn, in canvas pixels; the view texts a zoom replaced on press.
+  int startX = 0, startY = 0, endX = 0, endY = 0;
+  QString zoomOldXmin_, zoomOldYmax_;
 };

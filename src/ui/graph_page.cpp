@@ -13,8 +13,6 @@
 GraphPage::GraphPage(Canvas& canvas, QWidget* parent) : QWidget(parent) {
   txtFunktionsart_ = new QLineEdit(QStringLiteral("f(x) ="));
   txtFunktionsart_->setObjectName(QStringLiteral("txtFunktionsart"));
-  txtFunktionsart_->setReadOnly(true);
-  txtFunktionsart_->setFocusPolicy(Qt::NoFocus);
   txtFunktionsart_->setFixedWidth(48);
 
   cboFunktionsterm_ = new QComboBox;

@@ -18,6 +18,7 @@ class GraphPage : public QWidget {
   GraphPage(Canvas& canvas, QWidget* parent = nullptr);
 
   QComboBox* cboFunktionsterm() const { return cboFunktionsterm_; }
+  QLineEdit* txtFunktionsart() const { return txtFunktionsart_; }
   CanvasWidget* picGraph() const { return picGraph_; }
   QTabWidget* tabParameter() const { return tabParameter_; }
   KurvalonPage* kurvalonPage() const { return kurvalonPage_; }

@@ -1,7 +1,10 @@
 #include "ui/qt_dialogs.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 void QtDialogs::message(const QString& title, const QString& text, Icon icon) {
   QMessageBox box(parent_);
@@ -22,4 +25,27 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
   QColor color = QColorDialog::getColor(initial, parent_, QStringLiteral("Farbe"));
   if (!color.isValid()) return std::nullopt;
   return color;
+}
+
+std::optional<QString> QtDialogs::inputText(const QString& prompt, const QString& title,
+                                            const QString& initial) {
+  bool accepted = false;
+  QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, initial, &accepted);
+  if (!accepted) return std::nullopt;
+  return text;
+}
+
+QString QtDialogs::openFileName(const QString& filter) {
+  return QFileDialog::getOpenFileName(parent_, QStringLiteral("Öffnen"), QString(), filter);
+}
+
+QString QtDialogs::saveFileName(const QString& filter) {
+  // The name is used as typed: no extension is added.
+  return QFileDialog::getSaveFileName(parent_, QStringLiteral("Speichern unter"), QString(),
+                                      filter);
+}
+
+bool QtDialogs::choosePrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
 }

@@ -7,4 +7,9 @@ class QtDialogs : public Dialogs {
  public:
   void message(const QString& title, const QString& text, Icon icon) override;
   std::optional<QColor> chooseColor(const QColor& initial) override;
+  std::optional<QString> inputText(const QString& prompt, const QString& title,
+                                   const QString& initial) override;
+  QString openFileName(const QString& filter) override;
+  QString saveFileName(const QString& filter) override;
+  bool choosePrinter(QPrinter& printer) override;
 };

@@ -43,8 +43,8 @@ TEST(ViewWindow, RefusesWindowsThatCannotBeDrawn) {
       {0, "abc", "Im Feld xmin steht keine gültige Zahl!"},
       {3, "", "Im Feld ymax steht keine gültige Zahl!"},
       {5, "-", "Im Feld y-tic steht keine gültige Zahl!"},
-      {1, "-10", "xmin muss kleiner als xmax sein!"},
-      {3, "-9", "ymin muss kleiner als ymax sein!"},
+      {1, "-10", "xmin und xmax dürfen nicht gleich sein!"},
+      {3, "-9", "ymin und ymax dürfen nicht gleich sein!"},
       {4, "0", "x-tic muss größer als 0 sein!"},
       {5, "-1", "y-tic muss größer als 0 sein!"},
       {1, "-9,9999", "Der Bereich von xmin bis xmax ist zu klein!"},
@@ -61,6 +61,10 @@ TEST(ViewWindow, RefusesWindowsThatCannotBeDrawn) {
   ViewWindow view = read(mirrored);
   EXPECT_FLOAT_EQ(view.xmin, 0.5f);
   EXPECT_EQ(view.stellenX, 2);
+  // A reversed window, as a zoom dragged from right to left gives, is drawn mirrored.
+  ViewTexts reversed = kDefaultViewTexts;
+  std::swap(reversed[0], reversed[1]);
+  EXPECT_LT(computePixelFrame(read(reversed), 600, 400).massX, 0);
 }
 
 }  // namespace

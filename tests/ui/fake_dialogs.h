@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QPrinter>
 #include <QString>
 #include <deque>
 #include <vector>
@@ -33,6 +34,49 @@ class FakeDialogs : public Dialogs {
     return answer;
   }
 
+  std::optional<QString> inputText(const QString& prompt, const QString& title,
+                                   const QString& initial) override {
+    inputs.push_back({title, prompt, Icon::None});
+    if (inputAnswers.empty()) {
+      ADD_FAILURE() << "unexpected input box";
+      return std::nullopt;
+    }
+    std::optional<QString> answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    (void)initial;
+    return answer;
+  }
+
+  QString openFileName(const QString& filter) override { return fileAnswer(filter); }
+  QString saveFileName(const QString& filter) override { return fileAnswer(filter); }
+
+  // Prints into a PDF file, as if the user had chosen it, with `copies` copies.
+  bool choosePrinter(QPrinter& printer) override {
+    if (!printerFile) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*printerFile);
+    printer.setCopyCount(copies);
+    return true;
+  }
+
   std::vector<Message> messages;
+  std::vector<Message> inputs;                     // title and prompt of each input box
   std::deque<std::optional<QColor>> colorAnswers;  // nullopt: the user cancels
+  std::deque<std::optional<QString>> inputAnswers;
+  std::deque<QString> fileAnswers;  // an empty name: the user cancels
+  std::vector<QString> fileFilters;
+  std::optional<QString> printerFile;  // nullopt: the print dialog is cancelled
+  int copies = 1;
+
+ private:
+  QString fileAnswer(const QString& filter) {
+    fileFilters.push_back(filter);
+    if (fileAnswers.empty()) {
+      ADD_FAILURE() << "unexpected file dialog";
+      return QString();
+    }
+    QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+  }
 };

@@ -1,0 +1,24 @@
+#pragma once
+// Graph files (.fkt): the view window and the function list as plain Latin-1 text. Line 1 holds
+// the six window numbers, written with a decimal point and separated by commas; every further
+// line holds one term between double quotes.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <variant>
+
+struct GraphFile {
+  std::array<float, 6> view{};  // xmin, xmax, ymin, ymax, x-tic, y-tic
+  QStringList terms;
+};
+
+// The bytes of a graph file, or a German message for the user when something cannot be stored
+// so that it reads back unchanged (a term with a double quote or a character outside Latin-1).
+std::variant<QByteArray, QString> writeGraphFile(const std::array<float, 6>& view,
+                                                 const QStringList& terms);
+
+// The contents of a whole graph file, or a German message that names the problem and, where
+// there is one, its 1-based line. Success only once every line has been checked.
+std::variant<GraphFile, QString> readGraphFile(const QByteArray& bytes);

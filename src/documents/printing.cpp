@@ -1,0 +1,41 @@
+#include "documents/printing.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+
+}  // namespace
+
+QStringList printedLines(const PrintedSheet& sheet) {
+  if (sheet.f1.isEmpty()) return {};
+  QStringList lines = {QStringLiteral("f(x) = ") + sheet.f, QStringLiteral("f'(x) = ") + sheet.f1,
+                       QStringLiteral("f''(x) = ") + sheet.f2,
+                       QStringLiteral("f'''(x) = ") + sheet.f3, QString()};
+  lines += sheet.discussion;
+  return lines;
+}
+
+void paintSheet(QPainter& painter, const PrintedSheet& sheet, double deviceDpi, double screenDpi) {
+  auto device = [&](double twips) { return twips * deviceDpi / kTwipsPerInch; };
+  const double scale = deviceDpi / screenDpi;  // picture pixels to device pixels
+  const double pictureTwips = sheet.picture.height() * kTwipsPerInch / screenDpi;
+
+  QRectF target(device(100), device(100), sheet.picture.width() * scale,
+                sheet.picture.height() * scale);
+  painter.drawImage(target, sheet.picture);
+
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(10);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  QFontMetricsF metrics(font, painter.device());
+  double y = device(pictureTwips + 100);
+  for (const QString& line : printedLines(sheet)) {
+    painter.drawText(QPointF(0, y + metrics.ascent()), line);
+    y += metrics.height();
+  }
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The printed sheet: the canvas picture at the top, then the function, its
+// derivatives and the lines of the curve discussion.
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+
+struct PrintedSheet {
+  QImage picture;  // the canvas as shown
+  // f, f', f'', f''' as they stand in their fields; the lines are printed
+  // only when f' has been formed.
+  QString f, f1, f2, f3;
+  QStringList discussion;
+};
+
+// The lines below the picture, in order.
+QStringList printedLines(const PrintedSheet& sheet);
+
+// Paints one page: the picture in its own size at (100, 100) twips from the
+// top-left of the printable area, then the lines in Arial 10 from 100 twips
+// below the picture's height on. Lengths are in twips; `deviceDpi` is the
+// resolution of the page device, `screenDpi` that of the screen the picture
+// was drawn for.
+void paintSheet(QPainter& painter, const PrintedSheet& sheet, double deviceDpi, double screenDpi);

@@ -1,0 +1,239 @@
+// The toolbar and the menus of the main window, and the commands behind them.
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "plot/view_commands.h"
+#include "ui/canvas_widget.h"
+#include "ui/cursors.h"
+#include "ui/dialogs.h"
+#include "ui/frm_graph.h"
+#include "ui/graph_page.h"
+#include "ui/kurvalon_page.h"
+#include "ui/toolbar_icons.h"
+
+namespace {
+
+struct Button {
+  const char* key;
+  const char* tooltip;  // nullptr: none
+};
+
+constexpr Button kButtons[] = {
+    {"new", "Graph neu"},
+    {"open", "Graph öffnen"},
+    {"save", "Graph speichern"},
+    {"print", "Graph Drucken"},
+    {"cut", "Graph ausschneiden"},
+    {"copy", "Graph kopieren"},
+    {"paste", "Graph einfügen"},
+    {"erase", "Graph löschen"},
+    {"koord", "Koordinatensystem zeichnen"},
+    {"graph", "Graph zeichnen"},
+    {"label", "Graph beschriften"},
+    {"point", "Punkt zeichnen"},
+    {"line", "Linie zeichnen"},
+    {"comment", "Kommentar einfügen"},
+    {"left", "x-Achse nach links"},
+    {"right", "x-Achse nach rechts"},
+    {"up", "y-Achse nach oben"},
+    {"down", "y-Achse nach unten"},
+    {"zoomin_step", "Maßstab halbieren"},
+    {"zoomout_step", "Maßstab verdoppeln"},
+    {"zoom", "Zoomen"},
+    {"zoom_undo", "Default Maßstab"},
+    {"col", "Farben "},
+    {"one2one", nullptr},
+};
+
+bool isMode(const QString& key) {
+  return key == QLatin1String("zoom") || key == QLatin1String("point") ||
+         key == QLatin1String("line");
+}
+
+}  // namespace
+
+void FrmGraph::buildToolbar() {
+  tbrGraph_ = addToolBar(QStringLiteral("Werkzeuge"));
+  tbrGraph_->setObjectName(QStringLiteral("tbrGraph"));
+  tbrGraph_->setMovable(false);
+  for (const Button& button : kButtons) {
+    QString key = QLatin1String(button.key);
+    auto* action = new QAction(toolbarIcon(key), key, this);
+    action->setObjectName(key);
+    action->setToolTip(button.tooltip ? QString::fromUtf8(button.tooltip) : QString());
+    action->setCheckable(isMode(key));
+    toolButtons_[key] = action;
+    if (key == QLatin1String("col")) {
+      // A drop-down of colour names that sets nothing.
+      auto* menu = new QMenu(this);
+      for (const char* colour : {"rot", "gelb", "blau"}) menu->addAction(QString::fromUtf8(colour));
+      auto* toolButton = new QToolButton;
+      toolButton->setDefaultAction(action);
+      toolButton->setMenu(menu);
+      toolButton->setPopupMode(QToolButton::MenuButtonPopup);
+      tbrGraph_->addWidget(toolButton);
+    } else {
+      tbrGraph_->addAction(action);
+    }
+    connect(action, &QAction::triggered, this, [this, key] { buttonClick(key); });
+  }
+}
+
+void FrmGraph::buildMenus() {
+  auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& shortcut, auto command) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, command);
+    return action;
+  };
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  item(file, "mnuNew", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { neu(); });
+  item(file, "mnuOpen", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O),
+       [this] { öffnen(); });
+  item(file, "mnuSave", QStringLiteral("&Speichern unter"), QKeySequence(Qt::CTRL | Qt::Key_S),
+       [this] { speichern(); });
+  item(file, "mnuPrint", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D),
+       [this] { drucke(); });
+  file->addSeparator()->setObjectName(QStringLiteral("seperator"));
+  item(file, "mnuEnd", QStringLiteral("&Beenden"), QKeySequence(), [this] { close(); });
+
+  // The edit items do what the toolbar's clipboard buttons do.
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  item(edit, "mnuCut", QStringLiteral("&Ausschneiden"), QKeySequence(Qt::CTRL | Qt::Key_X),
+       [this] { buttonClick(QStringLiteral("cut")); });
+  item(edit, "mnuCopy", QStringLiteral("&Copieren"), QKeySequence(Qt::CTRL | Qt::Key_C),
+       [this] { buttonClick(QStringLiteral("copy")); });
+  item(edit, "mnuPaste", QStringLiteral("&Einfügen"), QKeySequence(Qt::CTRL | Qt::Key_V),
+       [this] { buttonClick(QStringLiteral("paste")); });
+  menuBar()->addMenu(QStringLiteral("&Hilfe"))->setObjectName(QStringLiteral("mnuHelp"));
+}
+
+QAction* FrmGraph::toolButton(const QString& key) const {
+  auto found = toolButtons_.find(key);
+  return found == toolButtons_.end() ? nullptr : found->second;
+}
+
+bool FrmGraph::modeOn(const QString& key) const {
+  QAction* action = toolButton(key);
+  return action && action->isChecked();
+}
+
+void FrmGraph::buttonClick(const QString& key) {
+  if (key == QLatin1String("new")) {
+    neu();
+  } else if (key == QLatin1String("open")) {
+    öffnen();
+  } else if (key == QLatin1String("save")) {
+    speichern();
+  } else if (key == QLatin1String("print")) {
+    drucke();
+  } else if (key == QLatin1String("cut")) {
+    copyPicture();
+    canvas_.setPicture(QImage());
+    picGraph()->update();
+  } else if (key == QLatin1String("copy")) {
+    copyPicture();
+  } else if (key == QLatin1String("paste")) {
+    canvas_.setPicture(QGuiApplication::clipboard()->image());
+    picGraph()->update();
+  } else if (key == QLatin1String("erase")) {
+    canvas_.setPicture(QImage());
+    Koordinatensystem_zeichnen();
+  } else if (key == QLatin1String("koord")) {
+    Koordinatensystem_zeichnen();
+  } else if (key == QLatin1String("graph")) {
+    Graph_zeichnen(cboFunktionsterm()->currentText());
+  } else if (key == QLatin1String("label")) {
+    showGraphLabel();
+  } else if (key == QLatin1String("comment")) {
+    askComment();
+  } else if (isMode(key)) {
+    // A mode stays on until the mouse-up of its gesture, even if clicked again.
+    toolButton(key)->setChecked(true);
+    if (key != QLatin1String("zoom")) picGraph()->setCursor(pointCursor());
+  } else if (key == QLatin1String("left")) {
+    pan(static_cast<int>(Pan::Left));
+  } else if (key == QLatin1String("right")) {
+    pan(static_cast<int>(Pan::Right));
+  } else if (key == QLatin1String("up")) {
+    pan(static_cast<int>(Pan::Up));
+  } else if (key == QLatin1String("down")) {
+    pan(static_cast<int>(Pan::Down));
+  } else if (key == QLatin1String("zoomin_step") || key == QLatin1String("zoomout_step")) {
+    auto zoomed = zoomStep(kurvalonPage()->viewTexts(), key == QLatin1String("zoomin_step"));
+    if (auto* message = std::get_if<QString>(&zoomed)) {
+      showError(dialogs_, *message);
+    } else {
+      applyView(std::get<ViewTexts>(zoomed));
+    }
+  } else if (key == QLatin1String("zoom_undo")) {
+    applyView(kDefaultViewTexts);
+  } else if (key == QLatin1String("one2one")) {
+    applyView(one2oneView());
+  }
+}
+
+void FrmGraph::applyView(const ViewTexts& texts) {
+  kurvalonPage()->setViewTexts(texts);
+  redraw();
+}
+
+void FrmGraph::pan(int direction) {
+  auto moved = panView(kurvalonPage()->viewTexts(), static_cast<Pan>(direction));
+  if (auto* message = std::get_if<QString>(&moved)) {
+    showError(dialogs_, *message);
+    return;
+  }
+  canvas_.setPicture(QImage());  // a pasted picture does not move along
+  applyView(std::get<ViewTexts>(moved));
+}
+
+void FrmGraph::copyPicture() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setImage(canvas_.image());
+}
+
+void FrmGraph::showGraphLabel() {
+  // An entry counts as selected while the field shows it unchanged.
+  QComboBox* list = cboFunktionsterm();
+  int selected = list->currentIndex();
+  if (selected != -1 && list->itemText(selected) == list->currentText()) {
+    canvas_.setForeColor(kurvalonPage()->appearance().curveColor(selected));
+  }
+  if (list->count() == 0) {
+    showError(dialogs_, QStringLiteral("Sie haben noch keinen Funktionsterm eingegeben!"));
+    return;
+  }
+  QPalette palette = lblGraph_->palette();
+  palette.setColor(QPalette::WindowText, canvas_.foreColor());
+  lblGraph_->setPalette(palette);
+  lblGraph_->setText(graphPage_->txtFunktionsart()->text() + list->currentText());
+  lblGraph_->adjustSize();
+  lblGraph_->show();
+  lblGraph_->raise();
+}
+
+void FrmGraph::askComment() {
+  canvas_.setForeColor(Qt::black);
+  std::optional<QString> text =
+      dialogs_.inputText(QStringLiteral("Label eingeben und mit der Maus plazieren!"),
+                         QStringLiteral("Label im Schaubild"), QString());
+  lblKommentar_->setText(text.value_or(QString()));
+  lblKommentar_->adjustSize();
+  lblKommentar_->show();
+  lblKommentar_->raise();
+}
