@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <cstddef>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "engine/number_text.h"
@@ -143,8 +145,9 @@ std::variant<GraphFile, QString> readGraphFile(const QByteArray& bytes) {
       if (field.isEmpty()) return atLine(next, QStringLiteral("Ein Zahlenfeld ist leer."));
       const std::optional<float> value = parseSingle(field);
       if (!value) {
-        if (!looksLikeNumber(field))
+        if (!looksLikeNumber(field)) {
           return atLine(next, shown(field) + QStringLiteral(" ist keine Zahl."));
+        }
         return atLine(next, QStringLiteral("Die Zahl ") + shown(field) +
                                 QStringLiteral(" liegt außerhalb des Zahlenbereichs."));
       }

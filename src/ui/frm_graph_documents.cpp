@@ -69,6 +69,12 @@ void FrmGraph::öffnen() {
   const GraphFile& sheet = std::get<GraphFile>(read);
   ViewTexts texts;
   for (int i = 0; i < 6; ++i) texts[i] = numberText(sheet.view[i]);
+  auto window = readViewWindow(texts);
+  if (auto* message = std::get_if<QString>(&window)) {
+    showError(dialogs_, QStringLiteral("Die Datei %1 ist keine Graphdatei.\nZeile 1: %2")
+                            .arg(name, *message));
+    return;
+  }
   kurvalonPage()->setViewTexts(texts);
   cboFunktionsterm()->addItems(sheet.terms);
   redraw();
