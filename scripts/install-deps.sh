@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgiac-dev libgmp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 poppler-utils
 )
 
 missing=()

@@ -66,9 +66,10 @@ void FrmGraph::buildToolbar() {
   tbrGraph_->setMovable(false);
   for (const Button& button : kButtons) {
     QString key = QLatin1String(button.key);
-    auto* action = new QAction(toolbarIcon(key), key, this);
+    // Without a tooltip of its own an action shows its text as one.
+    auto* action = new QAction(toolbarIcon(key), button.tooltip ? key : QString(), this);
     action->setObjectName(key);
-    action->setToolTip(button.tooltip ? QString::fromUtf8(button.tooltip) : QString());
+    if (button.tooltip) action->setToolTip(QString::fromUtf8(button.tooltip));
     action->setCheckable(isMode(key));
     toolButtons_[key] = action;
     if (key == QLatin1String("col")) {
