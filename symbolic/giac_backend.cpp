@@ -2,6 +2,7 @@
 
 #include <giac/giac.h>
 
+#include <clocale>
 #include <cmath>
 #include <iostream>
 #include <sstream>
@@ -157,6 +158,23 @@ bool hasVariable(const giac::gen& g) {
   return false;
 }
 
+// Giac formats and reads some numbers with the C library, which follows the
+// process locale; a GUI program sets that to the user's (decimal comma in
+// German). While Giac computes, this thread uses the C locale.
+class CLocale {
+ public:
+  CLocale() : c_(newlocale(LC_ALL_MASK, "C", nullptr)), old_(c_ ? uselocale(c_) : nullptr) {}
+  ~CLocale() {
+    if (!c_) return;
+    uselocale(old_);
+    freelocale(c_);
+  }
+
+ private:
+  locale_t c_;
+  locale_t old_;
+};
+
 // Giac writes some messages straight to std::cerr or std::cout; while it
 // computes, both go into its message sink.
 class QuietStreams {
@@ -234,6 +252,7 @@ std::string GiacBackend::answer(const Node& request) {
   std::string text = toGiacText(request, error);
   if (text.empty()) return "Fehler: " + error;
 
+  CLocale cLocale;
   QuietStreams quiet(state_->messages);
   state_->watchdog.arm(timeLimit_);
   std::string result;

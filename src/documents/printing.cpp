@@ -21,8 +21,14 @@ QStringList printedLines(const PrintedSheet& sheet) {
 
 void paintSheet(QPainter& painter, const PrintedSheet& sheet, double deviceDpi, double screenDpi) {
   auto device = [&](double twips) { return twips * deviceDpi / kTwipsPerInch; };
-  const double scale = deviceDpi / screenDpi;  // picture pixels to device pixels
-  const double pictureTwips = sheet.picture.height() * kTwipsPerInch / screenDpi;
+  // Picture pixels to device pixels: the picture's own size, made smaller only
+  // where it would not fit across the page.
+  double scale = deviceDpi / screenDpi;
+  const double room = painter.device()->width() - device(100);
+  if (sheet.picture.width() * scale > room && sheet.picture.width() > 0) {
+    scale = room / sheet.picture.width();
+  }
+  const double pictureTwips = sheet.picture.height() * scale * kTwipsPerInch / deviceDpi;
 
   QRectF target(device(100), device(100), sheet.picture.width() * scale,
                 sheet.picture.height() * scale);
