@@ -1,16 +1,17 @@
 #pragma once
-// A QApplication for tests that draw text or build widgets; the tests run
-// under Qt's offscreen platform.
+// The Qt application for tests that draw text (QGuiApplication) or build
+// widgets (QApplication); the tests run under Qt's offscreen platform.
 
-#include <QApplication>
+#include <QGuiApplication>
 
-inline void ensureApplication() {
-  if (QApplication::instance()) return;
+template <typename Application = QGuiApplication>
+void ensureApplication() {
+  if (QCoreApplication::instance()) return;
   static int argc = 1;
   static char name[] = "kurvalon-tests";
   static char* argv[] = {name, nullptr};
   // Never destroyed: tearing Qt down among other static objects at exit
   // crashes, and the process ends right after the tests anyway.
-  static QApplication* application = new QApplication(argc, argv);
+  static Application* application = new Application(argc, argv);
   (void)application;
 }

@@ -69,20 +69,15 @@ void FrmGraph::canvasMoved(Qt::MouseButtons buttons, QPointF at) {
   // Rubber bands in invert mode: drawing the last one again removes it.
   const bool leftOnly = buttons == Qt::LeftButton;
   const int x = whole(at.x()), y = whole(at.y());
-  if (modeOn(QStringLiteral("zoom")) && leftOnly) {
+  auto rubberBand = [&](void (Canvas::*draw)(double, double, double, double)) {
     canvas_.setDrawMode(Canvas::DrawMode::Invert);
-    canvas_.box(startX, startY, endX, endY);
-    canvas_.box(startX, startY, x, y);
+    (canvas_.*draw)(startX, startY, endX, endY);
+    (canvas_.*draw)(startX, startY, x, y);
     endX = x;
     endY = y;
-  }
-  if (modeOn(QStringLiteral("line")) && leftOnly) {
-    canvas_.setDrawMode(Canvas::DrawMode::Invert);
-    canvas_.line(startX, startY, endX, endY);
-    canvas_.line(startX, startY, x, y);
-    endX = x;
-    endY = y;
-  }
+  };
+  if (modeOn(QStringLiteral("zoom")) && leftOnly) rubberBand(&Canvas::box);
+  if (modeOn(QStringLiteral("line")) && leftOnly) rubberBand(&Canvas::line);
   picGraph()->update();
 }
 

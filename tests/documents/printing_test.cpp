@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "gui_app.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 
 #include "documents/printing.h"
 
 namespace {
-
-void ensureGuiApplication() {
-  if (QGuiApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "documents-tests";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* application = new QGuiApplication(argc, argv);  // lives to the end
-  (void)application;
-}
 
 TEST(Printing, LinesFollowOnlyWhenDerivativesWereFormed) {
   PrintedSheet sheet;
@@ -52,7 +45,7 @@ struct Page {
 };
 
 TEST(Printing, PictureAtHundredTwipsInItsOwnSizeThenTheText) {
-  ensureGuiApplication();
+  ensureApplication();
   PrintedSheet sheet;
   sheet.picture = QImage(100, 50, QImage::Format_RGB32);
   sheet.picture.fill(Qt::red);
@@ -70,7 +63,7 @@ TEST(Printing, PictureAtHundredTwipsInItsOwnSizeThenTheText) {
 }
 
 TEST(Printing, PictureWiderThanThePageIsScaledToFit) {
-  ensureGuiApplication();
+  ensureApplication();
   PrintedSheet sheet;
   sheet.picture = QImage(1000, 100, QImage::Format_RGB32);
   sheet.picture.fill(Qt::blue);

@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "gui_app.h"
+
 #include <QGuiApplication>
 
 #include "canvas/canvas.h"
 #include "plot/coordinate_system.h"
 
 namespace {
-
-void ensureGuiApplication() {
-  if (QGuiApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "plot-tests";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* application = new QGuiApplication(argc, argv);  // lives to the end
-  (void)application;
-}
 
 QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
 
@@ -23,7 +16,7 @@ struct Drawing {
   PixelFrame frame;
 
   explicit Drawing(const Appearance& appearance = Appearance(), ViewWindow view = ViewWindow()) {
-    ensureGuiApplication();
+    ensureApplication();
     frame = Koordinatensystem_zeichnen(canvas, view, appearance);
   }
   // Canvas pixels of this colour in a rectangle of canvas coordinates.

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QImage>
 
+#include <QApplication>
+
 #include "gui_app.h"
 #include "ui/cursors.h"
 #include "ui/toolbar_icons.h"
@@ -14,7 +16,7 @@ constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kWhite = 0xffffffff;
 
 TEST(ToolbarIcons, EveryKeyHasADrawnHighDpiIcon) {
-  ensureApplication();
+  ensureApplication<QApplication>();
   const QStringList keys = {
       "new",   "open",  "save",        "print",        "cut",  "copy",      "paste", "erase",
       "koord", "graph", "label",       "point",        "line", "comment",   "left",  "right",
@@ -37,12 +39,12 @@ TEST(ToolbarIcons, EveryKeyHasADrawnHighDpiIcon) {
 }
 
 TEST(ToolbarIcons, UnknownKeyGivesNullIcon) {
-  ensureApplication();
+  ensureApplication<QApplication>();
   EXPECT_TRUE(toolbarIcon(QStringLiteral("nosuchkey")).isNull());
 }
 
 TEST(Cursors, PointCursorIsAnOpenCrosshairEdgedInWhite) {
-  ensureApplication();
+  ensureApplication<QApplication>();
   const QCursor cursor = pointCursor();
   EXPECT_EQ(cursor.hotSpot(), QPoint(11, 11));
   EXPECT_EQ(cursor.bitmap().size(), QSize(32, 32));
@@ -64,7 +66,7 @@ TEST(Cursors, PointCursorIsAnOpenCrosshairEdgedInWhite) {
 }
 
 TEST(Cursors, ZoomCursorSizeAndHotSpot) {
-  ensureApplication();
+  ensureApplication<QApplication>();
   const QCursor cursor = zoomCursor();
   EXPECT_EQ(cursor.hotSpot(), QPoint(7, 7));
   EXPECT_EQ(cursor.bitmap().size(), QSize(16, 16));

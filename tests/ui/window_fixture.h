@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -21,7 +22,7 @@
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ensureApplication();
+    ensureApplication<QApplication>();
     window = std::make_unique<FrmGraph>(dialogs);
     window->show();
     QApplication::setActiveWindow(window.get());
