@@ -38,3 +38,8 @@ FunctionValue evaluateAt(Engine& engine, const QString& term, double x) {
 FunctionValue evaluateAt(Engine& engine, const QString& term, float x) {
   return evaluate(engine, term, x);
 }
+
+std::optional<double> engineTermValue(Engine& engine, const QString& engineTerm, float x) {
+  QString answer = engine.request(funktionswertAnfrage(engineTerm, komma2point(numberText(x))));
+  return parseNumber(point2komma(answer));
+}

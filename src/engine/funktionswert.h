@@ -22,5 +22,9 @@ struct FunctionValue {
 FunctionValue evaluateAt(Engine& engine, const QString& term, double x);
 FunctionValue evaluateAt(Engine& engine, const QString& term, float x);
 
+// For a term already in engine notation (an engine answer such as a
+// derivative): the term goes into the request unchanged.
+std::optional<double> engineTermValue(Engine& engine, const QString& engineTerm, float x);
+
 // The request text itself, for callers that pass the term on unchanged.
 QString funktionswertAnfrage(const QString& engineTerm, const QString& numberText);

@@ -15,6 +15,7 @@
 #include "plot/coordinate_system.h"
 #include "ui/canvas_widget.h"
 #include "ui/dialogs.h"
+#include "ui/differential_page.h"
 #include "ui/graph_page.h"
 #include "ui/kurvalon_page.h"
 
@@ -61,6 +62,11 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   }
   buildToolbar();
   buildMenus();
+
+  differentialPage_ = new DifferentialPage(*this);
+  graphPage_->setParameterPage(3, differentialPage_);
+  setTabParameterAction(3, [this] { differentialPage_->opened(); });
+  setPrintTexts([this](PrintedSheet& sheet) { differentialPage_->fillPrintout(sheet); });
   setMinimumSize(900, 640);
   resize(1200, 800);
 

@@ -25,6 +25,7 @@ class QToolBar;
 class QTabWidget;
 class CanvasWidget;
 class Dialogs;
+class DifferentialPage;
 class GraphPage;
 class KurvalonPage;
 
@@ -70,6 +71,8 @@ class FrmGraph : public QMainWindow {
   void addTermListener(std::function<void(const QString&)> listener);
 
   Engine& engine() { return engine_; }
+  Dialogs& dialogs() { return dialogs_; }
+  DifferentialPage* differentialPage() const { return differentialPage_; }
   Canvas& canvas() { return canvas_; }
   const ViewWindow& view() const { return view_; }
   const PixelFrame& frame() const { return frame_; }
@@ -121,6 +124,7 @@ class FrmGraph : public QMainWindow {
 
   QTabWidget* tabMain_ = nullptr;
   GraphPage* graphPage_ = nullptr;
+  DifferentialPage* differentialPage_ = nullptr;
   QStatusBar* sbrGraph_ = nullptr;
   std::array<std::function<void()>, kMainTabs> tabMainActions_;
   std::array<std::function<void()>, kParameterTabs> tabParameterActions_;

@@ -47,3 +47,11 @@ GraphPage::GraphPage(Canvas& canvas, QWidget* parent) : QWidget(parent) {
   layout->addLayout(left, 1);
   layout->addWidget(tabParameter_);
 }
+
+void GraphPage::setParameterPage(int index, QWidget* page) {
+  QString caption = tabParameter_->tabText(index);
+  QWidget* empty = tabParameter_->widget(index);
+  tabParameter_->removeTab(index);
+  delete empty;
+  tabParameter_->insertTab(index, page, caption);
+}

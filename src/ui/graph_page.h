@@ -23,6 +23,9 @@ class GraphPage : public QWidget {
   QTabWidget* tabParameter() const { return tabParameter_; }
   KurvalonPage* kurvalonPage() const { return kurvalonPage_; }
 
+  // Puts a settings page in place of the empty one at `index`.
+  void setParameterPage(int index, QWidget* page);
+
   static constexpr int kParameterWidth = 460;  // the settings strip keeps this width
 
  private:

@@ -41,10 +41,12 @@ class FakeDialogs : public Dialogs {
       ADD_FAILURE() << "unexpected input box";
       return std::nullopt;
     }
-    std::optional<QString> answer = inputAnswers.front();
-    inputAnswers.pop_front();
     (void)initial;
-    return answer;
+    QString text = inputAnswers.front().value_or(QString());
+    bool cancelled = !inputAnswers.front().has_value();
+    inputAnswers.pop_front();
+    if (cancelled) return std::nullopt;
+    return text;
   }
 
   QString openFileName(const QString& filter) override { return fileAnswer(filter); }

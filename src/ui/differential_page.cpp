@@ -1,0 +1,164 @@
+#include "ui/differential_page.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "calculus/curve_discussion.h"
+#include "calculus/derivatives.h"
+#include "engine/notation.h"
+#include "ui/canvas_widget.h"
+#include "ui/dialogs.h"
+#include "ui/frm_graph.h"
+
+namespace {
+
+const QColor kFirstColour(0, 0, 255), kSecondColour(0, 128, 0);
+
+QLineEdit* field(const char* name, const QColor& colour = QColor()) {
+  auto* edit = new QLineEdit;
+  edit->setObjectName(QLatin1String(name));
+  if (colour.isValid()) {
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, colour);
+    edit->setPalette(palette);
+  }
+  return edit;
+}
+
+}  // namespace
+
+DifferentialPage::DifferentialPage(FrmGraph& window, QWidget* parent)
+    : QWidget(parent), window_(window) {
+  auto* derivatives = new QGroupBox(QStringLiteral("symbolische Differentiation"));
+  derivatives->setObjectName(QStringLiteral("fraAbleitungen"));
+  auto* grid = new QGridLayout(derivatives);
+  txt_y_ = field("txt_y", QColor(255, 0, 0));
+  txt_ystr_ = field("txt_ystr", kFirstColour);
+  txt_y2str_ = field("txt_y2str", kSecondColour);
+  txt_y3str_ = field("txt_y3str");
+  const QString captions[] = {QStringLiteral("f(x) = "), QStringLiteral("f'(x) = "),
+                              QStringLiteral("f''(x) ="), QStringLiteral("f'''(x) = ")};
+  QLineEdit* fields[] = {txt_y_, txt_ystr_, txt_y2str_, txt_y3str_};
+  for (int i = 0; i < 4; ++i) {
+    grid->addWidget(new QLabel(captions[i]), i, 0);
+    grid->addWidget(fields[i], i, 1, 1, 2);
+  }
+  auto* cmdDiffButton = new QPushButton(QStringLiteral("Ableitungen bilden"));
+  cmdDiffButton->setObjectName(QStringLiteral("cmdDiff"));
+  // Option buttons used as push buttons: each click draws, then clears itself.
+  opty_str_ = new QRadioButton(QStringLiteral("y' zeichnen"));
+  opty_str_->setObjectName(QStringLiteral("opty_str"));
+  opty_2str_ = new QRadioButton(QStringLiteral("y'' zeichnen"));
+  opty_2str_->setObjectName(QStringLiteral("opty_2str"));
+  for (QRadioButton* button : {opty_str_, opty_2str_}) button->setAutoExclusive(false);
+  grid->addWidget(cmdDiffButton, 4, 0, 1, 3);
+  grid->addWidget(opty_str_, 5, 1);
+  grid->addWidget(opty_2str_, 5, 2);
+
+  auto* discussion = new QGroupBox(QStringLiteral("Kurvendiskussion"));
+  discussion->setObjectName(QStringLiteral("fraKurvendiskussion"));
+  auto* column = new QVBoxLayout(discussion);
+  auto* start = new QPushButton(QStringLiteral("Start Kurvendiskussion"));
+  start->setObjectName(QStringLiteral("cmdDiskussion"));
+  prb_ = new QProgressBar;
+  prb_->setObjectName(QStringLiteral("prb"));
+  prb_->setRange(1, 1703);
+  prb_->hide();
+  lstDisk_ = new QListWidget;
+  lstDisk_->setObjectName(QStringLiteral("lstDisk"));
+  lstDisk_->hide();
+  column->addWidget(start);
+  column->addWidget(prb_);
+  column->addWidget(lstDisk_, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(derivatives);
+  layout->addWidget(discussion, 1);
+
+  connect(cmdDiffButton, &QPushButton::clicked, this, &DifferentialPage::cmdDiff);
+  connect(opty_str_, &QRadioButton::clicked, this, [this] { drawDerivative(false); });
+  connect(opty_2str_, &QRadioButton::clicked, this, [this] { drawDerivative(true); });
+  connect(start, &QPushButton::clicked, this, &DifferentialPage::cmdDiskussion);
+}
+
+void DifferentialPage::opened() {
+  lstDisk_->clear();
+  txt_y_->setText(komma2point(window_.cboFunktionsterm()->currentText()));
+  txt_ystr_->clear();
+  txt_y2str_->clear();
+  txt_y3str_->clear();
+}
+
+void DifferentialPage::cmdDiff() {
+  if (txt_y_->text().isEmpty()) {
+    showError(window_.dialogs(), QStringLiteral("Sie haben noch keinen Funktionsterm eingegeben!"));
+    return;
+  }
+  Derivatives d = formDerivatives(window_.engine(), txt_y_->text());
+  txt_ystr_->setText(d.first);
+  txt_y2str_->setText(d.second);
+  txt_y3str_->setText(d.third);
+}
+
+void DifferentialPage::drawDerivative(bool second) {
+  QRadioButton* button = second ? opty_2str_ : opty_str_;
+  QLineEdit* source = second ? txt_y2str_ : txt_ystr_;
+  // f'' is drawn thin if nothing else sets the width; the curve drawing
+  // applies the width option anyway.
+  if (second) window_.canvas().setDrawWidth(1);
+  if (source->text().isEmpty()) {
+    showError(window_.dialogs(), QStringLiteral("Sie haben noch keine Ableitungen gebildet!"));
+    button->setChecked(false);
+    return;
+  }
+  window_.canvas().setForeColor(second ? kSecondColour : kFirstColour);
+  QComboBox* list = window_.cboFunktionsterm();
+  list->setEditText(source->text());
+  list->addItem(source->text());
+  list->setEditText(source->text());
+  window_.Graph_zeichnen(source->text());
+  button->setChecked(false);
+}
+
+void DifferentialPage::cmdDiskussion() {
+  if (txt_y3str_->text().isEmpty()) {
+    showError(window_.dialogs(), QStringLiteral("Sie haben noch keine Ableitungen gebildet!"));
+    return;
+  }
+  lstDisk_->clear();
+  lstDisk_->show();
+  prb_->show();
+  int shownScan = 1;
+  // The run blocks input, but the window keeps painting: the progress bar
+  // moves and the desktop does not take the program for hung.
+  auto progress = [&](int scan, int step) {
+    if (scan != shownScan) {
+      prb_->hide();
+      prb_->show();
+      shownScan = scan;
+    }
+    prb_->setValue(step);
+    if (step % 64 == 1) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+  DiscussionTerms terms{txt_y_->text(), txt_ystr_->text(), txt_y2str_->text()};
+  const ViewWindow& view = window_.view();
+  lstDisk_->addItems(Kurvendiskussion(window_.engine(), terms, view.xmin, view.xmax, progress));
+  prb_->hide();
+}
+
+void DifferentialPage::fillPrintout(PrintedSheet& sheet) const {
+  sheet.f = txt_y_->text();
+  sheet.f1 = txt_ystr_->text();
+  sheet.f2 = txt_y2str_->text();
+  sheet.f3 = txt_y3str_->text();
+  for (int i = 0; i < lstDisk_->count(); ++i) sheet.discussion << lstDisk_->item(i)->text();
+}

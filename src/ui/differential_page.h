@@ -1,0 +1,45 @@
+#pragma once
+// The settings page "Differential": the symbolic derivatives of the current
+// term, drawing f' and f'', and the curve discussion.
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class FrmGraph;
+struct PrintedSheet;
+
+class DifferentialPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DifferentialPage(FrmGraph& window, QWidget* parent = nullptr);
+
+  // Opening the tab: f from the entry field, derivatives and list emptied.
+  void opened();
+  void cmdDiff();
+  void drawDerivative(bool second);
+  void cmdDiskussion();
+  void fillPrintout(PrintedSheet& sheet) const;
+
+  QLineEdit* txt_y() const { return txt_y_; }
+  QLineEdit* txt_ystr() const { return txt_ystr_; }
+  QLineEdit* txt_y2str() const { return txt_y2str_; }
+  QLineEdit* txt_y3str() const { return txt_y3str_; }
+  QListWidget* lstDisk() const { return lstDisk_; }
+  QProgressBar* prb() const { return prb_; }
+
+ private:
+  FrmGraph& window_;
+  QLineEdit* txt_y_ = nullptr;
+  QLineEdit* txt_ystr_ = nullptr;
+  QLineEdit* txt_y2str_ = nullptr;
+  QLineEdit* txt_y3str_ = nullptr;
+  QRadioButton* opty_str_ = nullptr;
+  QRadioButton* opty_2str_ = nullptr;
+  QListWidget* lstDisk_ = nullptr;
+  QProgressBar* prb_ = nullptr;
+};
