@@ -12,12 +12,6 @@
 #include "engine/notation.h"
 #include "engine/number_text.h"
 
-// The leading number of an engine answer, read the way BASIC's Val() reads a
-// text: "1.5E-07" gives 1.5e-7, "2*x" gives 2, "undef" and "" give 0. Not in
-// the header because only the minimum search reads answers this way; the
-// tests declare it themselves.
-double leadingNumber(const QString& text);
-
 namespace {
 
 // The plain loop only ends once |f| < 1e-05, which single-precision trial
@@ -42,58 +36,14 @@ double valueForMinimum(Engine& engine, const QString& term, double x) {
 
 }  // namespace
 
-double leadingNumber(const QString& text) {
-  const QChar* at = text.constData();
-  const QChar* const end = at + text.size();
-  auto isDigit = [&] { return at < end && *at >= u'0' && *at <= u'9'; };
-  auto take = [&](std::string& into) { into += static_cast<char>(at++->unicode()); };
-
-  while (at < end && at->isSpace()) ++at;
-  bool negative = false;
-  if (at < end && (*at == u'+' || *at == u'-')) negative = *at++ == u'-';
-
-  std::string plain;
-  while (isDigit()) take(plain);
-  if (at < end && *at == u'.') {
-    take(plain);
-    while (isDigit()) take(plain);
-  }
-  if (plain.find_first_of("0123456789") == std::string::npos) return 0;
-
-  // An exponent counts only with at least one digit: "2E" is still 2.
-  bool negativeExponent = false;
-  if (at < end && (*at == u'e' || *at == u'E')) {
-    const QChar* const mark = at;
-    std::string exponent = "e";
-    ++at;
-    if (at < end && (*at == u'+' || *at == u'-')) take(exponent);
-    negativeExponent = exponent.back() == '-';
-    if (isDigit()) {
-      while (isDigit()) take(exponent);
-      plain += exponent;
-    } else {
-      at = mark;
-      negativeExponent = false;
-    }
-  }
-
-  double value = 0;
-  const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (ec == std::errc::result_out_of_range) {
-    value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
-  }
-  return negative ? -value : value;
-}
-
 std::optional<float> regulaFalsi(Engine& engine, const QString& fktTerm, float& x1, float& y1,
                                  float& x2, float& y2) {
   const float startSize = std::min(std::fabs(y1), std::fabs(y2));
   float xs = x1;
   for (int pass = 0; pass < kMaxFalsiPasses; ++pass) {
-    if (y1 == y2) break;  // no secant to intersect with the axis
     const double x1d = x1, y1d = y1;
     xs = static_cast<float>(x1d - y1d * (double(x2) - x1d) / (double(y2) - y1d));
-    if (!std::isfinite(xs)) break;
+    if (!std::isfinite(xs)) break;  // y1 == y2: no secant meets the axis
 
     const std::optional<double> ys = Funktionswert(engine, fktTerm, xs);
     if (!ys) return std::nullopt;

@@ -14,7 +14,10 @@ class Engine;
 // final bracket (one of its ends is the last trial point).
 //
 // nullopt when there is no zero to report: a value the engine cannot give,
-// or a bracket around a pole or a jump rather than a zero.
+// or a bracket around a pole or a jump rather than a zero. When |f| cannot
+// get below 1e-05 (after 1000 passes, or once a trial point lands on an end),
+// the end values decide: a zero has made the smaller of them shrink below a
+// tenth of its start; at a pole it grows, at a jump it stays.
 std::optional<float> regulaFalsi(Engine& engine, const QString& fktTerm, float& x1, float& y1,
                                  float& x2, float& y2);
 

@@ -206,3 +206,46 @@ double roundHalfEven(double value, int decimals) {
   if (ec == std::errc::result_out_of_range) return std::copysign(HUGE_VAL, value);
   return rounded;
 }
+
+double leadingNumber(const QString& text) {
+  const QChar* at = text.constData();
+  const QChar* const end = at + text.size();
+  auto isDigit = [&] { return at < end && *at >= u'0' && *at <= u'9'; };
+  auto take = [&](std::string& into) { into += static_cast<char>(at++->unicode()); };
+
+  while (at < end && at->isSpace()) ++at;
+  bool negative = false;
+  if (at < end && (*at == u'+' || *at == u'-')) negative = *at++ == u'-';
+
+  std::string plain;
+  while (isDigit()) take(plain);
+  if (at < end && *at == u'.') {
+    take(plain);
+    while (isDigit()) take(plain);
+  }
+  if (plain.find_first_of("0123456789") == std::string::npos) return 0;
+
+  // An exponent counts only with at least one digit: "2E" is still 2.
+  bool negativeExponent = false;
+  if (at < end && (*at == u'e' || *at == u'E')) {
+    const QChar* const mark = at;
+    std::string exponent = "e";
+    ++at;
+    if (at < end && (*at == u'+' || *at == u'-')) take(exponent);
+    negativeExponent = exponent.back() == '-';
+    if (isDigit()) {
+      while (isDigit()) take(exponent);
+      plain += exponent;
+    } else {
+      at = mark;
+      negativeExponent = false;
+    }
+  }
+
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+  }
+  return negative ? -value : value;
+}

@@ -18,6 +18,11 @@ QString numberText(double value);
 std::optional<double> parseNumber(const QString& text);
 std::optional<float> parseSingle(const QString& text);
 
+// The leading number of an engine answer, read the way BASIC's Val() reads a
+// text: decimal point, "1.5E-07" gives 1.5e-7, "2*x" gives 2, "undef" and ""
+// give 0.
+double leadingNumber(const QString& text);
+
 // Rounds to `decimals` places, a half going to the even neighbour. The half is judged on the
 // value's 15-digit decimal text, so 2.675 counts as a half although the double lies just below it.
 double roundHalfEven(double value, int decimals);

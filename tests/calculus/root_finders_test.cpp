@@ -9,7 +9,6 @@
 #include "engine/number_text.h"
 #include "engine/recording_engine.h"
 
-double leadingNumber(const QString& text);
 
 namespace {
 
@@ -39,9 +38,9 @@ TEST(RegulaFalsi, WorkedExampleMovesOnlyTheLeftEnd) {
 }
 
 TEST(RegulaFalsi, StopsAtOnceOnZeroOrWhenTheEngineGivesNoValue) {
-  // x-1 hits its zero first; 1/(x-1) tries its pole second.
+  // The first trial point is 1: the zero of x-1, the pole of 1/(x-1).
   const std::tuple<const char*, std::optional<float>, qsizetype> cases[] = {
-      {"x-1", 1.0f, 1}, {"1/(x-1)", std::nullopt, 2}, {"foo(x)", std::nullopt, 1}};
+      {"x-1", 1.0f, 1}, {"1/(x-1)", std::nullopt, 1}, {"foo(x)", std::nullopt, 1}};
   for (const auto& [term, result, requests] : cases) {
     RecordingEngine engine;
     float x1 = 0, y1 = -1, x2 = 3, y2 = 2;
@@ -68,23 +67,25 @@ TEST(RegulaFalsi, FindsOrdinaryAndSteepZeros) {
   }
 }
 
+// Trial points creep towards the pole of 1/x until the pass bound; the others
+// end as soon as a trial point lands on an end of the bracket.
 TEST(RegulaFalsi, ReportsNoZeroAtPolesAndJumpsAndStillEnds) {
-  const std::tuple<const char*, float, float> cases[] = {
-      {"1/x", -0.0117f, 0.0118f},    {"1/x", -1000, 0.001f}, {"tan(x)", 1.57f, 1.58f},
-      {"tan(x)", 1, 2},              {"1/(x-2)^3", 1.5f, 2.25f},
-      {"floor(x)-0,5", 0.99f, 1.01f}};
-  for (const auto& [term, a, b] : cases) {
+  const std::tuple<const char*, float, float, qsizetype> cases[] = {
+      {"1/x", -0.0117f, 0.0118f, 1000}, {"1/x", -1000, 0.001f, 1000},
+      {"tan(x)", 1.57f, 1.58f, 200},    {"tan(x)", 1, 2, 200},
+      {"1/(x-2)^3", 1.5f, 2.25f, 200},  {"floor(x)-0,5", 0.99f, 1.01f, 200}};
+  for (const auto& [term, a, b, maxRequests] : cases) {
     RecordingEngine engine;
     EXPECT_FALSE(refine(engine, term, a, b)) << term << " from " << a;
-    EXPECT_LE(engine.requests.size(), 1000) << term;
+    EXPECT_LE(engine.requests.size(), maxRequests) << term << " from " << a;
   }
 }
 
 TEST(LeadingNumber, ReadsTheLeadingNumberWithDecimalPoint) {
   const std::pair<const char*, double> cases[] = {
-      {"-0.75", -0.75}, {"1.5E-07", 1.5e-7}, {"2*x", 2},     {"undef", 0}, {"", 0},
-      {"1,5", 1},       {"-.5", -0.5},       {"3E+2x", 300}, {"4E", 4},    {" 7", 7},
-      {"1E-999", 0},    {"-", 0},            {"2.5e3", 2500}};
+      {"-0.75", -0.75}, {"1.5E-07", 1.5e-7}, {"2*x", 2}, {"undef", 0}, {"", 0},       {"1,5", 1},
+      {"-.5", -0.5},    {"3E+2x", 300},      {"4E", 4},  {" 7", 7},    {"1E-999", 0}, {"-", 0},
+      {"2.5e3", 2500}};
   for (const auto& [text, value] : cases) {
     EXPECT_DOUBLE_EQ(leadingNumber(QString::fromLatin1(text)), value) << '"' << text << '"';
   }
