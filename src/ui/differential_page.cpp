@@ -79,6 +79,7 @@ DifferentialPage::DifferentialPage(FrmGraph& window, QWidget* parent)
   column->addWidget(start);
   column->addWidget(prb_);
   column->addWidget(lstDisk_, 1);
+  column->addStretch();  // keeps the button at the top while the list is hidden
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(derivatives);
