@@ -16,6 +16,7 @@
 #include "ui/canvas_widget.h"
 #include "ui/dialogs.h"
 #include "ui/differential_page.h"
+#include "ui/integral_page.h"
 #include "ui/graph_page.h"
 #include "ui/kurvalon_page.h"
 
@@ -67,6 +68,10 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   graphPage_->setParameterPage(3, differentialPage_);
   setTabParameterAction(3, [this] { differentialPage_->opened(); });
   setPrintTexts([this](PrintedSheet& sheet) { differentialPage_->fillPrintout(sheet); });
+  auto* integralPage = new IntegralPage(*this);
+  graphPage_->setParameterPage(4, integralPage);
+  setTabParameterAction(4, [integralPage] { integralPage->opened(); });
+  addTermListener([integralPage](const QString& term) { integralPage->termAdded(term); });
   setMinimumSize(900, 640);
   resize(1200, 800);
 
@@ -115,6 +120,14 @@ CanvasWidget* FrmGraph::picGraph() const { return graphPage_->picGraph(); }
 QString FrmGraph::statusPanel(int index) const {
   auto* panel = sbrGraph_->findChild<QLabel*>(QStringLiteral("sbrGraph(%1)").arg(index));
   return panel ? panel->text() : QString();
+}
+
+void FrmGraph::setMainPage(int tab, QWidget* page) {
+  QString caption = tabMain_->tabText(tab);
+  QWidget* empty = tabMain_->widget(tab);
+  tabMain_->removeTab(tab);
+  delete empty;
+  tabMain_->insertTab(tab, page, caption);
 }
 
 void FrmGraph::setTabMainAction(int tab, std::function<void()> action) {

@@ -64,6 +64,9 @@ class FrmGraph : public QMainWindow {
   // Fills the derivative and discussion lines of the printout.
   void setPrintTexts(std::function<void(PrintedSheet&)> fill);
 
+  // Puts a page in place of the empty one at `tab` of the main tab strip.
+  void setMainPage(int tab, QWidget* page);
+
   // What opening a tab does; later pages register their resets and prefills.
   void setTabMainAction(int tab, std::function<void()> action);
   void setTabParameterAction(int tab, std::function<void()> action);
