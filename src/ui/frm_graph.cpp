@@ -17,6 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/differential_page.h"
 #include "ui/integral_page.h"
+#include "ui/series_page.h"
 #include "ui/graph_page.h"
 #include "ui/kurvalon_page.h"
 
@@ -72,6 +73,7 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   graphPage_->setParameterPage(4, integralPage);
   setTabParameterAction(4, [integralPage] { integralPage->opened(); });
   addTermListener([integralPage](const QString& term) { integralPage->termAdded(term); });
+  setMainPage(5, new SeriesPage(*this));
   setMinimumSize(900, 640);
   resize(1200, 800);
 
