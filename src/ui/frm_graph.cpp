@@ -18,6 +18,7 @@
 #include "ui/differential_page.h"
 #include "ui/integral_page.h"
 #include "ui/series_page.h"
+#include "ui/tab_pages.h"
 #include "ui/graph_page.h"
 #include "ui/kurvalon_page.h"
 
@@ -124,13 +125,7 @@ QString FrmGraph::statusPanel(int index) const {
   return panel ? panel->text() : QString();
 }
 
-void FrmGraph::setMainPage(int tab, QWidget* page) {
-  QString caption = tabMain_->tabText(tab);
-  QWidget* empty = tabMain_->widget(tab);
-  tabMain_->removeTab(tab);
-  delete empty;
-  tabMain_->insertTab(tab, page, caption);
-}
+void FrmGraph::setMainPage(int tab, QWidget* page) { replaceTabPage(*tabMain_, tab, page); }
 
 void FrmGraph::setTabMainAction(int tab, std::function<void()> action) {
   tabMainActions_.at(tab) = std::move(action);

@@ -9,6 +9,7 @@
 
 #include "ui/canvas_widget.h"
 #include "ui/kurvalon_page.h"
+#include "ui/tab_pages.h"
 
 GraphPage::GraphPage(Canvas& canvas, QWidget* parent) : QWidget(parent) {
   txtFunktionsart_ = new QLineEdit(QStringLiteral("f(x) ="));
@@ -49,9 +50,5 @@ GraphPage::GraphPage(Canvas& canvas, QWidget* parent) : QWidget(parent) {
 }
 
 void GraphPage::setParameterPage(int index, QWidget* page) {
-  QString caption = tabParameter_->tabText(index);
-  QWidget* empty = tabParameter_->widget(index);
-  tabParameter_->removeTab(index);
-  delete empty;
-  tabParameter_->insertTab(index, page, caption);
+  replaceTabPage(*tabParameter_, index, page);
 }
