@@ -1,0 +1,73 @@
+// The three drawings of the "DGL's" page in the default window on a
+// 1000 x 700 canvas: the slope field of x*y (323 marks, three requests
+// each), the Euler curve of x-y (1000 steps) and the second-order curve of
+// the page's default equation (500 steps of four requests).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+#include "engine/engine.h"
+#include "median_reporter.h"
+#include "ode/osculating_curve.h"
+#include "ode/slope_field.h"
+#include "plot/view_window.h"
+
+namespace {
+
+const ViewWindow kView{};
+const PixelFrame kFrame = computePixelFrame(kView, 1000, 700);
+
+void BM_SlopeFieldDefault(benchmark::State& state) {
+  Engine engine;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(slopeField(engine, QStringLiteral("x*y"), kView, kFrame));
+  }
+}
+
+// x*y grows like exp(x^2/2) and leaves the number range; x-y stays tame.
+void BM_EulerCurveDefault(benchmark::State& state) {
+  Engine engine;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        eulerCurve(engine, QStringLiteral("x-y"), 0, QStringLiteral("1"), kView, kFrame));
+  }
+}
+
+void BM_SecondOrderDefault(benchmark::State& state) {
+  Engine engine;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(osculatingCurve(engine, QStringLiteral("-2*ystr-5*y"), 0, 0,
+                                             QStringLiteral("1"), kView, kFrame));
+  }
+}
+
+BENCHMARK(BM_SlopeFieldDefault)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EulerCurveDefault)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SecondOrderDefault)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  MedianReporter reporter(benchmark::kMillisecond);
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  double field = reporter.median("BM_SlopeFieldDefault");
+  double euler = reporter.median("BM_EulerCurveDefault");
+  double second = reporter.median("BM_SecondOrderDefault");
+  if (field > 0 && euler > 0 && second > 0) {
+    std::printf("\nslope field x*y:           %7.2f ms median (target: at most 100 ms)\n", field);
+    std::printf("Euler curve x-y:           %7.2f ms median (target: at most 100 ms)\n", euler);
+    std::printf("second order -2*ystr-5*y:  %7.2f ms median (target: at most 100 ms)\n", second);
+  }
+  return 0;
+}
