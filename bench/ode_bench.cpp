@@ -19,26 +19,30 @@ const PixelFrame kFrame = computePixelFrame(kView, 1000, 700);
 
 void BM_SlopeFieldDefault(benchmark::State& state) {
   Engine engine;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(slopeField(engine, QStringLiteral("x*y"), kView, kFrame));
-  }
+  int marks = 0;
+  for (auto _ : state) marks = slopeField(engine, QStringLiteral("x*y"), kView, kFrame).steps;
+  state.counters["steps"] = marks;
 }
 
 // x*y grows like exp(x^2/2) and leaves the number range; x-y stays tame.
 void BM_EulerCurveDefault(benchmark::State& state) {
   Engine engine;
+  int steps = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        eulerCurve(engine, QStringLiteral("x-y"), 0, QStringLiteral("1"), kView, kFrame));
+    steps = eulerCurve(engine, QStringLiteral("x-y"), 0, QStringLiteral("1"), kView, kFrame).steps;
   }
+  state.counters["steps"] = steps;
 }
 
 void BM_SecondOrderDefault(benchmark::State& state) {
   Engine engine;
+  int steps = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(osculatingCurve(engine, QStringLiteral("-2*ystr-5*y"), 0, 0,
-                                             QStringLiteral("1"), kView, kFrame));
+    steps = osculatingCurve(engine, QStringLiteral("-2*ystr-5*y"), 0, 0, QStringLiteral("1"), kView,
+                            kFrame)
+                .steps;
   }
+  state.counters["steps"] = steps;
 }
 
 BENCHMARK(BM_SlopeFieldDefault)

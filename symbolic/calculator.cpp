@@ -67,6 +67,9 @@ std::string Calculator::answer(std::string_view request) {
   }
   ParseResult parsed = parse(request);
   if (!parsed) return "Fehler: " + parsed.error.message;
+  if (fastPath_) {
+    if (auto fast = constantAnswer(*parsed.node)) return *fast;
+  }
   return backend_.answer(*parsed.node);
 }
 
@@ -86,6 +89,18 @@ std::optional<std::string> Calculator::fastAnswer(std::string_view request) {
   const std::optional<CompiledTerm>& term = compiled(inner.substr(0, variableComma));
   if (!term) return std::nullopt;
   double value = term->evaluate(*x);
+  return std::isfinite(value) ? formatNumber(value) : std::string(kUndefined);
+}
+
+// APPROX of a constant (the last step of a SUBST chain, such as
+// APPROX(-3/4)) is plain arithmetic.
+std::optional<std::string> Calculator::constantAnswer(const Node& request) {
+  if (request.kind != NodeKind::Call || request.text != "approx") return std::nullopt;
+  const Node& argument = *request.args[0];
+  if (!onlyUses(argument, "")) return std::nullopt;
+  std::optional<CompiledTerm> constant = CompiledTerm::compile(argument, "");
+  if (!constant) return std::nullopt;
+  double value = constant->evaluate(0);
   return std::isfinite(value) ? formatNumber(value) : std::string(kUndefined);
 }
 

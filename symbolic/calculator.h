@@ -26,6 +26,7 @@ class Calculator {
 
  private:
   std::optional<std::string> fastAnswer(std::string_view request);
+  std::optional<std::string> constantAnswer(const Node& request);
   const std::optional<CompiledTerm>& compiled(std::string_view term);
 
   static constexpr size_t kCacheLimit = 4096;

@@ -163,15 +163,16 @@ bool hasVariable(const giac::gen& g) {
 // German). While Giac computes, this thread uses the C locale.
 class CLocale {
  public:
-  CLocale() : c_(newlocale(LC_ALL_MASK, "C", nullptr)), old_(c_ ? uselocale(c_) : nullptr) {}
+  CLocale() : old_(c() ? uselocale(c()) : nullptr) {}
   ~CLocale() {
-    if (!c_) return;
-    uselocale(old_);
-    freelocale(c_);
+    if (c()) uselocale(old_);
   }
 
  private:
-  locale_t c_;
+  static locale_t c() {
+    static locale_t locale = newlocale(LC_ALL_MASK, "C", nullptr);  // made once, kept
+    return locale;
+  }
   locale_t old_;
 };
 

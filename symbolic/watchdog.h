@@ -1,7 +1,14 @@
 #pragma once
 // Interrupts long computations: armed before a request, it calls its action
 // once when the time limit passes before it is disarmed.
+//
+// Arming and disarming take no system call (an uncontended lock at most): the
+// engine arms it for every request to the algebra system, thousands of times
+// a second.
+// The watch thread looks every few milliseconds, which is precise enough for a
+// limit of seconds.
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -23,13 +30,17 @@ class Watchdog {
 
  private:
   void run();
+  static std::int64_t now();
 
   std::function<void()> onTimeout_;
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::chrono::steady_clock::time_point deadline_;
-  bool armed_ = false;
+  // The deadline in steady-clock nanoseconds, 0 while disarmed. Changed and
+  // fired under fireMutex_ so that no action runs after disarm() returns;
+  // the lock is never contended but in that instant.
+  std::atomic<std::int64_t> deadline_{0};
   bool fired_ = false;
+  std::mutex fireMutex_;
+  std::mutex mutex_;  // for stopping the thread
+  std::condition_variable stop_;
   bool stopping_ = false;
   std::thread thread_;
 };

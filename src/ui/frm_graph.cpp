@@ -15,6 +15,7 @@
 #include "plot/coordinate_system.h"
 #include "ui/canvas_widget.h"
 #include "ui/dialogs.h"
+#include "ui/dgl_page.h"
 #include "ui/differential_page.h"
 #include "ui/integral_page.h"
 #include "ui/series_page.h"
@@ -75,6 +76,7 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   setTabParameterAction(4, [integralPage] { integralPage->opened(); });
   addTermListener([integralPage](const QString& term) { integralPage->termAdded(term); });
   setMainPage(5, new SeriesPage(*this));
+  graphPage_->setParameterPage(5, new DglPage(*this));
   setMinimumSize(900, 640);
   resize(1200, 800);
 
