@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <tuple>
 #include <variant>
 
@@ -16,6 +17,9 @@
 #include "ui/canvas_widget.h"
 #include "ui/dialogs.h"
 #include "ui/dgl_page.h"
+#include "ui/gauss_page.h"
+#include "ui/horner_page.h"
+#include "ui/interpolation_pages.h"
 #include "ui/differential_page.h"
 #include "ui/integral_page.h"
 #include "ui/series_page.h"
@@ -76,6 +80,19 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   setTabParameterAction(4, [integralPage] { integralPage->opened(); });
   addTermListener([integralPage](const QString& term) { integralPage->termAdded(term); });
   setMainPage(5, new SeriesPage(*this));
+  auto* horner = new HornerPage(*this);
+  auto* gauss = new GaussPage(*this);
+  auto* newton = new NewtonPage(*this);
+  auto* spline = new SplinePage(*this, *newton);
+  setMainPage(1, horner);
+  setMainPage(2, gauss);
+  setMainPage(3, newton);
+  setMainPage(4, spline);
+  // Every visit to a calculator tab starts from a fresh table.
+  setTabMainAction(1, [horner] { horner->newHorner(); });
+  setTabMainAction(2, [gauss] { gauss->newGauss(); });
+  setTabMainAction(3, [newton] { newton->newNewton(); });
+  setTabMainAction(4, [spline] { spline->newSpline(); });
   graphPage_->setParameterPage(5, new DglPage(*this));
   setMinimumSize(900, 640);
   resize(1200, 800);
@@ -86,9 +103,13 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
       tabMainActions_[tab]();
     }
   });
+  // A double click also counts as a click on its tab; going back waits until
+  // that click is handled.
   connect(tabMain_->tabBar(), &QTabBar::tabBarDoubleClicked, this, [this] {
-    tabMain_->setCurrentIndex(0);
-    tabParameter()->setCurrentIndex(0);
+    QTimer::singleShot(0, this, [this] {
+      tabMain_->setCurrentIndex(0);
+      tabParameter()->setCurrentIndex(0);
+    });
   });
   connect(tabParameter()->tabBar(), &QTabBar::tabBarClicked, this, [this](int tab) {
     if (tab >= 0 && tabParameterActions_[tab]) {

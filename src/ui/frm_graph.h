@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
 #include <functional>
 
 #include <QPointF>
@@ -72,6 +73,10 @@ class FrmGraph : public QMainWindow {
   void setTabParameterAction(int tab, std::function<void()> action);
   // Called with the term when Enter adds it to the function list.
   void addTermListener(std::function<void(const QString&)> listener);
+
+  // The size the calculator tab on screen works with: the degree, the number
+  // of unknowns, points or intervals; each tab's reset sets it.
+  std::int16_t n = 0;
 
   Engine& engine() { return engine_; }
   Dialogs& dialogs() { return dialogs_; }

@@ -104,6 +104,7 @@ TEST_F(WindowTest, TabsSwitchBackAndRunTheirPageActions) {
   QTabWidget* main = window->tabMain();
   main->setCurrentIndex(2);
   QTest::mouseDClick(main->tabBar(), Qt::LeftButton, {}, main->tabBar()->tabRect(2).center());
+  QCoreApplication::processEvents();
   EXPECT_EQ(main->currentIndex(), 0);
   EXPECT_EQ(parameters->currentIndex(), 0);
 

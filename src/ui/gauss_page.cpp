@@ -1,0 +1,122 @@
+#include "ui/gauss_page.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "numerics/gauss.h"
+#include "ui/dialogs.h"
+#include "ui/frm_graph.h"
+#include "ui/spinner_field.h"
+#include "ui/value_grid.h"
+
+GaussPage::GaussPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+  auto* frame = new QGroupBox(QStringLiteral("Gauß-Algorithmus"));
+  frame->setObjectName(QStringLiteral("fraGauss"));
+  auto* grid = new QGridLayout(frame);
+  auto* count = new QLabel(QStringLiteral("Anzahl der Variablen"));
+  count->setObjectName(QStringLiteral("lblGauss"));
+  SpinnerField spinner = makeSpinnerField("txt_nVar", "upd_nVar", 2, 10, 2, QStringLiteral("2"), false);
+  txt_nVar_ = spinner.field;
+  upd_nVar_ = spinner.spinner;
+  grdMatrix_ = new ValueGrid;
+  grdMatrix_->setObjectName(QStringLiteral("grdMatrix"));
+  auto* check = new QGroupBox(QStringLiteral("Kontrolle der Rechnungen"));
+  check->setObjectName(QStringLiteral("fraGauss"));
+  auto* checkLayout = new QHBoxLayout(check);
+  optStop_ = new QRadioButton(QStringLiteral("ja"));
+  optStop_->setObjectName(QStringLiteral("optStop"));
+  optStop_->setChecked(true);
+  auto* optStart = new QRadioButton(QStringLiteral("nein"));
+  optStart->setObjectName(QStringLiteral("optStart"));
+  checkLayout->addWidget(optStop_);
+  checkLayout->addWidget(optStart);
+  auto* solve = new QPushButton(QStringLiteral("LGS lösen"));
+  solve->setObjectName(QStringLiteral("cmdGauss"));
+  auto* fresh = new QPushButton(QStringLiteral("Neue Rechnung"));
+  fresh->setObjectName(QStringLiteral("cmdNewGauss"));
+
+  grid->addWidget(count, 0, 0);
+  grid->addLayout(spinner.layout, 0, 1);
+  grid->addWidget(check, 0, 2);
+  grid->addWidget(solve, 0, 3);
+  grid->addWidget(fresh, 0, 4);
+  grid->addWidget(grdMatrix_, 1, 0, 1, 6);
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame);
+
+  connect(upd_nVar_, &QSpinBox::valueChanged, this, [this](int value) {
+    txt_nVar_->setText(QString::number(value));
+    newGauss();
+  });
+  connect(solve, &QPushButton::clicked, this, &GaussPage::cmdGauss);
+  connect(fresh, &QPushButton::clicked, this, &GaussPage::newGauss);
+  newGauss();
+}
+
+void GaussPage::newGauss() {
+  grdMatrix_->clearAll();
+  window_.n = static_cast<std::int16_t>(txt_nVar_->text().toInt());
+  const int n = window_.n;
+  grdMatrix_->setCols(n + 2);
+  grdMatrix_->setRows(n + 1);
+  grdMatrix_->setTextAt(0, 0, QStringLiteral("a(i,j)"));
+  for (int i = 1; i <= n; ++i) {
+    grdMatrix_->setTextAt(i, 0, QString::number(i) + QLatin1Char('.'));
+    grdMatrix_->setTextAt(0, i, QStringLiteral("a") + QString::number(i));
+  }
+  grdMatrix_->setTextAt(0, n + 1, QStringLiteral("r"));
+  grdMatrix_->setCurrent(1, 1);
+  // Column 0 half as wide as column 1 (a half to the even neighbour), left-aligned.
+  grdMatrix_->setColumnWidthTwips(
+      0, static_cast<int>(std::nearbyint(grdMatrix_->columnWidthTwips(1) / 2.0)));
+  for (int i = 0; i <= n; ++i) {
+    if (QTableWidgetItem* item = grdMatrix_->item(i, 0)) {
+      item->setTextAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
+  }
+  grdMatrix_->show();
+  grdMatrix_->setFocus();
+}
+
+void GaussPage::cmdGauss() {
+  if (grdMatrix_->text().isEmpty()) {
+    showError(window_.dialogs(), QStringLiteral("Koeffizienten nicht vollständig eingegeben!"));
+    return;
+  }
+  const int n = window_.n;
+  std::vector<std::vector<QString>> matrix(n);
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n + 1; ++j) matrix[i - 1].push_back(grdMatrix_->textAt(i, j));
+  }
+  GaussSteps steps;
+  steps.write = [this](int row, int col, const QString& text) {
+    grdMatrix_->setTextAt(row, col, text);
+  };
+  steps.pause = [this] {
+    if (optStop_->isChecked()) {
+      window_.dialogs().message(QStringLiteral("Kontrolle der Rechnung"), QStringLiteral("weiter?"),
+                                Dialogs::Icon::None);
+    }
+  };
+  std::optional<std::vector<QString>> solution = solveGauss(matrix, steps);
+  if (!solution) {
+    showError(window_.dialogs(), QStringLiteral("Fehler bei der Eingabe der Koeffizienten!"));
+    return;
+  }
+  grdMatrix_->setRows(2);
+  grdMatrix_->setCols(n + 1);
+  for (int j = 1; j <= n; ++j) {
+    grdMatrix_->setTextAt(0, j, QStringLiteral("x") + QString::number(j));
+    grdMatrix_->setTextAt(1, j, (*solution)[j - 1]);
+  }
+  grdMatrix_->setTextAt(0, 0, QString());
+  grdMatrix_->setColumnWidthTwips(0, 1000);
+  grdMatrix_->setTextAt(1, 0, QStringLiteral("Lösung"));
+}

@@ -1,0 +1,150 @@
+#include "ui/interpolation_pages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/frm_graph.h"
+#include "ui/spinner_field.h"
+#include "ui/value_grid.h"
+
+namespace {
+
+QPushButton* button(const char* name, const QString& caption) {
+  auto* pushButton = new QPushButton(caption);
+  pushButton->setObjectName(QLatin1String(name));
+  return pushButton;
+}
+
+ValueGrid* valueGrid(const char* name, int rows, int cols) {
+  auto* grid = new ValueGrid;
+  grid->setObjectName(QLatin1String(name));
+  grid->setRows(rows);
+  grid->setCols(cols);
+  return grid;
+}
+
+}  // namespace
+
+NewtonPage::NewtonPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+  auto* frame = new QGroupBox(QStringLiteral("Newtin-Interpolation"));
+  frame->setObjectName(QStringLiteral("Frame6"));
+  auto* grid = new QGridLayout(frame);
+  auto* count = new QLabel(QStringLiteral("Anzahl der Stützstellen:"));
+  count->setObjectName(QStringLiteral("Label8"));
+  // The spinner starts at 2 while the field shows 3: the first click up gives 3.
+  SpinnerField spinner = makeSpinnerField("txt_n", "upd_n", 2, 12, 2, QStringLiteral("3"), false);
+  txt_n_ = spinner.field;
+  upd_n_ = spinner.spinner;
+  grdNewton_ = valueGrid("grdNewton", 4, 3);
+  auto* compute = button("cmdNewton", QStringLiteral("Berechne NewtonKoeffizienten"));
+  auto* fresh = button("cmdNewtonNew", QStringLiteral("Neue Rechnung"));
+  cmdPlotNewton_ = button("cmdPlotNewton", QStringLiteral("N(x) zeichnen"));
+  lblNx_ = new QLabel(QStringLiteral("N(x) ="));
+  lblNx_->setObjectName(QStringLiteral("lblNx"));
+  txtNewton_ = new QLineEdit;
+  txtNewton_->setObjectName(QStringLiteral("txtNewton"));
+
+  grid->addWidget(count, 0, 0);
+  grid->addLayout(spinner.layout, 0, 1);
+  grid->addWidget(compute, 0, 2);
+  grid->addWidget(fresh, 0, 3);
+  grid->addWidget(grdNewton_, 1, 0, 1, 5);
+  grid->addWidget(lblNx_, 2, 0);
+  grid->addWidget(txtNewton_, 2, 1, 1, 3);
+  grid->addWidget(cmdPlotNewton_, 2, 4);
+  grid->setColumnStretch(4, 1);
+  grid->setRowStretch(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame);
+
+  connect(upd_n_, &QSpinBox::valueChanged, this, [this](int value) {
+    grdNewton_->clearAll();
+    grdNewton_->setTextAt(0, 0, QStringLiteral("Werte"));
+    grdNewton_->setTextAt(0, 1, QStringLiteral("x"));
+    grdNewton_->setTextAt(0, 2, QStringLiteral("y"));
+    window_.n = static_cast<std::int16_t>(value);
+    grdNewton_->setRows(value + 1);
+    // Row labels with a blank where a sign would stand: " 0.", " 1.", ...
+    for (int r = 1; r <= value; ++r) {
+      grdNewton_->setTextAt(r, 0, QStringLiteral(" ") + QString::number(r - 1) + QLatin1Char('.'));
+    }
+    txt_n_->setText(QString::number(value));
+    grdNewton_->setCurrent(1, 1);
+    grdNewton_->setFocus();
+  });
+  connect(fresh, &QPushButton::clicked, this, &NewtonPage::newNewton);
+  newNewton();
+}
+
+void NewtonPage::newNewton() {
+  grdNewton_->clearAll();
+  grdNewton_->setRows(4);
+  grdNewton_->setCols(3);
+  const char* headings[] = {"Tabelle", "x", "y"};
+  for (int c = 0; c < 3; ++c) grdNewton_->setTextAt(0, c, QString::fromUtf8(headings[c]));
+  for (int r = 1; r <= 3; ++r) grdNewton_->setTextAt(r, 0, QString::number(r - 1) + QLatin1Char('.'));
+  txtNewton_->hide();
+  cmdPlotNewton_->hide();
+  lblNx_->hide();
+  grdNewton_->setCurrent(3, 0);
+}
+
+SplinePage::SplinePage(FrmGraph&, NewtonPage& newton, QWidget* parent)
+    : QWidget(parent), newton_(newton) {
+  auto* frame = new QGroupBox(QStringLiteral("Spline-Interpolation"));
+  frame->setObjectName(QStringLiteral("fraSpline"));
+  auto* grid = new QGridLayout(frame);
+  auto* count = new QLabel(QStringLiteral("Anzahl der Stützpunkte:"));
+  count->setObjectName(QStringLiteral("lblSpline"));
+  SpinnerField spinner = makeSpinnerField("txtSpline", "updSpline", 2, 25, 3, QStringLiteral("3"), true);
+  txtSpline_ = spinner.field;
+  updSpline_ = spinner.spinner;
+  grdSpline_ = valueGrid("grdSpline", 4, 3);
+  grd_z_ = valueGrid("grd_z", 2, 2);
+  auto* compute = button("cmdSplineKoeff", QStringLiteral("Berechne SplineFunktionen"));
+  auto* fresh = button("cmdSpline_new", QStringLiteral("neue Spline Interpolation"));
+  cmdPlotSpline_ = button("cmdPlotSpline", QStringLiteral("Spline zeichnen"));
+
+  grid->addWidget(count, 0, 0);
+  grid->addLayout(spinner.layout, 0, 1);
+  grid->addWidget(compute, 0, 2);
+  grid->addWidget(fresh, 0, 3);
+  grid->addWidget(cmdPlotSpline_, 0, 4);
+  grid->addWidget(grdSpline_, 1, 0, 1, 3);
+  grid->addWidget(grd_z_, 1, 3, 1, 3);
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame);
+
+  // The spline table keeps its values when it grows or shrinks.
+  connect(updSpline_, &QSpinBox::valueChanged, this, [this](int value) {
+    txtSpline_->setText(QString::number(value));
+    grdSpline_->setRows(value + 1);
+    writeRowLabels();
+  });
+  connect(fresh, &QPushButton::clicked, this, &SplinePage::newSpline);
+  newSpline();
+}
+
+void SplinePage::writeRowLabels() {
+  const int v = updSpline_->value();
+  grdSpline_->setTextAt(0, 1, QStringLiteral("x"));
+  grdSpline_->setTextAt(0, 2, QStringLiteral("y"));
+  for (int r = 1; r <= v; ++r) grdSpline_->setTextAt(r, 0, QString::number(r - 1) + QLatin1Char('.'));
+  grdSpline_->setCurrent(v, 0);
+}
+
+void SplinePage::newSpline() {
+  grdSpline_->clearAll();
+  grd_z_->clearAll();
+  newton_.grdNewton()->setRows(4);
+  newton_.grdNewton()->setCols(3);
+  newton_.txt_n()->setText(QStringLiteral("3"));
+  writeRowLabels();
+  grd_z_->hide();
+  cmdPlotSpline_->hide();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The main tabs "Newton Interpolation" and "Spline Interpolation": their value
+// tables, spinners and resets. The spline reset also resets the Newton table.
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class FrmGraph;
+class ValueGrid;
+
+class NewtonPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit NewtonPage(FrmGraph& window, QWidget* parent = nullptr);
+
+  void newNewton();
+
+  ValueGrid* grdNewton() const { return grdNewton_; }
+  QLineEdit* txt_n() const { return txt_n_; }
+  QSpinBox* upd_n() const { return upd_n_; }
+
+ private:
+  FrmGraph& window_;
+  ValueGrid* grdNewton_ = nullptr;
+  QLineEdit* txt_n_ = nullptr;
+  QSpinBox* upd_n_ = nullptr;
+  QLineEdit* txtNewton_ = nullptr;
+  QLabel* lblNx_ = nullptr;
+  QPushButton* cmdPlotNewton_ = nullptr;
+};
+
+class SplinePage : public QWidget {
+  Q_OBJECT
+
+ public:
+  SplinePage(FrmGraph& window, NewtonPage& newton, QWidget* parent = nullptr);
+
+  void newSpline();
+
+  ValueGrid* grdSpline() const { return grdSpline_; }
+  ValueGrid* grd_z() const { return grd_z_; }
+  QSpinBox* updSpline() const { return updSpline_; }
+  QLineEdit* txtSpline() const { return txtSpline_; }
+
+ private:
+  void writeRowLabels();
+
+  NewtonPage& newton_;
+  ValueGrid* grdSpline_ = nullptr;
+  ValueGrid* grd_z_ = nullptr;
+  QLineEdit* txtSpline_ = nullptr;
+  QSpinBox* updSpline_ = nullptr;
+  QPushButton* cmdPlotSpline_ = nullptr;
+};
