@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kurvalon"));  // also the title of plain notices
   // The program speaks German, so do Qt's own dialogs and buttons.
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QTranslator qtTexts;
