@@ -24,13 +24,20 @@ void discussion(benchmark::State& state, const char* term, bool fastPath) {
   symbolic_set_fast_path(1);
 }
 
-void BM_DiscussionCubic(benchmark::State& state) { discussion(state, "x^3-6x^2+9x+1", true); }
-void BM_DiscussionSinTimesX(benchmark::State& state) { discussion(state, "sin(x)*x", true); }
+void BM_DiscussionCubic(benchmark::State& state) {
+  discussion(state, "x^3-6x^2+9x+1", true);
+}
+void BM_DiscussionSinTimesX(benchmark::State& state) {
+  discussion(state, "sin(x)*x", true);
+}
 void BM_DiscussionCubicUncached(benchmark::State& state) {
   discussion(state, "x^3-6x^2+9x+1", false);
 }
 
-BENCHMARK(BM_DiscussionCubic)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiscussionCubic)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DiscussionSinTimesX)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)
@@ -52,7 +59,8 @@ int main(int argc, char** argv) {
   double sine = reporter.median("BM_DiscussionSinTimesX");
   double uncached = reporter.median("BM_DiscussionCubicUncached");
   if (cubic > 0 && sine > 0 && uncached > 0) {
-    std::printf("\ncurve discussion x^3-6x^2+9x+1: %7.2f ms median (target: at most 50 ms)\n", cubic);
+    std::printf("\ncurve discussion x^3-6x^2+9x+1: %7.2f ms median (target: at most 50 ms)\n",
+                cubic);
     std::printf("curve discussion sin(x)*x:      %7.2f ms median (target: at most 50 ms)\n", sine);
     std::printf("the cubic from the algebra system alone: %.0f ms, %.0f times slower\n", uncached,
                 uncached / cubic);

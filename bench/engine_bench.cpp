@@ -58,8 +58,12 @@ void roundTrip(benchmark::State& state, bool fastPath) {
   symbolic_set_fast_path(1);
 }
 
-void BM_RoundTripCached(benchmark::State& state) { roundTrip(state, true); }
-void BM_RoundTripUncached(benchmark::State& state) { roundTrip(state, false); }
+void BM_RoundTripCached(benchmark::State& state) {
+  roundTrip(state, true);
+}
+void BM_RoundTripUncached(benchmark::State& state) {
+  roundTrip(state, false);
+}
 
 void BM_PlainCpp(benchmark::State& state) {
   const float step = 20.0f / 501;
@@ -77,7 +81,6 @@ void BM_PlainCpp(benchmark::State& state) {
 BENCHMARK(BM_RoundTripCached)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RoundTripUncached)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlainCpp)->Repetitions(5)->ReportAggregatesOnly(true);
-
 
 }  // namespace
 

@@ -90,7 +90,6 @@ BENCHMARK(BM_CoordinateSystemOnly)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
-
 // A faulty term would end its curve at the first sample and make the redraw
 // look cheaper than it is, so say so before measuring.
 void checkTerms() {

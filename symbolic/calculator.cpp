@@ -9,8 +9,10 @@ namespace symbolic {
 namespace {
 
 std::string_view trim(std::string_view text) {
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+    text.remove_prefix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -22,7 +24,9 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Consumes [+-]digits[.digits] and returns its length, 0 if there is none.
 size_t decimalLength(std::string_view text, bool allowPoint) {

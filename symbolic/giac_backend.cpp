@@ -21,7 +21,9 @@ struct Failure {
   std::string message;
 };
 
-std::string wrap(const std::string& text) { return "(" + text + ")"; }
+std::string wrap(const std::string& text) {
+  return "(" + text + ")";
+}
 
 // A decimal literal as an exact Giac rational: 1.5 -> (15/10), 1.5e-07 -> (15/10^8).
 std::string exactNumber(const std::string& literal) {
@@ -49,9 +51,11 @@ std::string exactNumber(const std::string& literal) {
 }
 
 int smallInteger(const Node& node, const char* command, int limit) {
-  if (node.kind != NodeKind::Number || node.text.find_first_not_of("0123456789") != std::string::npos ||
-      node.text.size() > 4 || std::stoi(node.text) > limit) {
-    throw Failure{std::string(command) + " erwartet eine ganze Zahl von 0 bis " + std::to_string(limit)};
+  if (node.kind != NodeKind::Number ||
+      node.text.find_first_not_of("0123456789") != std::string::npos || node.text.size() > 4 ||
+      std::stoi(node.text) > limit) {
+    throw Failure{std::string(command) + " erwartet eine ganze Zahl von 0 bis " +
+                  std::to_string(limit)};
   }
   return std::stoi(node.text);
 }
@@ -96,7 +100,8 @@ std::string command(const Node& node) {
     return "subst(" + arg(0) + "," + variable(*node.args[1], "SUBST") + "," + arg(2) + ")";
   }
   if (name == "diff") {
-    if (node.args.size() == 2) return "diff(" + arg(0) + "," + variable(*node.args[1], "diff") + ")";
+    if (node.args.size() == 2)
+      return "diff(" + arg(0) + "," + variable(*node.args[1], "diff") + ")";
     if (node.args.size() == 3) {
       return "diff(" + arg(0) + "," + variable(*node.args[1], "diff") + "," +
              std::to_string(smallInteger(*node.args[2], "diff", 100)) + ")";
@@ -129,7 +134,8 @@ std::string translate(const Node& node) {
     case NodeKind::Call: {
       if (isCommand(node.text)) return command(node);
       std::string text = node.text + "(";
-      for (size_t i = 0; i < node.args.size(); ++i) text += (i ? "," : "") + translate(*node.args[i]);
+      for (size_t i = 0; i < node.args.size(); ++i)
+        text += (i ? "," : "") + translate(*node.args[i]);
       return text + ")";
     }
     case NodeKind::Negate:

@@ -72,7 +72,8 @@ class Printer {
 
   static std::vector<gen> arguments(const gen& g) {
     const gen& leaf = g._SYMBptr->feuille;
-    if (leaf.type == giac::_VECT) return std::vector<gen>(leaf._VECTptr->begin(), leaf._VECTptr->end());
+    if (leaf.type == giac::_VECT)
+      return std::vector<gen>(leaf._VECTptr->begin(), leaf._VECTptr->end());
     return {leaf};
   }
 

@@ -8,7 +8,8 @@ namespace symbolic {
 std::string formatNumber(double value) {
   if (value == 0) return "0";  // also -0
   char buffer[40];
-  auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+  auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
   std::string text(buffer, end);
   if (size_t e = text.find('e'); e != std::string::npos) text[e] = 'E';
   return text;
@@ -21,8 +22,8 @@ double parseDecimal(std::string_view text) {
     text.remove_prefix(1);
   }
   double value = NAN;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                      std::chars_format::general);
+  auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (end != text.data() + text.size() || text.empty()) return NAN;
   if (error == std::errc::result_out_of_range) {
     size_t e = text.find_first_of("eE");

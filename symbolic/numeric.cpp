@@ -1,20 +1,32 @@
 #include "symbolic/numeric.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <algorithm>
 
 #include "symbolic/number_format.h"
 
 namespace symbolic {
 namespace {
 
-double cot(double v) { return std::cos(v) / std::sin(v); }
-double acot(double v) { return v == 0 ? M_PI / 2 : std::atan(1 / v); }
-double sign(double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : (v == 0 ? 0.0 : v)); }
-double sqrtReal(double v) { return std::sqrt(v); }
-double lnReal(double v) { return std::log(v); }
-double log10Real(double v) { return std::log10(v); }
+double cot(double v) {
+  return std::cos(v) / std::sin(v);
+}
+double acot(double v) {
+  return v == 0 ? M_PI / 2 : std::atan(1 / v);
+}
+double sign(double v) {
+  return v > 0 ? 1.0 : (v < 0 ? -1.0 : (v == 0 ? 0.0 : v));
+}
+double sqrtReal(double v) {
+  return std::sqrt(v);
+}
+double lnReal(double v) {
+  return std::log(v);
+}
+double log10Real(double v) {
+  return std::log10(v);
+}
 
 struct NumericFunction {
   const char* name;
@@ -22,19 +34,29 @@ struct NumericFunction {
 };
 
 constexpr NumericFunction kNumericFunctions[] = {
-    {"sin", [](double v) { return std::sin(v); }},   {"cos", [](double v) { return std::cos(v); }},
-    {"tan", [](double v) { return std::tan(v); }},   {"cot", cot},
-    {"asin", [](double v) { return std::asin(v); }}, {"acos", [](double v) { return std::acos(v); }},
-    {"atan", [](double v) { return std::atan(v); }}, {"acot", acot},
-    {"sinh", [](double v) { return std::sinh(v); }}, {"cosh", [](double v) { return std::cosh(v); }},
-    {"tanh", [](double v) { return std::tanh(v); }}, {"asinh", [](double v) { return std::asinh(v); }},
+    {"sin", [](double v) { return std::sin(v); }},
+    {"cos", [](double v) { return std::cos(v); }},
+    {"tan", [](double v) { return std::tan(v); }},
+    {"cot", cot},
+    {"asin", [](double v) { return std::asin(v); }},
+    {"acos", [](double v) { return std::acos(v); }},
+    {"atan", [](double v) { return std::atan(v); }},
+    {"acot", acot},
+    {"sinh", [](double v) { return std::sinh(v); }},
+    {"cosh", [](double v) { return std::cosh(v); }},
+    {"tanh", [](double v) { return std::tanh(v); }},
+    {"asinh", [](double v) { return std::asinh(v); }},
     {"acosh", [](double v) { return std::acosh(v); }},
     {"atanh", [](double v) { return std::atanh(v); }},
-    {"exp", [](double v) { return std::exp(v); }},   {"ln", lnReal},
-    {"log10", log10Real},                            {"sqrt", sqrtReal},
-    {"abs", [](double v) { return std::fabs(v); }},  {"sign", sign},
+    {"exp", [](double v) { return std::exp(v); }},
+    {"ln", lnReal},
+    {"log10", log10Real},
+    {"sqrt", sqrtReal},
+    {"abs", [](double v) { return std::fabs(v); }},
+    {"sign", sign},
     {"floor", [](double v) { return std::floor(v); }},
-    {"ceil", [](double v) { return std::ceil(v); }}, {"erf", [](double v) { return std::erf(v); }},
+    {"ceil", [](double v) { return std::ceil(v); }},
+    {"erf", [](double v) { return std::erf(v); }},
 };
 
 // Powers as the algebra system treats real numbers: 0^0 is undefined, a
@@ -46,7 +68,9 @@ double realPower(double base, double exponent) {
 
 }  // namespace
 
-double numberValue(std::string_view literal) { return parseDecimal(literal); }
+double numberValue(std::string_view literal) {
+  return parseDecimal(literal);
+}
 
 std::optional<CompiledTerm> CompiledTerm::compile(const Node& term, std::string_view variable) {
   CompiledTerm compiled;
@@ -135,15 +159,38 @@ double CompiledTerm::evaluate(double x) const {
   int top = -1;
   for (const Instruction& in : code_) {
     switch (in.op) {
-      case Op::Constant: stack[++top] = in.value; continue;
-      case Op::Variable: stack[++top] = x; continue;
-      case Op::Add: --top; stack[top] += stack[top + 1]; break;
-      case Op::Subtract: --top; stack[top] -= stack[top + 1]; break;
-      case Op::Multiply: --top; stack[top] *= stack[top + 1]; break;
-      case Op::Divide: --top; stack[top] /= stack[top + 1]; break;
-      case Op::Power: --top; stack[top] = realPower(stack[top], stack[top + 1]); break;
-      case Op::Negate: stack[top] = -stack[top]; break;
-      case Op::Function: stack[top] = in.function(stack[top]); break;
+      case Op::Constant:
+        stack[++top] = in.value;
+        continue;
+      case Op::Variable:
+        stack[++top] = x;
+        continue;
+      case Op::Add:
+        --top;
+        stack[top] += stack[top + 1];
+        break;
+      case Op::Subtract:
+        --top;
+        stack[top] -= stack[top + 1];
+        break;
+      case Op::Multiply:
+        --top;
+        stack[top] *= stack[top + 1];
+        break;
+      case Op::Divide:
+        --top;
+        stack[top] /= stack[top + 1];
+        break;
+      case Op::Power:
+        --top;
+        stack[top] = realPower(stack[top], stack[top + 1]);
+        break;
+      case Op::Negate:
+        stack[top] = -stack[top];
+        break;
+      case Op::Function:
+        stack[top] = in.function(stack[top]);
+        break;
     }
     // A part without a real value leaves the whole term without one, also
     // where a limit would exist: atan(1/x) has no value at 0.

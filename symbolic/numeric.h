@@ -24,11 +24,20 @@ class CompiledTerm {
   double evaluate(double x) const;
 
  private:
-  enum class Op : unsigned char { Constant, Variable, Add, Subtract, Multiply, Divide, Power,
-                                  Negate, Function };
+  enum class Op : unsigned char {
+    Constant,
+    Variable,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Power,
+    Negate,
+    Function
+  };
   struct Instruction {
     Op op;
-    double value = 0;             // Constant
+    double value = 0;                      // Constant
     double (*function)(double) = nullptr;  // Function
   };
 

@@ -14,29 +14,51 @@ struct NamedFunction {
 
 // log is the common logarithm, as on every school calculator; ln is the natural one.
 constexpr std::array kFunctions = {
-    NamedFunction{"sin", {"sin", 1}},       NamedFunction{"cos", {"cos", 1}},
-    NamedFunction{"tan", {"tan", 1}},       NamedFunction{"cot", {"cot", 1}},
-    NamedFunction{"asin", {"asin", 1}},     NamedFunction{"arcsin", {"asin", 1}},
-    NamedFunction{"acos", {"acos", 1}},     NamedFunction{"arccos", {"acos", 1}},
-    NamedFunction{"atan", {"atan", 1}},     NamedFunction{"arctan", {"atan", 1}},
-    NamedFunction{"acot", {"acot", 1}},     NamedFunction{"arccot", {"acot", 1}},
-    NamedFunction{"sinh", {"sinh", 1}},     NamedFunction{"cosh", {"cosh", 1}},
-    NamedFunction{"tanh", {"tanh", 1}},     NamedFunction{"asinh", {"asinh", 1}},
-    NamedFunction{"arsinh", {"asinh", 1}},  NamedFunction{"acosh", {"acosh", 1}},
-    NamedFunction{"arcosh", {"acosh", 1}},  NamedFunction{"atanh", {"atanh", 1}},
-    NamedFunction{"artanh", {"atanh", 1}},  NamedFunction{"exp", {"exp", 1}},
-    NamedFunction{"ln", {"ln", 1}},         NamedFunction{"log", {"log10", 1}},
-    NamedFunction{"lg", {"log10", 1}},      NamedFunction{"log10", {"log10", 1}},
-    NamedFunction{"sqrt", {"sqrt", 1}},     NamedFunction{"abs", {"abs", 1}},
-    NamedFunction{"sign", {"sign", 1}},     NamedFunction{"sgn", {"sign", 1}},
-    NamedFunction{"floor", {"floor", 1}},   NamedFunction{"ceil", {"ceil", 1}},
-    NamedFunction{"erf", {"erf", 1}},       NamedFunction{"Si", {"Si", 1}},
-    NamedFunction{"Ci", {"Ci", 1}},         NamedFunction{"Ei", {"Ei", 1}},
-    NamedFunction{"re", {"re", 1}},         NamedFunction{"im", {"im", 1}},
+    NamedFunction{"sin", {"sin", 1}},
+    NamedFunction{"cos", {"cos", 1}},
+    NamedFunction{"tan", {"tan", 1}},
+    NamedFunction{"cot", {"cot", 1}},
+    NamedFunction{"asin", {"asin", 1}},
+    NamedFunction{"arcsin", {"asin", 1}},
+    NamedFunction{"acos", {"acos", 1}},
+    NamedFunction{"arccos", {"acos", 1}},
+    NamedFunction{"atan", {"atan", 1}},
+    NamedFunction{"arctan", {"atan", 1}},
+    NamedFunction{"acot", {"acot", 1}},
+    NamedFunction{"arccot", {"acot", 1}},
+    NamedFunction{"sinh", {"sinh", 1}},
+    NamedFunction{"cosh", {"cosh", 1}},
+    NamedFunction{"tanh", {"tanh", 1}},
+    NamedFunction{"asinh", {"asinh", 1}},
+    NamedFunction{"arsinh", {"asinh", 1}},
+    NamedFunction{"acosh", {"acosh", 1}},
+    NamedFunction{"arcosh", {"acosh", 1}},
+    NamedFunction{"atanh", {"atanh", 1}},
+    NamedFunction{"artanh", {"atanh", 1}},
+    NamedFunction{"exp", {"exp", 1}},
+    NamedFunction{"ln", {"ln", 1}},
+    NamedFunction{"log", {"log10", 1}},
+    NamedFunction{"lg", {"log10", 1}},
+    NamedFunction{"log10", {"log10", 1}},
+    NamedFunction{"sqrt", {"sqrt", 1}},
+    NamedFunction{"abs", {"abs", 1}},
+    NamedFunction{"sign", {"sign", 1}},
+    NamedFunction{"sgn", {"sign", 1}},
+    NamedFunction{"floor", {"floor", 1}},
+    NamedFunction{"ceil", {"ceil", 1}},
+    NamedFunction{"erf", {"erf", 1}},
+    NamedFunction{"Si", {"Si", 1}},
+    NamedFunction{"Ci", {"Ci", 1}},
+    NamedFunction{"Ei", {"Ei", 1}},
+    NamedFunction{"re", {"re", 1}},
+    NamedFunction{"im", {"im", 1}},
     // Engine commands.
-    NamedFunction{"approx", {"approx", 1}}, NamedFunction{"subst", {"subst", 3}},
-    NamedFunction{"diff", {"diff", 0}},     NamedFunction{"int", {"int", 0}},
-    NamedFunction{"integrate", {"int", 0}}, NamedFunction{"taylor", {"taylor", 4}},
+    NamedFunction{"approx", {"approx", 1}},
+    NamedFunction{"subst", {"subst", 3}},
+    NamedFunction{"diff", {"diff", 0}},
+    NamedFunction{"int", {"int", 0}},
+    NamedFunction{"integrate", {"int", 0}},
+    NamedFunction{"taylor", {"taylor", 4}},
     NamedFunction{"fourier", {"fourier", 5}},
 };
 
@@ -63,8 +85,12 @@ NodePtr makeBinary(NodeKind kind, NodePtr left, NodePtr right) {
   return node;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+  return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
 
 // Recursive descent with the usual precedence: sums, products (also written
 // as juxtaposition), unary signs, right-associative powers, primaries.
@@ -244,10 +270,10 @@ class Parser {
       if (equalsIgnoringCase(word, constant)) return makeNode(NodeKind::Symbol, constant);
     }
     if (word.size() == 1 && std::isalpha(static_cast<unsigned char>(word[0]))) {
-      return makeNode(NodeKind::Symbol,
-                      std::string(1, static_cast<char>(std::tolower(word[0]))));
+      return makeNode(NodeKind::Symbol, std::string(1, static_cast<char>(std::tolower(word[0]))));
     }
-    if (findFunction(word)) return fail("Syntaxfehler: '(' nach " + std::string(word) + " erwartet");
+    if (findFunction(word))
+      return fail("Syntaxfehler: '(' nach " + std::string(word) + " erwartet");
     if (peek() == '(') return fail("unbekannte Funktion " + std::string(word));
     return fail("unbekannter Name " + std::string(word));
   }
@@ -284,7 +310,9 @@ const FunctionInfo* findFunction(std::string_view name) {
   return nullptr;
 }
 
-ParseResult parse(std::string_view text) { return Parser(text).run(); }
+ParseResult parse(std::string_view text) {
+  return Parser(text).run();
+}
 
 bool onlyUses(const Node& node, std::string_view variable) {
   if (node.kind == NodeKind::Symbol) {

@@ -14,10 +14,10 @@
 namespace symbolic {
 
 enum class NodeKind {
-  Number,    // decimal literal, exact: text holds "digits[.digits][e[+-]digits]"
-  Symbol,    // a variable (x, y, ystr, single letters) or a constant (pi, e, i, infinity, undef)
-  Call,      // a known function or engine command; text is its canonical name
-  Negate,    // unary minus
+  Number,  // decimal literal, exact: text holds "digits[.digits][e[+-]digits]"
+  Symbol,  // a variable (x, y, ystr, single letters) or a constant (pi, e, i, infinity, undef)
+  Call,    // a known function or engine command; text is its canonical name
+  Negate,  // unary minus
   Add,
   Subtract,
   Multiply,

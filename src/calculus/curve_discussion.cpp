@@ -11,12 +11,18 @@ namespace {
 
 constexpr int kSteps = 1702;
 
-QString shown(double value) { return formatPattern(value, QStringLiteral("0.0##")); }
+QString shown(double value) {
+  return formatPattern(value, QStringLiteral("0.0##"));
+}
 
 class Discussion {
  public:
   Discussion(Engine& engine, float xmin, float xmax, const DiscussionProgress& progress)
-      : engine_(engine), xmin_(xmin), xmax_(xmax), dx_((xmax - xmin) / kSteps), progress_(progress) {}
+      : engine_(engine),
+        xmin_(xmin),
+        xmax_(xmax),
+        dx_((xmax - xmin) / kSteps),
+        progress_(progress) {}
 
   // Walks the window in steps of dx and calls `found` with every refined
   // sign change of g.
@@ -60,8 +66,8 @@ class Discussion {
 
 }  // namespace
 
-QStringList Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin,
-                             float xmax, const DiscussionProgress& progress) {
+QStringList Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin, float xmax,
+                             const DiscussionProgress& progress) {
   Discussion d(engine, xmin, xmax, progress);
   d.lines_ << QStringLiteral("Nullstellen:");
 

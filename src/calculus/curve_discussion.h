@@ -20,5 +20,5 @@ using DiscussionProgress = std::function<void(int scan, int step)>;
 // The lines of the list: "Nullstellen:", the BP and N lines, "", "Extrema:",
 // the HP and TP lines, "", "Wendepunkte:", the WP lines. A point whose values
 // the engine cannot give is left out.
-QStringList Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin,
-                             float xmax, const DiscussionProgress& progress = {});
+QStringList Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin, float xmax,
+                             const DiscussionProgress& progress = {});

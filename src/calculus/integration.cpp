@@ -39,8 +39,7 @@ std::optional<float> valueAt(Engine& engine, const QString& term, double x) {
 
 }  // namespace
 
-Intersections findIntersections(Engine& engine, const QString& difference, float xmin,
-                                float xmax) {
+Intersections findIntersections(Engine& engine, const QString& difference, float xmin, float xmax) {
   Intersections result;
   const float dx = (xmax - xmin) / 101;
   int steps = 0;

@@ -25,4 +25,6 @@ QString Engine::request(const QString& text, int32_t capacity) {
   return QString::fromUtf8(Ausgabe.data(), std::max<int32_t>(AntwortLaenge, 0));
 }
 
-void Engine::setTimeLimit(int milliseconds) { symbolic_set_time_limit(milliseconds); }
+void Engine::setTimeLimit(int milliseconds) {
+  symbolic_set_time_limit(milliseconds);
+}

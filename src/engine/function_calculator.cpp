@@ -10,9 +10,9 @@ CalculatorResult calculate(Engine& engine, const QString& term, const QString& x
     outcome.termMissing = true;
     return outcome;
   }
-  QString substituted = engine.request(QStringLiteral("SUBST(") + komma2point(term) +
-                                       QStringLiteral(",x,") + komma2point(xText) +
-                                       QStringLiteral(")"));
+  QString substituted =
+      engine.request(QStringLiteral("SUBST(") + komma2point(term) + QStringLiteral(",x,") +
+                     komma2point(xText) + QStringLiteral(")"));
   QString value = engine.request(QStringLiteral("APPROX(") + substituted + QStringLiteral(")"));
   std::optional<double> number = parseNumber(point2komma(value));
 

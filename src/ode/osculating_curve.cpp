@@ -10,19 +10,13 @@ namespace {
 
 constexpr int kSteps = 500;
 
-QPointF canvasPoint(float x, float y, const ViewWindow& view, const PixelFrame& frame) {
-  return QPointF((x - view.xmin) * frame.massX + frame.pixLinks,
-                 (y - view.ymin) * frame.massY + frame.pixUnten);
-}
-
 }  // namespace
 
 std::optional<float> secondDerivativeAt(Engine& engine, const QString& f, const QString& xText,
                                         const QString& yText, const QString& slopeText) {
   auto subst = [&](const QString& term, const char* name, const QString& value) {
-    return engine.request(QStringLiteral("SUBST(") + term + QLatin1Char(',') +
-                          QLatin1String(name) + QLatin1Char(',') + komma2point(value) +
-                          QLatin1Char(')'));
+    return engine.request(QStringLiteral("SUBST(") + term + QLatin1Char(',') + QLatin1String(name) +
+                          QLatin1Char(',') + komma2point(value) + QLatin1Char(')'));
   };
   QString a1 = subst(komma2point(f), "x", xText);
   QString a2 = subst(a1, "y", yText);
@@ -42,7 +36,8 @@ OdeDrawing osculatingCurve(Engine& engine, const QString& f, float x0, float y0,
   const float h = (view.xmax - x) / kSteps;
   // The step count guards against an h too small to move x in single precision.
   while (x < view.xmax && drawing.steps <= 2 * kSteps) {
-    std::optional<float> y2 = secondDerivativeAt(engine, f, numberText(x), numberText(y), slopeText);
+    std::optional<float> y2 =
+        secondDerivativeAt(engine, f, numberText(x), numberText(y), slopeText);
     if (!y2) {
       drawing.failure = QStringLiteral("y'' lässt sich im Punkt (%1; %2) nicht berechnen!")
                             .arg(numberText(x), numberText(y));
@@ -63,7 +58,7 @@ OdeDrawing osculatingCurve(Engine& engine, const QString& f, float x0, float y0,
       yn = static_cast<float>(*y2 > 0 ? ym - std::sqrt(reach) : ym + std::sqrt(reach));
       slope = -(xn - xm) / (yn - ym);
     }
-    drawing.lines.append(QLineF(canvasPoint(x, y, view, frame), canvasPoint(xn, yn, view, frame)));
+    drawing.lines.append(QLineF(frame.point(x, y, view), frame.point(xn, yn, view)));
     ++drawing.steps;
     x = xn;
     y = yn;

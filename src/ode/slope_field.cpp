@@ -8,11 +8,6 @@
 
 namespace {
 
-QPointF canvasPoint(float x, float y, const ViewWindow& view, const PixelFrame& frame) {
-  return QPointF((x - view.xmin) * frame.massX + frame.pixLinks,
-                 (y - view.ymin) * frame.massY + frame.pixUnten);
-}
-
 QString noSlopeAt(const QString& x, const QString& y) {
   return QStringLiteral("Die Steigung lässt sich im Punkt (%1; %2) nicht berechnen!").arg(x, y);
 }
@@ -32,7 +27,7 @@ bool eulerWay(Engine& engine, const QString& f, float x0, const QString& y0Text,
     }
     float xNext = x + h;
     float yNext = static_cast<float>(y + *m * h);
-    drawing.lines.append(QLineF(canvasPoint(x, y, view, frame), canvasPoint(xNext, yNext, view, frame)));
+    drawing.lines.append(QLineF(frame.point(x, y, view), frame.point(xNext, yNext, view)));
     ++drawing.steps;
     x = xNext;
     y = yNext;
@@ -50,7 +45,8 @@ std::optional<double> slopeAt(Engine& engine, const QString& f, const QString& x
                                           komma2point(xText) + QStringLiteral(")")));
   QString r2 = point2komma(engine.request(QStringLiteral("SUBST(") + r1 + QStringLiteral(", y, ") +
                                           komma2point(yText) + QStringLiteral(")")));
-  return parseNumber(point2komma(engine.request(QStringLiteral("APPROX(") + r2 + QStringLiteral(")"))));
+  return parseNumber(
+      point2komma(engine.request(QStringLiteral("APPROX(") + r2 + QStringLiteral(")"))));
 }
 
 OdeDrawing slopeField(Engine& engine, const QString& f, const ViewWindow& view,
@@ -61,8 +57,9 @@ OdeDrawing slopeField(Engine& engine, const QString& f, const ViewWindow& view,
   // A window narrower than two ticks gives no marks: the bounds cross.
   const double columns = std::floor(x1 - x0) + 1, rows = std::floor(y1 - y0) + 1;
   if (columns > 0 && rows > 0 && columns * rows > kMaxMarks) {
-    drawing.failure = QStringLiteral(
-        "Der Ausschnitt ist für das Isoklinenfeld zu groß (mehr als %1 Marken)!").arg(kMaxMarks);
+    drawing.failure =
+        QStringLiteral("Der Ausschnitt ist für das Isoklinenfeld zu groß (mehr als %1 Marken)!")
+            .arg(kMaxMarks);
     return drawing;
   }
   for (double x = x0; x <= x1; x += 1.0) {
@@ -74,8 +71,9 @@ OdeDrawing slopeField(Engine& engine, const QString& f, const ViewWindow& view,
       }
       // Half a unit to each side along the slope: every mark is one unit long.
       double dx = 0.5 / std::sqrt(1 + *m * *m), dy = dx * *m;
-      drawing.lines.append(QLineF(canvasPoint(static_cast<float>(x - dx), static_cast<float>(y - dy), view, frame),
-                                  canvasPoint(static_cast<float>(x + dx), static_cast<float>(y + dy), view, frame)));
+      drawing.lines.append(
+          QLineF(frame.point(static_cast<float>(x - dx), static_cast<float>(y - dy), view),
+                 frame.point(static_cast<float>(x + dx), static_cast<float>(y + dy), view)));
       ++drawing.steps;
     }
   }
@@ -93,10 +91,11 @@ OdeDrawing eulerCurve(Engine& engine, const QString& f, float x0, const QString&
         "Die Lösungskurve bräuchte zu viele Schritte; wählen Sie ein größeres x-tic!");
     return drawing;
   }
-  if (!eulerWay(engine, f, x0, y0Text, h, [&](float x) { return x < view.xmax; }, view, frame,
-                drawing)) {
+  if (!eulerWay(
+          engine, f, x0, y0Text, h, [&](float x) { return x < view.xmax; }, view, frame, drawing)) {
     return drawing;
   }
-  eulerWay(engine, f, x0, y0Text, -h, [&](float x) { return x > view.xmin; }, view, frame, drawing);
+  eulerWay(
+      engine, f, x0, y0Text, -h, [&](float x) { return x > view.xmin; }, view, frame, drawing);
   return drawing;
 }

@@ -45,7 +45,5 @@ struct Appearance {
 
   // List entry i is drawn in swatch i; entries beyond the palette cycle
   // through the five curve colours.
-  QColor curveColor(int entry) const {
-    return palette[entry < kPaletteSize ? entry : entry % 5];
-  }
+  QColor curveColor(int entry) const { return palette[entry < kPaletteSize ? entry : entry % 5]; }
 };

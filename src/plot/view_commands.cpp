@@ -30,6 +30,6 @@ std::variant<ViewTexts, QString> zoomStep(const ViewTexts& texts, bool zoomIn) {
 }
 
 ViewTexts one2oneView() {
-  return {numberText(-8.52), numberText(8.52), numberText(-7.7),
+  return {numberText(-8.52), numberText(8.52),    numberText(-7.7),
           numberText(7.7),   QStringLiteral("1"), QStringLiteral("1")};
 }

@@ -22,8 +22,14 @@ std::variant<ViewWindow, QString> readViewWindow(const ViewTexts& texts) {
     if (!value) return notANumberMessage(i);
     values[i] = *value;
   }
-  ViewWindow view{values[0], values[1], values[2], values[3], values[4], values[5],
-                  decimalsOf(texts[4]), decimalsOf(texts[5])};
+  ViewWindow view{values[0],
+                  values[1],
+                  values[2],
+                  values[3],
+                  values[4],
+                  values[5],
+                  decimalsOf(texts[4]),
+                  decimalsOf(texts[5])};
   // A reversed window (xmin > xmax) is drawn mirrored; an empty one cannot be.
   if (view.xmin == view.xmax) return QStringLiteral("xmin und xmax dürfen nicht gleich sein!");
   if (view.ymin == view.ymax) return QStringLiteral("ymin und ymax dürfen nicht gleich sein!");

@@ -2,6 +2,7 @@
 // The view window (the world rectangle shown, and the tick spacing) and the
 // pixel frame that maps it onto the canvas.
 
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <variant>
@@ -42,6 +43,9 @@ struct PixelFrame {
   // Canvas position of a world point (y grows upwards).
   float pixelX(float x, const ViewWindow& view) const { return (x - view.xmin) * massX + pixLinks; }
   float pixelY(float y, const ViewWindow& view) const { return (y - view.ymin) * massY + pixUnten; }
+  QPointF point(float x, float y, const ViewWindow& view) const {
+    return QPointF(pixelX(x, view), pixelY(y, view));
+  }
 };
 
 PixelFrame computePixelFrame(const ViewWindow& view, int width, int height);

@@ -27,7 +27,9 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, canvas_.image());
 }
 
-void CanvasWidget::resizeEvent(QResizeEvent*) { emit resized(); }
+void CanvasWidget::resizeEvent(QResizeEvent*) {
+  emit resized();
+}
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
   emit pressed(event->button(), toCanvas(event->position()));

@@ -2,9 +2,9 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -15,17 +15,17 @@
 #include "engine/function_calculator.h"
 #include "plot/coordinate_system.h"
 #include "ui/canvas_widget.h"
-#include "ui/dialogs.h"
 #include "ui/dgl_page.h"
-#include "ui/gauss_page.h"
-#include "ui/horner_page.h"
-#include "ui/interpolation_pages.h"
+#include "ui/dialogs.h"
 #include "ui/differential_page.h"
+#include "ui/gauss_page.h"
+#include "ui/graph_page.h"
+#include "ui/horner_page.h"
 #include "ui/integral_page.h"
+#include "ui/interpolation_pages.h"
+#include "ui/kurvalon_page.h"
 #include "ui/series_page.h"
 #include "ui/tab_pages.h"
-#include "ui/graph_page.h"
-#include "ui/kurvalon_page.h"
 
 namespace {
 
@@ -59,8 +59,8 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   setStatusBar(sbrGraph_);
 
   // The two labels lie on the canvas, hidden until the toolbar shows them.
-  for (auto [label, name, y] : {std::tuple{&lblGraph_, "lblGraph", 8},
-                                std::tuple{&lblKommentar_, "lblKommentar", 32}}) {
+  for (auto [label, name, y] :
+       {std::tuple{&lblGraph_, "lblGraph", 8}, std::tuple{&lblKommentar_, "lblKommentar", 32}}) {
     *label = new QLabel(picGraph());
     (*label)->setObjectName(QLatin1String(name));
     (*label)->move(8, y);
@@ -138,17 +138,27 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   connect(page, &KurvalonPage::calculateRequested, this, &FrmGraph::calculate);
 }
 
-QComboBox* FrmGraph::cboFunktionsterm() const { return graphPage_->cboFunktionsterm(); }
-KurvalonPage* FrmGraph::kurvalonPage() const { return graphPage_->kurvalonPage(); }
-QTabWidget* FrmGraph::tabParameter() const { return graphPage_->tabParameter(); }
-CanvasWidget* FrmGraph::picGraph() const { return graphPage_->picGraph(); }
+QComboBox* FrmGraph::cboFunktionsterm() const {
+  return graphPage_->cboFunktionsterm();
+}
+KurvalonPage* FrmGraph::kurvalonPage() const {
+  return graphPage_->kurvalonPage();
+}
+QTabWidget* FrmGraph::tabParameter() const {
+  return graphPage_->tabParameter();
+}
+CanvasWidget* FrmGraph::picGraph() const {
+  return graphPage_->picGraph();
+}
 
 QString FrmGraph::statusPanel(int index) const {
   auto* panel = sbrGraph_->findChild<QLabel*>(QStringLiteral("sbrGraph(%1)").arg(index));
   return panel ? panel->text() : QString();
 }
 
-void FrmGraph::setMainPage(int tab, QWidget* page) { replaceTabPage(*tabMain_, tab, page); }
+void FrmGraph::setMainPage(int tab, QWidget* page) {
+  replaceTabPage(*tabMain_, tab, page);
+}
 
 void FrmGraph::setTabMainAction(int tab, std::function<void()> action) {
   tabMainActions_.at(tab) = std::move(action);

@@ -32,9 +32,8 @@ void FrmGraph::speichern() {
   QStringList terms;
   for (int i = 0; i < list->count(); ++i) terms << list->itemText(i);
   // The window of the last drawing, not what the fields may hold by now.
-  auto bytes = writeGraphFile({view_.xmin, view_.xmax, view_.ymin, view_.ymax, view_.xtic,
-                               view_.ytic},
-                              terms);
+  auto bytes = writeGraphFile(
+      {view_.xmin, view_.xmax, view_.ymin, view_.ymax, view_.xtic, view_.ytic}, terms);
   if (auto* message = std::get_if<QString>(&bytes)) {
     showError(dialogs_, *message);
     return;
@@ -43,11 +42,9 @@ void FrmGraph::speichern() {
   // save never destroys the old file.
   QSaveFile file(name);
   QByteArray& content = std::get<QByteArray>(bytes);
-  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-      !file.commit()) {
-    showError(dialogs_,
-              QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
-                  .arg(name, file.errorString()));
+  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+    showError(dialogs_, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
+                            .arg(name, file.errorString()));
   }
 }
 
@@ -63,7 +60,8 @@ void FrmGraph::öffnen() {
   // The whole file is checked before anything changes.
   auto read = readGraphFile(file.readAll());
   if (auto* message = std::get_if<QString>(&read)) {
-    showError(dialogs_, QStringLiteral("Die Datei %1 ist keine Graphdatei.\n%2").arg(name, *message));
+    showError(dialogs_,
+              QStringLiteral("Die Datei %1 ist keine Graphdatei.\n%2").arg(name, *message));
     return;
   }
   const GraphFile& sheet = std::get<GraphFile>(read);
@@ -71,8 +69,9 @@ void FrmGraph::öffnen() {
   for (int i = 0; i < 6; ++i) texts[i] = numberText(sheet.view[i]);
   auto window = readViewWindow(texts);
   if (auto* message = std::get_if<QString>(&window)) {
-    showError(dialogs_, QStringLiteral("Die Datei %1 ist keine Graphdatei.\nZeile 1: %2")
-                            .arg(name, *message));
+    showError(
+        dialogs_,
+        QStringLiteral("Die Datei %1 ist keine Graphdatei.\nZeile 1: %2").arg(name, *message));
     return;
   }
   kurvalonPage()->setViewTexts(texts);

@@ -17,7 +17,9 @@
 namespace {
 
 // Canvas positions of a gesture are whole pixels, a half rounded to even.
-int whole(double value) { return static_cast<int>(std::nearbyint(value)); }
+int whole(double value) {
+  return static_cast<int>(std::nearbyint(value));
+}
 
 }  // namespace
 
@@ -59,7 +61,9 @@ void FrmGraph::canvasPressed(Qt::MouseButton, QPointF at) {
 
 void FrmGraph::canvasMoved(Qt::MouseButtons buttons, QPointF at) {
   QPointF world = worldPoint(at.x(), at.y());
-  auto shown = [](double value, int decimals) { return numberText(roundHalfEven(value, decimals)); };
+  auto shown = [](double value, int decimals) {
+    return numberText(roundHalfEven(value, decimals));
+  };
   auto panel = [this](int index) {
     return sbrGraph_->findChild<QLabel*>(QStringLiteral("sbrGraph(%1)").arg(index));
   };

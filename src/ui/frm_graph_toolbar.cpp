@@ -100,7 +100,8 @@ void FrmGraph::buildMenus() {
   };
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  item(file, "mnuNew", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { neu(); });
+  item(file, "mnuNew", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N),
+       [this] { neu(); });
   item(file, "mnuOpen", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O),
        [this] { öffnen(); });
   item(file, "mnuSave", QStringLiteral("&Speichern unter"), QKeySequence(Qt::CTRL | Qt::Key_S),

@@ -20,7 +20,8 @@ GaussPage::GaussPage(FrmGraph& window, QWidget* parent) : QWidget(parent), windo
   auto* grid = new QGridLayout(frame);
   auto* count = new QLabel(QStringLiteral("Anzahl der Variablen"));
   count->setObjectName(QStringLiteral("lblGauss"));
-  SpinnerField spinner = makeSpinnerField("txt_nVar", "upd_nVar", 2, 10, 2, QStringLiteral("2"), false);
+  SpinnerField spinner =
+      makeSpinnerField("txt_nVar", "upd_nVar", 2, 10, 2, QStringLiteral("2"), false);
   txt_nVar_ = spinner.field;
   upd_nVar_ = spinner.spinner;
   grdMatrix_ = new ValueGrid;

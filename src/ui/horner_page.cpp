@@ -16,7 +16,9 @@
 namespace {
 
 // " 3", "-1": a number with a leading blank where a minus sign would stand.
-QString signed_(int value) { return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value); }
+QString signed_(int value) {
+  return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value);
+}
 
 const QColor kLightYellow(255, 255, 192);
 
@@ -28,7 +30,8 @@ HornerPage::HornerPage(FrmGraph& window, QWidget* parent) : QWidget(parent), win
   auto* grid = new QGridLayout(frame);
   auto* degree = new QLabel(QStringLiteral("Grad des Polynoms:"));
   degree->setObjectName(QStringLiteral("lblGrad"));
-  SpinnerField spinner = makeSpinnerField("txtPolygrd", "updPolygrd", 2, 7, 2, QStringLiteral("2"), false);
+  SpinnerField spinner =
+      makeSpinnerField("txtPolygrd", "updPolygrd", 2, 7, 2, QStringLiteral("2"), false);
   txtPolygrd_ = spinner.field;
   updPolygrd_ = spinner.spinner;
   grdHorner_ = new ValueGrid;
@@ -77,7 +80,8 @@ void HornerPage::newHorner() {
   window_.n = static_cast<std::int16_t>(updPolygrd_->value());
   const int n = window_.n;
   grdHorner_->setCols(n + 2);
-  for (int c = 1; c <= n + 1; ++c) grdHorner_->setTextAt(0, c, QStringLiteral("x^") + signed_(n + 1 - c));
+  for (int c = 1; c <= n + 1; ++c)
+    grdHorner_->setTextAt(0, c, QStringLiteral("x^") + signed_(n + 1 - c));
   grdHorner_->setCurrent(1, 1);
 }
 
@@ -108,5 +112,6 @@ void HornerPage::cmdHorner() {
     if (written.look == HornerCell::Look::Label) grdHorner_->setCellForeground(Qt::red);
     grdHorner_->setText(written.text);
   }
-  if (scheme.failed) showError(window_.dialogs(), QStringLiteral("Fehler bei der Eingabe der Koeffizienten!"));
+  if (scheme.failed)
+    showError(window_.dialogs(), QStringLiteral("Fehler bei der Eingabe der Koeffizienten!"));
 }

@@ -37,7 +37,8 @@ QLabel* integralSign() {
 
 void setTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
-  palette.setColor(qobject_cast<QLineEdit*>(widget) ? QPalette::Text : QPalette::WindowText, colour);
+  palette.setColor(qobject_cast<QLineEdit*>(widget) ? QPalette::Text : QPalette::WindowText,
+                   colour);
   widget->setPalette(palette);
 }
 
@@ -204,10 +205,10 @@ void IntegralPage::cmdIntegral1() {
   window_.Graph_zeichnen(term);
 
   Engine& engine = window_.engine();
-  QString integral = engine.request(QStringLiteral("INT(") + komma2point(term) +
-                                    QStringLiteral(",x,") + komma2point(txt_unten_->text()) +
-                                    QStringLiteral(",") + komma2point(txt_oben_->text()) +
-                                    QStringLiteral(")"));
+  QString integral =
+      engine.request(QStringLiteral("INT(") + komma2point(term) + QStringLiteral(",x,") +
+                     komma2point(txt_unten_->text()) + QStringLiteral(",") +
+                     komma2point(txt_oben_->text()) + QStringLiteral(")"));
   QString value = engine.request(QStringLiteral("approx(") + integral + QStringLiteral(")"));
   txtIntegrand_->setText(QStringLiteral("(") + txtIntegrand_->text() + QStringLiteral(") dx = ") +
                          value + QStringLiteral(" FE"));
@@ -240,9 +241,10 @@ void IntegralPage::cmdIntegral2() {
   if (found.xs.size() == 3) setTextColour(lblInt2Kurven_, Qt::red);
   if (found.xs.size() != 2) {
     setTextColour(txtIntegral2_, Qt::red);
-    txtIntegral2_->setText(found.xs.isEmpty()     ? QStringLiteral("keine Schnittpunkte vorhanden")
-                           : found.xs.size() == 1 ? QStringLiteral("nur ein Schnittpunkt")
-                                                  : QStringLiteral("mehr als 2 Schnittpunkte vorhanden"));
+    txtIntegral2_->setText(found.xs.isEmpty() ? QStringLiteral("keine Schnittpunkte vorhanden")
+                           : found.xs.size() == 1
+                               ? QStringLiteral("nur ein Schnittpunkt")
+                               : QStringLiteral("mehr als 2 Schnittpunkte vorhanden"));
     return;
   }
   setTextColour(lblInt2Kurven_, Qt::black);
@@ -252,10 +254,10 @@ void IntegralPage::cmdIntegral2() {
   cmdIntegral2_->setEnabled(true);
 
   // Integrated between the rounded limits as shown.
-  QString integral = engine.request(
-      QStringLiteral("INT(") + komma2point(txtIntegral2_->text()) + QStringLiteral(",x,") +
-      komma2point(txtUntergrenze_->text()) + QStringLiteral(",") +
-      komma2point(txtObergrenze_->text()) + QStringLiteral(")"));
+  QString integral = engine.request(QStringLiteral("INT(") + komma2point(txtIntegral2_->text()) +
+                                    QStringLiteral(",x,") + komma2point(txtUntergrenze_->text()) +
+                                    QStringLiteral(",") + komma2point(txtObergrenze_->text()) +
+                                    QStringLiteral(")"));
   QString answer = engine.request(QStringLiteral("approx(") + integral + QStringLiteral(")"));
   std::optional<double> value = parseNumber(point2komma(answer));
   txtIntegral2_->setText(QStringLiteral("(") + difference + QStringLiteral(") dx = ") +

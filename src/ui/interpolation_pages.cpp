@@ -85,7 +85,8 @@ void NewtonPage::newNewton() {
   grdNewton_->setCols(3);
   const char* headings[] = {"Tabelle", "x", "y"};
   for (int c = 0; c < 3; ++c) grdNewton_->setTextAt(0, c, QString::fromUtf8(headings[c]));
-  for (int r = 1; r <= 3; ++r) grdNewton_->setTextAt(r, 0, QString::number(r - 1) + QLatin1Char('.'));
+  for (int r = 1; r <= 3; ++r)
+    grdNewton_->setTextAt(r, 0, QString::number(r - 1) + QLatin1Char('.'));
   txtNewton_->hide();
   cmdPlotNewton_->hide();
   lblNx_->hide();
@@ -99,7 +100,8 @@ SplinePage::SplinePage(FrmGraph&, NewtonPage& newton, QWidget* parent)
   auto* grid = new QGridLayout(frame);
   auto* count = new QLabel(QStringLiteral("Anzahl der Stützpunkte:"));
   count->setObjectName(QStringLiteral("lblSpline"));
-  SpinnerField spinner = makeSpinnerField("txtSpline", "updSpline", 2, 25, 3, QStringLiteral("3"), true);
+  SpinnerField spinner =
+      makeSpinnerField("txtSpline", "updSpline", 2, 25, 3, QStringLiteral("3"), true);
   txtSpline_ = spinner.field;
   updSpline_ = spinner.spinner;
   grdSpline_ = valueGrid("grdSpline", 4, 3);
@@ -134,7 +136,8 @@ void SplinePage::writeRowLabels() {
   const int v = updSpline_->value();
   grdSpline_->setTextAt(0, 1, QStringLiteral("x"));
   grdSpline_->setTextAt(0, 2, QStringLiteral("y"));
-  for (int r = 1; r <= v; ++r) grdSpline_->setTextAt(r, 0, QString::number(r - 1) + QLatin1Char('.'));
+  for (int r = 1; r <= v; ++r)
+    grdSpline_->setTextAt(r, 0, QString::number(r - 1) + QLatin1Char('.'));
   grdSpline_->setCurrent(v, 0);
 }
 

@@ -151,8 +151,8 @@ bool KurvalonPage::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   auto* field = qobject_cast<QLineEdit*>(watched);
-  if (!field || std::find(txtKoordinaten_.begin(), txtKoordinaten_.end(), field) ==
-                    txtKoordinaten_.end()) {
+  if (!field ||
+      std::find(txtKoordinaten_.begin(), txtKoordinaten_.end(), field) == txtKoordinaten_.end()) {
     return QWidget::eventFilter(watched, event);
   }
   if (isEnter(key)) {
@@ -197,13 +197,19 @@ int KurvalonPage::lineWidth() const {
   return 1;
 }
 
-QColor KurvalonPage::swatchColor(int index) const { return picGraphFarben_[index]->color(); }
+QColor KurvalonPage::swatchColor(int index) const {
+  return picGraphFarben_[index]->color();
+}
 
 void KurvalonPage::setSwatchColor(int index, const QColor& color) {
   picGraphFarben_[index]->setColor(color);
   lblGraphFarben_[index]->setTextColor(color);
 }
 
-QColor KurvalonPage::gridColor() const { return picFarbeGitter_->color(); }
+QColor KurvalonPage::gridColor() const {
+  return picFarbeGitter_->color();
+}
 
-void KurvalonPage::setGridColor(const QColor& color) { picFarbeGitter_->setColor(color); }
+void KurvalonPage::setGridColor(const QColor& color) {
+  picFarbeGitter_->setColor(color);
+}

@@ -12,11 +12,21 @@ void QtDialogs::message(const QString& title, const QString& text, Icon icon) {
   box.setText(text);
   box.setStandardButtons(QMessageBox::Ok);
   switch (icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case Icon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case Icon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case Icon::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case Icon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
   }
   box.exec();
 }
@@ -30,7 +40,8 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
 std::optional<QString> QtDialogs::inputText(const QString& prompt, const QString& title,
                                             const QString& initial) {
   bool accepted = false;
-  QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, initial, &accepted);
+  QString text =
+      QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, initial, &accepted);
   if (!accepted) return std::nullopt;
   return text;
 }

@@ -28,7 +28,9 @@ void ClickableLabel::setTextColor(const QColor& color) {
   setPalette(p);
 }
 
-QColor ClickableLabel::textColor() const { return palette().color(QPalette::WindowText); }
+QColor ClickableLabel::textColor() const {
+  return palette().color(QPalette::WindowText);
+}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked();
