@@ -1,6 +1,5 @@
 #include <QGroupBox>
 #include <QPushButton>
-#include <utility>
 
 #include "plot/appearance.h"
 #include "ui/dgl_page.h"
@@ -24,11 +23,10 @@ class DglTest : public WindowTest {
     }
   }
 
-  QLineEdit* edit(const char* name) { return find<QLineEdit>(QString::fromLatin1(name)); }
-  void set(const char* name, const QString& value) { edit(name)->setText(value); }
+  void set(const char* name, const char* value) {
+    find<QLineEdit>(QString::fromLatin1(name))->setText(QString::fromUtf8(value));
+  }
   void click(const char* name) { find<QPushButton>(QString::fromLatin1(name))->click(); }
-
-  // The texts of the messages shown so far, in order.
   QStringList messages() const {
     QStringList texts;
     for (const FakeDialogs::Message& m : dialogs.messages) texts << m.text;
@@ -39,173 +37,125 @@ class DglTest : public WindowTest {
 };
 
 TEST_F(DglTest, FramesShowTheirCaptionsAndDefaults) {
-  EXPECT_EQ(find<QGroupBox>(QStringLiteral("fraDGL1"))->title(), QStringLiteral("DGL 1. Ordnung"));
-  EXPECT_EQ(find<QGroupBox>(QStringLiteral("fraDGL2"))->title(), QStringLiteral("DGL 2. Ordnung"));
+  // clang-format off
   const std::pair<const char*, const char*> texts[] = {
-      {"lblDGL1", "f'(x,y) ="},
-      {"Label42(0)", "x0 ="},
-      {"Label42(1)", "y0 ="},
-      {"Label1", "y'' = f(x, y, ystr)"},
-      {"Label6", "Geben Sie den Startwert ein!"},
-      {"lblDGL2(0)", "x ="},
-      {"lblDGL2(1)", "y ="},
-      {"lblDGL2(2)", "y' ="},
-      {"cmdDgl1", "zeichne Isoklinenfeld"},
-      {"Command5", "zeichne Lösungskurve"},
-      {"cmdDgl2", "zeichne Lösungskurve"},
-      {"txtDGL1", ""},
-      {"txtx0", ""},
-      {"txty0", ""},
-      {"txtDGL2", "-2*ystr-5*y"},
-      {"txt_x0", "0"},
-      {"txt_y0", "0"},
-      {"txt_ystrich", "1"},
-  };
+      {"fraDGL1", "DGL 1. Ordnung"}, {"fraDGL2", "DGL 2. Ordnung"}, {"lblDGL1", "f'(x,y) ="},
+      {"Label42(0)", "x0 ="}, {"Label42(1)", "y0 ="}, {"Label1", "y'' = f(x, y, ystr)"},
+      {"Label6", "Geben Sie den Startwert ein!"}, {"lblDGL2(0)", "x ="}, {"lblDGL2(1)", "y ="},
+      {"lblDGL2(2)", "y' ="}, {"cmdDgl1", "zeichne Isoklinenfeld"},
+      {"Command5", "zeichne Lösungskurve"}, {"cmdDgl2", "zeichne Lösungskurve"},
+      {"txtDGL1", ""}, {"txtx0", ""}, {"txty0", ""}, {"txtDGL2", "-2*ystr-5*y"},
+      {"txt_x0", "0"}, {"txt_y0", "0"}, {"txt_ystrich", "1"}};
+  // clang-format on
   for (const auto& [name, shown] : texts) {
     QWidget* widget = find<QWidget>(QString::fromLatin1(name));
     ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->property("text").toString(), QString::fromUtf8(shown)) << name;
+    const char* property = qobject_cast<QGroupBox*>(widget) ? "title" : "text";
+    EXPECT_EQ(widget->property(property).toString(), QString::fromUtf8(shown)) << name;
   }
 }
 
-// The slope field.
-
-TEST_F(DglTest, SlopeFieldWithoutTermLeavesTheCanvas) {
+TEST_F(DglTest, SlopeFieldRefusesWithoutTermOrWithAWrongViewField) {
   enterTerm(QStringLiteral("x^2"));
   QImage before = window->canvas().image();
   click("cmdDgl1");
   EXPECT_EQ(messages(), QStringList{kNoTerm});
   EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Fehler"));
   EXPECT_EQ(window->canvas().image(), before);
+  dialogs.messages.clear();
+  set("txtKoordinaten(0)", "links");
+  set("txtDGL1", "0");
+  page->cmdDgl1();
+  EXPECT_EQ(dialogs.messages.size(), 1u);  // the window's own message only
+  EXPECT_EQ(count(kIsocline), 0);
 }
 
-TEST_F(DglTest, SlopeFieldReplacesTheCurvesWithMarks) {
+TEST_F(DglTest, SlopeFieldReplacesTheCurvesWithMarksInTheIsoclineSwatch) {
   enterTerm(QStringLiteral("x^2"));
   ASSERT_GT(count(kRed), 0);
-  set("txtDGL1", QStringLiteral("0"));
+  set("txtDGL1", "0");
   click("cmdDgl1");
   EXPECT_TRUE(dialogs.messages.empty());
-  // 17 x 17 marks of one unit (some 30 pixels) each.
-  EXPECT_GT(count(kIsocline), 3000);
+  EXPECT_GT(count(kIsocline), 3000);  // 17 x 17 marks of some 30 pixels each
   EXPECT_EQ(count(kRed), 0);
-}
-
-TEST_F(DglTest, SlopeFieldUsesTheIsoclineSwatch) {
   window->kurvalonPage()->setSwatchColor(kIsoklinen, QColor(0, 160, 80));
-  set("txtDGL1", QStringLiteral("x*y"));
+  set("txtDGL1", "x*y");
   page->cmdDgl1();
   EXPECT_GT(count(QColor(0, 160, 80)), 1000);
   EXPECT_EQ(count(kIsocline), 0);
 }
 
 TEST_F(DglTest, SlopeFieldKeepsTheMarksBeforeAFailure) {
-  set("txtDGL1", QStringLiteral("1/x"));
+  set("txtDGL1", "1/x");  // the columns left of x = 0 are drawn, then it fails
   page->cmdDgl1();
-  // The columns left of x = 0 are drawn, then the slope there cannot be had.
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Fehler"));
   EXPECT_GT(count(kIsocline), 1000);
 }
 
-TEST_F(DglTest, SlopeFieldStopsAtAWrongViewField) {
-  find<QLineEdit>(QStringLiteral("txtKoordinaten(0)"))->setText(QStringLiteral("links"));
-  set("txtDGL1", QStringLiteral("0"));
+TEST_F(DglTest, EulerCurveTakesDecimalCommasAndIsDrawnOverTheField) {
+  set("txtDGL1", "x*y");
   page->cmdDgl1();
-  EXPECT_EQ(dialogs.messages.size(), 1u);  // the window's own message only
-  EXPECT_EQ(count(kIsocline), 0);
-}
-
-// The Euler curve.
-
-TEST_F(DglTest, EulerCurveIsDrawnOverTheField) {
-  set("txtDGL1", QStringLiteral("x*y"));
-  page->cmdDgl1();
-  int marks = count(kIsocline);
-  set("txtx0", QStringLiteral("0"));
-  set("txty0", QStringLiteral("1"));
+  const int marks = count(kIsocline);
+  set("txtx0", "-0,5");
+  set("txty0", "1,5");
   click("Command5");
+  EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_GT(count(kBlue), 100);
-  // The canvas was not cleared: most marks are still there.
-  EXPECT_GT(count(kIsocline), marks / 2);
+  EXPECT_GT(count(kIsocline), marks / 2);  // the canvas was not cleared
 }
 
 TEST_F(DglTest, EulerCurveChecksItsInputsBeforeDrawing) {
-  struct Case {
-    const char* term;
-    const char* x0;
-    const char* y0;
-    QString message;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, const char*, const char*, QString> cases[] = {
       {"", "0", "1", kNoTerm},
       {"x-y", "", "1", kMissing},
       {"x-y", "0", "", kMissing},
       {"x-y", "null", "1", QStringLiteral("x0 ist keine Zahl!")},
-      {"x-y", "0", "1a", QStringLiteral("y0 ist keine Zahl!")},
-  };
-  for (const Case& c : cases) {
+      {"x-y", "0", "1a", QStringLiteral("y0 ist keine Zahl!")}};
+  for (const auto& [term, x0, y0, message] : cases) {
     dialogs.messages.clear();
-    set("txtDGL1", QString::fromLatin1(c.term));
-    set("txtx0", QString::fromLatin1(c.x0));
-    set("txty0", QString::fromLatin1(c.y0));
+    set("txtDGL1", term);
+    set("txtx0", x0);
+    set("txty0", y0);
     page->command5();
-    EXPECT_EQ(messages(), QStringList{c.message}) << c.term << " " << c.x0 << " " << c.y0;
-    EXPECT_EQ(count(kBlue), 0) << c.x0 << " " << c.y0;
+    EXPECT_EQ(messages(), QStringList{message}) << term << " " << x0 << " " << y0;
+    EXPECT_EQ(count(kBlue), 0) << x0 << " " << y0;
   }
 }
 
-TEST_F(DglTest, EulerCurveTakesStartValuesWithDecimalComma) {
-  set("txtDGL1", QStringLiteral("x-y"));
-  set("txtx0", QStringLiteral("-0,5"));
-  set("txty0", QStringLiteral("1,5"));
-  page->command5();
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_GT(count(kBlue), 100);
-}
-
-// The second-order curve.
-
-TEST_F(DglTest, SecondOrderCurveWithTheDefaults) {
-  click("cmdDgl2");
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_GT(count(kRed), 100);
-}
-
 TEST_F(DglTest, SecondOrderInputErrorsStillRedrawTheCoordinateSystem) {
-  struct Case {
-    const char* name;
-    const char* value;
-    QString message;
+  const std::pair<const char*, const char*> kSecondOrderDefaults[] = {
+      {"txtDGL2", "-2*ystr-5*y"},
+      {"txt_x0", "0"},
+      {"txt_y0", "0"},
+      {"txt_ystrich", "1"},
   };
-  const Case cases[] = {
+  const std::tuple<const char*, const char*, QString> cases[] = {
       {"txtDGL2", "", kMissing},
       {"txt_x0", "", kMissing},
       {"txt_y0", "", kMissing},
       {"txt_ystrich", "", kMissing},
       {"txt_x0", "a", QStringLiteral("x ist keine Zahl!")},
       {"txt_y0", "1..2", QStringLiteral("y ist keine Zahl!")},
-      {"txt_ystrich", "eins", QStringLiteral("y' ist keine Zahl!")},
-  };
-  for (const Case& c : cases) {
-    set("txtDGL2", QStringLiteral("-2*ystr-5*y"));
-    set("txt_x0", QStringLiteral("0"));
-    set("txt_y0", QStringLiteral("0"));
-    set("txt_ystrich", QStringLiteral("1"));
+      {"txt_ystrich", "eins", QStringLiteral("y' ist keine Zahl!")}};
+  for (const auto& [name, value, message] : cases) {
+    for (const auto& [field, text] : kSecondOrderDefaults) set(field, text);
+    click("cmdDgl2");  // the defaults draw a curve
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_GT(count(kRed), 100);
+    set(name, value);
     page->cmdDgl2();
-    ASSERT_GT(count(kRed), 0);
+    EXPECT_EQ(messages(), QStringList{message}) << name << " " << value;
+    EXPECT_EQ(count(kRed), 0) << name << " " << value;  // the old curve is gone
     dialogs.messages.clear();
-    set(c.name, QString::fromLatin1(c.value));
-    page->cmdDgl2();
-    EXPECT_EQ(messages(), QStringList{c.message}) << c.name << " " << c.value;
-    EXPECT_EQ(count(kRed), 0) << c.name << " " << c.value;  // the old curve is gone
   }
 }
 
 TEST_F(DglTest, SecondOrderTermWithDecimalCommaDrawsLikeWithPoint) {
-  set("txtDGL2", QStringLiteral("-0.5*y"));
+  set("txtDGL2", "-0.5*y");
   page->cmdDgl2();
   QImage withPoint = window->canvas().image();
-  set("txtDGL2", QStringLiteral("-0,5*y"));
+  set("txtDGL2", "-0,5*y");
   page->cmdDgl2();
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_GT(count(kRed), 100);
