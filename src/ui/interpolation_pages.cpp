@@ -1,11 +1,18 @@
 #include "ui/interpolation_pages.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "engine/format_pattern.h"
+#include "engine/number_text.h"
+#include "numerics/newton.h"
+#include "ui/canvas_widget.h"
+#include "ui/dialogs.h"
 #include "ui/frm_graph.h"
 #include "ui/spinner_field.h"
 #include "ui/value_grid.h"
@@ -76,7 +83,73 @@ NewtonPage::NewtonPage(FrmGraph& window, QWidget* parent) : QWidget(parent), win
     grdNewton_->setFocus();
   });
   connect(fresh, &QPushButton::clicked, this, &NewtonPage::newNewton);
+  connect(compute, &QPushButton::clicked, this, &NewtonPage::cmdNewton);
+  connect(cmdPlotNewton_, &QPushButton::clicked, this, &NewtonPage::cmdPlotNewton);
   newNewton();
+}
+
+void NewtonPage::cmdNewton() {
+  const int m = txt_n_->text().toInt();
+  window_.n = static_cast<std::int16_t>(m);
+  const QString failure = QStringLiteral("Fehler bei der Eingabe der Koeffizienten!");
+  // After a tab visit the count may exceed the rows of the fresh table.
+  if (m < 2 || m > grdNewton_->rows() - 1) {
+    showError(window_.dialogs(), failure);
+    return;
+  }
+  QStringList xs, ys;
+  for (int i = 1; i <= m; ++i) {
+    xs << grdNewton_->textAt(i, 1);
+    ys << grdNewton_->textAt(i, 2);
+  }
+  std::optional<NewtonPolynomial> polynomial = newtonPolynomial(xs, ys);
+  if (!polynomial) {
+    showError(window_.dialogs(), failure);
+    return;
+  }
+  window_.n = static_cast<std::int16_t>(m - 1);  // from here on the degree
+  grdNewton_->setCols(4);
+  grdNewton_->setTextAt(0, 3, QStringLiteral("Koeff."));
+  grdNewton_->setColumnWidthTwips(3, 1000);
+  for (int i = 0; i < m; ++i) {
+    grdNewton_->setTextAt(i + 1, 3,
+                          formatPattern(polynomial->coefficients[i], QStringLiteral("####0.0##")));
+  }
+  txtNewton_->setText(polynomial->term);
+  lblNx_->show();
+  txtNewton_->show();
+  cmdPlotNewton_->show();
+}
+
+void NewtonPage::cmdPlotNewton() {
+  // The points as they stand in the table now; one that is no number is
+  // reported before anything is drawn.
+  std::vector<QPointF> points;
+  for (int i = 1; i <= window_.n + 1; ++i) {
+    std::optional<float> x = parseSingle(grdNewton_->textAt(i, 1));
+    std::optional<float> y = parseSingle(grdNewton_->textAt(i, 2));
+    if (!x || !y) {
+      showError(window_.dialogs(), QStringLiteral("Fehler bei der Eingabe der Koeffizienten!"));
+      return;
+    }
+    points.emplace_back(*x, *y);
+  }
+  QComboBox* list = window_.cboFunktionsterm();
+  list->setEditText(txtNewton_->text());
+  list->addItem(txtNewton_->text());
+  list->setEditText(txtNewton_->text());
+  window_.tabMain()->setCurrentIndex(0);
+  Canvas& canvas = window_.canvas();
+  canvas.setDrawWidth(2);
+  QColor pen = canvas.foreColor();
+  canvas.setForeColor(Qt::red);
+  for (const QPointF& point : points) {
+    QPointF at = window_.frame().point(point.x(), point.y(), window_.view());
+    canvas.circle(at.x(), at.y(), 3);
+  }
+  canvas.setForeColor(pen);  // the curve keeps the pen it had
+  window_.Graph_zeichnen(txtNewton_->text());
+  window_.picGraph()->update();
 }
 
 void NewtonPage::newNewton() {

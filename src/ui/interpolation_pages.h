@@ -18,8 +18,11 @@ class NewtonPage : public QWidget {
   explicit NewtonPage(FrmGraph& window, QWidget* parent = nullptr);
 
   void newNewton();
+  void cmdNewton();
+  void cmdPlotNewton();
 
   ValueGrid* grdNewton() const { return grdNewton_; }
+  QLineEdit* txtNewton() const { return txtNewton_; }
   QLineEdit* txt_n() const { return txt_n_; }
   QSpinBox* upd_n() const { return upd_n_; }
 
