@@ -7,10 +7,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "engine/format_pattern.h"
+#include "engine/funktionswert.h"
 #include "engine/number_text.h"
 #include "numerics/newton.h"
+#include "numerics/spline.h"
 #include "ui/canvas_widget.h"
 #include "ui/dialogs.h"
 #include "ui/frm_graph.h"
@@ -166,8 +169,8 @@ void NewtonPage::newNewton() {
   grdNewton_->setCurrent(3, 0);
 }
 
-SplinePage::SplinePage(FrmGraph&, NewtonPage& newton, QWidget* parent)
-    : QWidget(parent), newton_(newton) {
+SplinePage::SplinePage(FrmGraph& window, NewtonPage& newton, QWidget* parent)
+    : QWidget(parent), window_(window), newton_(newton) {
   auto* frame = new QGroupBox(QStringLiteral("Spline-Interpolation"));
   frame->setObjectName(QStringLiteral("fraSpline"));
   auto* grid = new QGridLayout(frame);
@@ -202,7 +205,116 @@ SplinePage::SplinePage(FrmGraph&, NewtonPage& newton, QWidget* parent)
     writeRowLabels();
   });
   connect(fresh, &QPushButton::clicked, this, &SplinePage::newSpline);
+  connect(compute, &QPushButton::clicked, this, &SplinePage::cmdSplineKoeff);
+  connect(cmdPlotSpline_, &QPushButton::clicked, this, &SplinePage::cmdPlotSpline);
   newSpline();
+}
+
+void SplinePage::cmdSplineKoeff() {
+  if (grdSpline_->text().isEmpty()) {
+    showError(window_.dialogs(), QStringLiteral("Wertetabelle nicht vollständig!"));
+    return;
+  }
+  const QString failure = QStringLiteral("Fehler bei der Eingabe der Koeffizienten!");
+  std::optional<double> count = parseNumber(txtSpline_->text());
+  const int n = count ? static_cast<int>(std::nearbyint(*count - 1)) : -1;
+  if (n < 1 || n + 1 > grdSpline_->rows() - 1) {
+    showError(window_.dialogs(), failure);
+    return;
+  }
+  QStringList xs, ys;
+  for (int i = 1; i <= n + 1; ++i) {
+    xs << grdSpline_->textAt(i, 1);
+    ys << grdSpline_->textAt(i, 2);
+  }
+  std::optional<std::vector<SplinePiece>> pieces = naturalSpline(xs, ys);
+  if (!pieces) {
+    showError(window_.dialogs(), failure);
+    return;
+  }
+  window_.n = static_cast<std::int16_t>(n);
+  splX_ = xs;
+  splY_ = ys;
+  grd_z_->clearAll();
+  grd_z_->setRows(n + 1);
+  grd_z_->setCols(5);
+  const char* headings[] = {"x^3", "x^2", "x^1", "x^0"};
+  for (int c = 1; c <= 4; ++c) {
+    grd_z_->setTextAt(0, c, QString::fromLatin1(headings[c - 1]));
+    grd_z_->setColumnWidthTwips(c, 825);
+  }
+  grd_z_->setColumnWidthTwips(0, 350);
+  grd_z_->show();
+  QComboBox* list = window_.cboFunktionsterm();
+  list->clear();
+  for (int i = 0; i < n; ++i) {
+    const SplinePiece& piece = (*pieces)[i];
+    grd_z_->setTextAt(i + 1, 0, QStringLiteral("S%1:").arg(i));
+    for (int c = 0; c < 4; ++c) grd_z_->setTextAt(i + 1, c + 1, piece.shown[c]);
+    list->addItem(piece.term);
+    list->setEditText(piece.term);
+  }
+  cmdPlotSpline_->show();
+}
+
+void SplinePage::cmdPlotSpline() {
+  const QString failure = QStringLiteral("Fehler bei der Eingabe der Koeffizienten!");
+  const int n = static_cast<int>(splX_.size()) - 1;
+  QComboBox* list = window_.cboFunktionsterm();
+  std::vector<QPointF> points;
+  for (int i = 0; i <= n; ++i) {
+    std::optional<float> x = parseSingle(splX_[i]), y = parseSingle(splY_[i]);
+    if (!x || !y) {
+      showError(window_.dialogs(), failure);
+      return;
+    }
+    points.emplace_back(*x, *y);
+  }
+  // The pieces must still be at the front of the function list.
+  if (n < 1 || list->count() < n) {
+    showError(window_.dialogs(),
+              QStringLiteral("Die Spline-Funktionen stehen nicht mehr in der Liste der Graphen!"));
+    return;
+  }
+  Canvas& canvas = window_.canvas();
+  const ViewWindow& view = window_.view();
+  const PixelFrame& frame = window_.frame();
+  canvas.setDrawWidth(2);
+  QColor pen = canvas.foreColor();
+  canvas.setForeColor(Qt::red);
+  for (const QPointF& p : points) {
+    QPointF at = frame.point(p.x(), p.y(), view);
+    canvas.circle(at.x(), at.y(), 3);
+  }
+  window_.tabMain()->setCurrentIndex(0);
+  // Each piece in black on its own interval only, joined within 500 pixels of
+  // the plot area.
+  canvas.setForeColor(Qt::black);
+  QList<QLineF> segments;
+  for (int k = 0; k < n; ++k) {
+    const QString term = list->itemText(k);
+    const float from = points[k].x(), to = points[k + 1].x();
+    const float h = (to - from) / 101;
+    std::optional<double> start = Funktionswert(window_.engine(), term, from);
+    if (!start || h == 0) {
+      showError(window_.dialogs(), failure);
+      break;
+    }
+    QPointF previous = frame.point(from, static_cast<float>(*start), view);
+    int steps = 0;
+    for (float x = from; (h > 0 ? x <= to : x >= to) && steps <= 102; x += h, ++steps) {
+      std::optional<double> y = Funktionswert(window_.engine(), term, x);
+      if (!y) break;
+      QPointF next = frame.point(x, static_cast<float>(*y), view);
+      if (next.y() >= frame.pixUnten - 500 && next.y() <= frame.pixOben + 500) {
+        segments.append(QLineF(previous, next));
+      }
+      previous = next;
+    }
+  }
+  canvas.lines(segments);
+  canvas.setForeColor(pen);
+  window_.picGraph()->update();
 }
 
 void SplinePage::writeRowLabels() {

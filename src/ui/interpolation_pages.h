@@ -2,6 +2,7 @@
 // The main tabs "Newton Interpolation" and "Spline Interpolation": their value
 // tables, spinners and resets. The spline reset also resets the Newton table.
 
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -43,6 +44,8 @@ class SplinePage : public QWidget {
   SplinePage(FrmGraph& window, NewtonPage& newton, QWidget* parent = nullptr);
 
   void newSpline();
+  void cmdSplineKoeff();
+  void cmdPlotSpline();
 
   ValueGrid* grdSpline() const { return grdSpline_; }
   ValueGrid* grd_z() const { return grd_z_; }
@@ -52,7 +55,9 @@ class SplinePage : public QWidget {
  private:
   void writeRowLabels();
 
+  FrmGraph& window_;
   NewtonPage& newton_;
+  QStringList splX_, splY_;  // the points of the last computation, as typed
   ValueGrid* grdSpline_ = nullptr;
   ValueGrid* grd_z_ = nullptr;
   QLineEdit* txtSpline_ = nullptr;
