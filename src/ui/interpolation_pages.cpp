@@ -63,8 +63,8 @@ NewtonPage::NewtonPage(FrmGraph& window, QWidget* parent) : QWidget(parent), win
   grid->addWidget(fresh, 0, 3);
   grid->addWidget(grdNewton_, 1, 0, 1, 5);
   grid->addWidget(lblNx_, 2, 0);
-  grid->addWidget(txtNewton_, 2, 1, 1, 3);
-  grid->addWidget(cmdPlotNewton_, 2, 4);
+  grid->addWidget(txtNewton_, 2, 1, 1, 4);
+  grid->addWidget(cmdPlotNewton_, 3, 0, 1, 2);
   grid->setColumnStretch(4, 1);
   grid->setRowStretch(1, 1);
   auto* layout = new QVBoxLayout(this);
