@@ -182,6 +182,7 @@ SplinePage::SplinePage(FrmGraph& window, NewtonPage& newton, QWidget* parent)
   updSpline_ = spinner.spinner;
   grdSpline_ = valueGrid("grdSpline", 4, 3);
   grd_z_ = valueGrid("grd_z", 2, 2);
+  grd_z_->setTextElideMode(Qt::ElideNone);  // "S0:" in its narrow column, not "…"
   auto* compute = button("cmdSplineKoeff", QStringLiteral("Berechne SplineFunktionen"));
   auto* fresh = button("cmdSpline_new", QStringLiteral("neue Spline Interpolation"));
   cmdPlotSpline_ = button("cmdPlotSpline", QStringLiteral("Spline zeichnen"));
