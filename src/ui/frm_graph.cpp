@@ -24,6 +24,8 @@
 #include "ui/integral_page.h"
 #include "ui/interpolation_pages.h"
 #include "ui/kurvalon_page.h"
+#include "ui/linear_page.h"
+#include "ui/quadratic_page.h"
 #include "ui/series_page.h"
 #include "ui/tab_pages.h"
 
@@ -71,6 +73,8 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   buildToolbar();
   buildMenus();
 
+  graphPage_->setParameterPage(1, new LinearPage(*this));
+  graphPage_->setParameterPage(2, new QuadraticPage(*this));
   differentialPage_ = new DifferentialPage(*this);
   graphPage_->setParameterPage(3, differentialPage_);
   setTabParameterAction(3, [this] { differentialPage_->opened(); });

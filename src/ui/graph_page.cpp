@@ -11,6 +11,19 @@
 #include "ui/kurvalon_page.h"
 #include "ui/tab_pages.h"
 
+namespace {
+
+// Keeps a settings page usable in a low window.
+QScrollArea* scrollable(QWidget* page) {
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(page);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  return scroll;
+}
+
+}  // namespace
+
 GraphPage::GraphPage(Canvas& canvas, QWidget* parent) : QWidget(parent) {
   txtFunktionsart_ = new QLineEdit(QStringLiteral("f(x) ="));
   txtFunktionsart_->setObjectName(QStringLiteral("txtFunktionsart"));
@@ -29,11 +42,7 @@ GraphPage::GraphPage(Canvas& canvas, QWidget* parent) : QWidget(parent) {
   tabParameter_->setObjectName(QStringLiteral("tabParameter"));
   tabParameter_->setFixedWidth(kParameterWidth);
   kurvalonPage_ = new KurvalonPage;
-  auto* scroll = new QScrollArea;  // keeps the page usable in a low window
-  scroll->setWidget(kurvalonPage_);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  tabParameter_->addTab(scroll, QStringLiteral("Kurvalon"));
+  tabParameter_->addTab(scrollable(kurvalonPage_), QStringLiteral("Kurvalon"));
   for (const char* caption : {"lin. Fkt", "quadr. Fkt", "Differential", "Integral", "DGL's"}) {
     tabParameter_->addTab(new QWidget, QString::fromUtf8(caption));
   }
@@ -50,5 +59,5 @@ GraphPage::GraphPage(Canvas& canvas, QWidget* parent) : QWidget(parent) {
 }
 
 void GraphPage::setParameterPage(int index, QWidget* page) {
-  replaceTabPage(*tabParameter_, index, page);
+  replaceTabPage(*tabParameter_, index, scrollable(page));
 }

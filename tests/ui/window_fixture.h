@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qstring_print.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
