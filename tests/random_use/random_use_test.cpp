@@ -1,0 +1,333 @@
+// Drives the real main window with a fixed seed: random and hostile texts in
+// every field and grid, clicks on every button, action and tab, mouse
+// gestures on the canvas, dialogs answered at random. It fails on an
+// exception reaching the event loop, a sanitizer report (the sanitizer build
+// aborts) or a single action taking too long.
+//
+//   KURVALON_RANDOM_ACTIONS  number of actions (default 3000; by hand 10000)
+//   KURVALON_RANDOM_SEED     seed (default 20261206)
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <set>
+
+#include "gui_app.h"
+#include "random_dialogs.h"
+#include "ui/canvas_widget.h"
+#include "ui/frm_graph.h"
+#include "ui/value_grid.h"
+
+namespace {
+
+// Counts exceptions that would otherwise leave an event handler.
+class GuardedApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+  static inline int escaped = 0;
+  static inline std::string lastEscape;
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+      ++escaped;
+      lastEscape = error.what();
+    } catch (...) {
+      ++escaped;
+      lastEscape = "unknown exception";
+    }
+    return false;
+  }
+};
+
+// Types each character as a key press; characters QTest has no key for go in
+// as key events that carry only their text, as an input method sends them.
+void typeText(QWidget* widget, const QString& text) {
+  for (QChar c : text) {
+    if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
+      QTest::keyClick(widget, static_cast<char>(c.unicode()));
+    } else {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QCoreApplication::sendEvent(widget, &press);
+    }
+  }
+}
+
+int fromEnvironment(const char* name, int fallback) {
+  bool ok = false;
+  const int value = qEnvironmentVariableIntValue(name, &ok);
+  return ok && value > 0 ? value : fallback;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kActionLimitMs = 20000;  // the sanitizers slow everything down
+#else
+constexpr qint64 kActionLimitMs = 6000;
+#endif
+
+class RandomUser {
+ public:
+  RandomUser(FrmGraph& window, std::mt19937& random) : window_(window), random_(random) {}
+
+  // Performs one action and says what it was.
+  std::string act() {
+    const unsigned pick = random_() % 100;
+    if (pick < 22) return typeIntoField();
+    if (pick < 42) return clickButton();
+    if (pick < 54) return switchTab();
+    if (pick < 63) return triggerAction();
+    if (pick < 73) return mouseGesture();
+    if (pick < 81) return typeIntoGrid();
+    if (pick < 85) return stepSpinner();
+    if (pick < 91) return enterTerm();
+    if (pick < 94) return chooseListEntry();
+    if (pick < 97) return dropLabel();
+    return resizeWindow();
+  }
+
+  const std::set<QString>& reached() const { return reached_; }
+
+  // Every control the walk could reach, by the names reached() uses.
+  std::set<QString> controls() const {
+    std::set<QString> names;
+    auto add = [&](QObject* control) {
+      QString name = control->objectName();
+      names.insert(name.isEmpty() ? QString::fromLatin1(control->metaObject()->className()) : name);
+    };
+    for (QWidget* widget : window_.findChildren<QWidget*>()) {
+      if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
+          qobject_cast<QTabBar*>(widget) || qobject_cast<ValueGrid*>(widget) ||
+          qobject_cast<QSpinBox*>(widget) || qobject_cast<QComboBox*>(widget)) {
+        add(widget);
+      }
+    }
+    for (QAction* action : window_.findChildren<QAction*>()) {
+      if (!action->isSeparator()) add(action);
+    }
+    return names;
+  }
+
+ private:
+  template <typename T>
+  std::vector<T*> usable() {
+    std::vector<T*> found;
+    for (T* widget : window_.findChildren<T*>()) {
+      if (widget->isVisible() && widget->isEnabled()) found.push_back(widget);
+    }
+    return found;
+  }
+
+  template <typename T>
+  T* any(const std::vector<T*>& items) {
+    return items.empty() ? nullptr : items[random_() % items.size()];
+  }
+
+  std::string note(QObject* control, const std::string& what) {
+    QString name = control->objectName();
+    if (name.isEmpty()) name = QString::fromLatin1(control->metaObject()->className());
+    reached_.insert(name);
+    return what + " " + name.toStdString();
+  }
+
+  std::string typeIntoField() {
+    QLineEdit* field = any(usable<QLineEdit>());
+    if (!field) return "no field";
+    const QString text = hostileText(random_);
+    if (text.size() <= 24 && random_() % 2) {
+      field->selectAll();
+      typeText(field, text);
+    } else {
+      field->setText(text);
+    }
+    if (random_() % 3 == 0) QTest::keyClick(field, Qt::Key_Return);
+    return note(field, "type [" + text.left(40).toStdString() + "] into");
+  }
+
+  std::string clickButton() {
+    QAbstractButton* button = any(usable<QAbstractButton>());
+    if (!button) return "no button";
+    button->click();
+    return note(button, "click");
+  }
+
+  std::string switchTab() {
+    QTabBar* bar = any(usable<QTabBar>());
+    if (!bar || bar->count() == 0) return "no tab bar";
+    const int tab = static_cast<int>(random_() % bar->count());
+    const Qt::MouseButton button = random_() % 4 ? Qt::LeftButton : Qt::RightButton;
+    if (random_() % 10 == 0) {
+      QTest::mouseDClick(bar, button, {}, bar->tabRect(tab).center());
+    } else {
+      QTest::mouseClick(bar, button, {}, bar->tabRect(tab).center());
+    }
+    return note(bar, "tab " + std::to_string(tab) + " of");
+  }
+
+  std::string triggerAction() {
+    std::vector<QAction*> actions;
+    for (QAction* action : window_.findChildren<QAction*>()) {
+      // Closing the window would leave nothing to drive.
+      if (action->isEnabled() && !action->isSeparator() &&
+          action->objectName() != QStringLiteral("mnuEnd")) {
+        actions.push_back(action);
+      }
+    }
+    QAction* action = any(actions);
+    if (!action) return "no action";
+    action->trigger();
+    return note(action, "trigger " + action->text().toStdString());
+  }
+
+  void mouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at) {
+    CanvasWidget* canvas = window_.picGraph();
+    QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &event);
+  }
+
+  std::string mouseGesture() {
+    CanvasWidget* canvas = window_.picGraph();
+    if (!canvas->isVisible()) return "canvas hidden";
+    auto point = [&] {
+      // Mostly inside, sometimes beyond the edges.
+      return QPoint(static_cast<int>(random_() % (canvas->width() + 80)) - 40,
+                    static_cast<int>(random_() % (canvas->height() + 80)) - 40);
+    };
+    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    const Qt::MouseButton button = buttons[random_() % 3];
+    mouse(QEvent::MouseButtonPress, button, button, point());
+    const int moves = static_cast<int>(random_() % 6);
+    for (int i = 0; i < moves; ++i) mouse(QEvent::MouseMove, Qt::NoButton, button, point());
+    if (random_() % 8) mouse(QEvent::MouseButtonRelease, button, Qt::NoButton, point());
+    return note(canvas, "gesture with " + std::to_string(moves) + " moves on");
+  }
+
+  std::string typeIntoGrid() {
+    ValueGrid* grid = any(usable<ValueGrid>());
+    if (!grid || grid->rows() < 2 || grid->cols() < 2) return "no grid";
+    const int row = static_cast<int>(random_() % grid->rows());
+    const int col = static_cast<int>(random_() % grid->cols());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(row, col)).center());
+    const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right,     Qt::Key_Up,
+                            Qt::Key_Down, Qt::Key_Backspace, Qt::Key_Return};
+    if (random_() % 3 == 0) {
+      QTest::keyClick(grid, keys[random_() % std::size(keys)]);
+    } else {
+      typeText(grid, hostileText(random_).left(24));
+    }
+    return note(grid, "type into cell " + std::to_string(row) + "," + std::to_string(col) + " of");
+  }
+
+  std::string stepSpinner() {
+    QSpinBox* spinner = any(usable<QSpinBox>());
+    if (!spinner) return "no spinner";
+    if (random_() % 2) {
+      spinner->stepBy(static_cast<int>(random_() % 7) - 3);
+    } else {
+      QTest::keyClick(spinner, random_() % 2 ? Qt::Key_Up : Qt::Key_Down);
+    }
+    return note(spinner, "step");
+  }
+
+  std::string enterTerm() {
+    static const char* const terms[] = {"x^2-2x", "sin(x)",      "1/x",       "tan(x)", "x^3-3x",
+                                        "ln(x)",  "sqrt(4-x^2)", "exp(-x^2)", "0,5x+1"};
+    QComboBox* list = window_.cboFunktionsterm();
+    if (!list->isVisible()) return "entry hidden";
+    const QString term = random_() % 4 ? QString::fromUtf8(terms[random_() % std::size(terms)])
+                                       : hostileText(random_);
+    list->setEditText(term);
+    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+    return note(list, "enter [" + term.left(40).toStdString() + "] in");
+  }
+
+  std::string chooseListEntry() {
+    QComboBox* box = any(usable<QComboBox>());
+    if (!box || box->count() == 0) return "no list";
+    box->setCurrentIndex(static_cast<int>(random_() % box->count()));
+    return note(box, "choose entry of");
+  }
+
+  std::string dropLabel() {
+    const QString name =
+        random_() % 2 ? QStringLiteral("lblGraph") : QStringLiteral("lblKommentar");
+    const QPointF at(static_cast<double>(random_() % 1400) - 200,
+                     static_cast<double>(random_() % 1000) - 200);
+    window_.labelDropped(name, at);
+    return note(window_.picGraph(), "drop " + name.toStdString() + " on");
+  }
+
+  std::string resizeWindow() {
+    window_.resize(800 + static_cast<int>(random_() % 700),
+                   560 + static_cast<int>(random_() % 500));
+    return note(&window_, "resize");
+  }
+
+  FrmGraph& window_;
+  std::mt19937& random_;
+  std::set<QString> reached_;
+};
+
+TEST(RandomUse, NoActionCrashesHangsOrThrows) {
+  ensureApplication<GuardedApplication>();
+  const int actions = fromEnvironment("KURVALON_RANDOM_ACTIONS", 3000);
+  const int seed = fromEnvironment("KURVALON_RANDOM_SEED", 20261206);
+  std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
+  QTemporaryDir scratch;
+  ASSERT_TRUE(scratch.isValid());
+  RandomDialogs dialogs(random, scratch.path());
+  FrmGraph window(dialogs);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  RandomUser user(window, random);
+
+  qint64 slowest = 0;
+  std::string slowestAction;
+  for (int i = 0; i < actions; ++i) {
+    // Bring the window back if an action hid it.
+    if (!window.isVisible()) window.show();
+    QElapsedTimer timer;
+    timer.start();
+    std::string action;
+    try {
+      action = user.act();
+      QCoreApplication::processEvents();
+    } catch (const std::exception& error) {
+      FAIL() << "action " << i << " (" << action << ") threw " << error.what();
+    }
+    const qint64 elapsed = timer.elapsed();
+    ASSERT_EQ(GuardedApplication::escaped, 0)
+        << "action " << i << " (" << action << "): " << GuardedApplication::lastEscape;
+    ASSERT_LE(elapsed, kActionLimitMs) << "action " << i << " took too long: " << action;
+    if (elapsed > slowest) {
+      slowest = elapsed;
+      slowestAction = action;
+    }
+  }
+  const int controls = static_cast<int>(user.reached().size());
+  std::cout << actions << " actions (seed " << seed << "), " << controls << " of "
+            << user.controls().size() << " controls reached, " << dialogs.messages
+            << " messages, slowest " << slowest << " ms: " << slowestAction << "\n";
+  std::cout << "not reached:";
+  for (const QString& name : user.controls()) {
+    if (!user.reached().count(name)) std::cout << " " << name.toStdString();
+  }
+  std::cout << "\n";
+  EXPECT_GT(controls, 60);  // the walk must reach the pages, not stay on one
+}
+
+}  // namespace
