@@ -78,10 +78,16 @@ NodePtr makeNode(NodeKind kind, std::string text = {}) {
   return node;
 }
 
+// Adds an argument below a node and keeps the node's height.
+void adopt(Node& node, NodePtr argument) {
+  if (argument) node.height = std::max(node.height, argument->height + 1);
+  node.args.push_back(std::move(argument));
+}
+
 NodePtr makeBinary(NodeKind kind, NodePtr left, NodePtr right) {
   auto node = makeNode(kind);
-  node->args.push_back(std::move(left));
-  node->args.push_back(std::move(right));
+  adopt(*node, std::move(left));
+  adopt(*node, std::move(right));
   return node;
 }
 
@@ -94,6 +100,8 @@ bool isLetter(char c) {
 
 // Recursive descent with the usual precedence: sums, products (also written
 // as juxtaposition), unary signs, right-associative powers, primaries.
+const char* const kTooLong = "Term zu lang";
+
 class Parser {
  public:
   explicit Parser(std::string_view text) : text_(text) {}
@@ -113,6 +121,10 @@ class Parser {
 
  private:
   static constexpr int kMaxDepth = 200;
+  // Long chains such as x+x+...+x make deep trees without any parentheses;
+  // everything that walks the tree recursively (and the algebra system's own
+  // parser) must stay far from the end of the stack.
+  static constexpr int kMaxHeight = 1000;
 
   std::string_view text_;
   size_t pos_ = 0;
@@ -175,6 +187,7 @@ class Parser {
         break;
       }
       if (!left->args[1]) return nullptr;
+      if (left->height > kMaxHeight) return fail(kTooLong);
     }
     --depth_;
     return left;
@@ -196,19 +209,27 @@ class Parser {
       }
       left = makeBinary(kind, std::move(left), unary());
       if (!left->args[1]) return nullptr;
+      if (left->height > kMaxHeight) return fail(kTooLong);
     }
     return left;
   }
 
   NodePtr unary() {
     if (accept('-')) {
+      if (++depth_ > kMaxDepth) return fail("Term zu tief geschachtelt");
       NodePtr operand = unary();
+      --depth_;
       if (!operand) return nullptr;
       auto node = makeNode(NodeKind::Negate);
-      node->args.push_back(std::move(operand));
+      adopt(*node, std::move(operand));
       return node;
     }
-    if (accept('+')) return unary();
+    if (accept('+')) {
+      if (++depth_ > kMaxDepth) return fail("Term zu tief geschachtelt");
+      NodePtr operand = unary();
+      --depth_;
+      return operand;
+    }
     return power();
   }
 
@@ -219,7 +240,9 @@ class Parser {
       NodePtr exponent = unary();  // x^-1, 2^x^2 = 2^(x^2)
       --depth_;
       if (!exponent) return nullptr;
-      return makeBinary(NodeKind::Power, std::move(base), std::move(exponent));
+      NodePtr node = makeBinary(NodeKind::Power, std::move(base), std::move(exponent));
+      if (node->height > kMaxHeight) return fail(kTooLong);
+      return node;
     }
     return base;
   }
@@ -285,8 +308,9 @@ class Parser {
     do {
       NodePtr argument = sum();
       if (!argument) return nullptr;
-      node->args.push_back(std::move(argument));
+      adopt(*node, std::move(argument));
     } while (accept(','));
+    if (node->height > kMaxHeight) return fail(kTooLong);
     --depth_;
     if (!accept(')')) return fail(unexpected());
     if (function.arity > 0 && static_cast<int>(node->args.size()) != function.arity) {

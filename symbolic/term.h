@@ -29,6 +29,7 @@ struct Node {
   NodeKind kind;
   std::string text;
   std::vector<std::unique_ptr<Node>> args;
+  int height = 1;  // levels of the tree below and including this node
 };
 
 using NodePtr = std::unique_ptr<Node>;

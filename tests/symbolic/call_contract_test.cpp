@@ -50,3 +50,22 @@ TEST(CallContract, LongRequestIsInterruptedAndTheEngineGoesOn) {
 }
 
 }  // namespace
+
+// Deep trees would exhaust the stack in the recursive walks over a term.
+TEST(CallContract, OverlongChainsAndSignRunsAreRefusedNotCrashed) {
+  std::string sum;
+  for (int i = 0; i < 900; ++i) sum += "x+";
+  EXPECT_EQ(ask("diff(" + sum + "1,x)"), "900");
+  EXPECT_EQ(ask("APPROX(SUBST(" + sum + "1,x,2))"), "1801");
+  std::string longSum = sum;
+  for (int i = 0; i < 20000; ++i) longSum += "x+";
+  for (const std::string& request :
+       {"diff(" + longSum + "1,x)", "APPROX(SUBST(" + longSum + "1,x,2))",
+        "diff(" + std::string(100000, '-') + "x,x)", "diff(" + std::string(100000, '+') + "x,x)",
+        "APPROX(SUBST(2" + std::string(50000, 'x') + ",x,1))",
+        "diff(x" + std::string(5000, '^') + ",x)"}) {
+    const std::string answer = ask(request);
+    EXPECT_EQ(answer.rfind("Fehler: ", 0), 0u) << request.substr(0, 40) << " -> " << answer;
+  }
+  EXPECT_EQ(ask("diff(x^3,x)"), "3*x^2");
+}
