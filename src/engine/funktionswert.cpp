@@ -6,14 +6,20 @@
 
 namespace {
 
-template <typename Number>
-FunctionValue evaluate(Engine& engine, const QString& term, Number x) {
-  QString answer =
-      engine.request(funktionswertAnfrage(komma2point(term), komma2point(numberText(x))));
+FunctionValue readValue(const QString& answer) {
   FunctionValue result;
   result.value = parseNumber(point2komma(answer));
-  result.termFaulty = !result.value && answer.startsWith(QLatin1String("Fehler"));
+  // Besides a number, only "undef" is an answer about the value. A refusal
+  // ("Fehler: ...") or an expression that still holds a name (2y+1 at x = 1
+  // gives 2*y+1) means the term is no function of x: it has no value anywhere.
+  result.termFaulty = !result.value && answer != QLatin1String("undef");
   return result;
+}
+
+template <typename Number>
+FunctionValue evaluate(Engine& engine, const QString& term, Number x) {
+  return readValue(
+      engine.request(funktionswertAnfrage(komma2point(term), komma2point(numberText(x)))));
 }
 
 }  // namespace
@@ -40,6 +46,9 @@ FunctionValue evaluateAt(Engine& engine, const QString& term, float x) {
 }
 
 std::optional<double> engineTermValue(Engine& engine, const QString& engineTerm, float x) {
-  QString answer = engine.request(funktionswertAnfrage(engineTerm, komma2point(numberText(x))));
-  return parseNumber(point2komma(answer));
+  return engineTermAt(engine, engineTerm, x).value;
+}
+
+FunctionValue engineTermAt(Engine& engine, const QString& engineTerm, float x) {
+  return readValue(engine.request(funktionswertAnfrage(engineTerm, komma2point(numberText(x)))));
 }

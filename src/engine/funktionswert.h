@@ -14,7 +14,8 @@ std::optional<double> Funktionswert(Engine& engine, const QString& term, double 
 std::optional<double> Funktionswert(Engine& engine, const QString& term, float x);
 
 // The same request, telling a point without real value (ln(x) at -1) from a
-// term the engine refuses altogether (a syntax error, an unknown name).
+// term the engine refuses altogether (a syntax error, an unknown name) or
+// that depends on more than x (2y+1).
 struct FunctionValue {
   std::optional<double> value;
   bool termFaulty = false;
@@ -25,6 +26,7 @@ FunctionValue evaluateAt(Engine& engine, const QString& term, float x);
 // For a term already in engine notation (an engine answer such as a
 // derivative): the term goes into the request unchanged.
 std::optional<double> engineTermValue(Engine& engine, const QString& engineTerm, float x);
+FunctionValue engineTermAt(Engine& engine, const QString& engineTerm, float x);
 
 // The request text itself, for callers that pass the term on unchanged.
 QString funktionswertAnfrage(const QString& engineTerm, const QString& numberText);

@@ -88,6 +88,15 @@ TEST(CurveDiscussion, PointsWithoutValuesAreLeftOut) {
             QStringList({"Nullstellen:", "", "Extrema:", "", "Wendepunkte:"}));
 }
 
+// y is not x: the term has no value anywhere, and its scans stop at once.
+TEST(CurveDiscussion, ATermOfAnotherVariableIsNotScanned) {
+  RecordingEngine engine;
+  EXPECT_EQ(discuss(engine, QStringLiteral("x*y-1")),
+            QStringList({"Nullstellen:", "", "Extrema:", "", "Wendepunkte:"}));
+  // f'' = 0 is scanned as usual; f and f' = y are asked once each.
+  EXPECT_LT(engine.requests.filter(QStringLiteral("y")).size(), 10);
+}
+
 TEST(CurveDiscussion, ProgressCountsTheStepsOfEachScan) {
   Engine engine;
   Derivatives d = formDerivatives(engine, QStringLiteral("x^2"));

@@ -17,9 +17,9 @@ TEST(Engine, FetchesAnswersLongerThanTheCapacityWhole) {
   EXPECT_EQ(engine.antwortLaenge(), series.size());
   // The same answer as with room enough at once, and usable as a request.
   EXPECT_EQ(series, engine.request(QStringLiteral("FOURIER(x, x,-3.14,3.14,3)"), 4000));
-  QString numeric = engine.request(QStringLiteral("APPROX(") + engine.request(series, 500) +
-                                       QStringLiteral(")"),
-                                   Engine::kFourierCapacity);
+  QString numeric =
+      engine.request(QStringLiteral("APPROX(") + engine.request(series, 500) + QStringLiteral(")"),
+                     Engine::kFourierCapacity);
   EXPECT_TRUE(numeric.startsWith(QStringLiteral("1.99898608523421*sin("))) << numeric.toStdString();
 }
 
@@ -51,6 +51,21 @@ TEST(Funktionswert, ReportsPointsWithoutRealValue) {
   for (const char* term : terms) {
     EXPECT_FALSE(Funktionswert(engine, QString::fromLatin1(term), 0.0).has_value()) << term;
   }
+}
+
+// A gap in the domain is no fault of the term; a refused term, or one that
+// still depends on another name, has no value anywhere.
+TEST(Funktionswert, TellsGapsFromTermsThatAreNoFunctionOfX) {
+  Engine engine;
+  for (const char* term : {"1/x", "ln(x)", "sqrt(x-1)", "sin(1/x)"}) {
+    FunctionValue value = evaluateAt(engine, QString::fromLatin1(term), 0.0);
+    EXPECT_FALSE(value.value.has_value() || value.termFaulty) << term;
+  }
+  for (const char* term : {"2y+1", "x*a", "-2*ystr-5*y", "x^^2", "foo(x)", ""}) {
+    FunctionValue value = evaluateAt(engine, QString::fromLatin1(term), 1.0);
+    EXPECT_TRUE(!value.value && value.termFaulty) << term;
+  }
+  EXPECT_EQ(evaluateAt(engine, QStringLiteral("x*pi"), 1.0f).value, 3.14159265358979);
 }
 
 // Engine answers read back as numbers through the user's notation.
