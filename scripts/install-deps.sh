@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-translations-l10n libgiac-dev libgmp-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgiac-dev libgmp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils
 )

@@ -1,12 +1,50 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTranslator>
+#include <cstring>
 
+#include "documents/sheet_export.h"
+#include "engine/engine.h"
 #include "ui/frm_graph.h"
 #include "ui/qt_dialogs.h"
 
+namespace {
+
+bool asksForExport(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--export") == 0) return true;
+  }
+  return false;
+}
+
+// kurvalon --export SHEET.fkt OUT.png|OUT.svg [--size WxH]: no window, no display needed.
+int exportPicture(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Only the export's own messages reach the terminal, not Qt's notices.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) QTextStream(stderr) << text << '\n';
+  });
+  QGuiApplication application(argc, argv);
+  QTextStream errors(stderr);
+  QStringList arguments = QGuiApplication::arguments();
+  arguments.removeFirst();
+  auto request = exportRequest(arguments);
+  if (auto* message = std::get_if<QString>(&*request)) {
+    errors << *message << '\n';
+    return 2;
+  }
+  Engine engine;
+  return runExport(std::get<ExportRequest>(*request), engine, errors);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (asksForExport(argc, argv)) return exportPicture(argc, argv);
+
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kurvalon"));  // also the title of plain notices
   // The program speaks German, so do Qt's own dialogs and buttons.

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPointF>
 #include <QRectF>
@@ -12,7 +13,8 @@
 
 namespace {
 
-QPainter::CompositionMode compositionFor(Canvas::DrawMode mode) {
+QPainter::CompositionMode compositionFor(Canvas::DrawMode mode, CanvasDevice device) {
+  if (device == CanvasDevice::Vector) return QPainter::CompositionMode_SourceOver;
   switch (mode) {
     case Canvas::DrawMode::Invert:
       return QPainter::RasterOp_NotDestination;
@@ -24,17 +26,24 @@ QPainter::CompositionMode compositionFor(Canvas::DrawMode mode) {
   return QPainter::CompositionMode_SourceOver;
 }
 
-// Sets up a painter for one drawing operation. Antialiasing stays off so that
-// lines land on exact pixels and the raster operations see whole pixels.
-void preparePainter(QPainter& painter, const QColor& color, int width, Canvas::LineStyle style,
-                    Canvas::DrawMode mode) {
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setCompositionMode(compositionFor(mode));
-  QPen pen(color);
-  pen.setWidth(width);
+QColor penColor(const CanvasOperation& operation, CanvasDevice device) {
+  if (device == CanvasDevice::Vector && operation.mode == Canvas::DrawMode::Invert) {
+    return Qt::black;
+  }
+  return operation.color;
+}
+
+// Sets up a painter for one drawing operation. Without anti-aliasing lines
+// land on exact pixels and the raster operations see whole pixels.
+void preparePainter(QPainter& painter, const CanvasOperation& operation, CanvasDevice device) {
+  painter.setRenderHint(QPainter::Antialiasing,
+                        operation.smooth && operation.mode == Canvas::DrawMode::Copy);
+  painter.setCompositionMode(compositionFor(operation.mode, device));
+  QPen pen(penColor(operation, device));
+  pen.setWidth(operation.width);
   // Square caps make a solid line include both end points, so joined graph
   // segments meet without gaps; flat caps keep thick dots from growing into dashes.
-  if (style == Canvas::LineStyle::Dotted) {
+  if (operation.style == Canvas::LineStyle::Dotted) {
     pen.setStyle(Qt::DotLine);
     pen.setCapStyle(Qt::FlatCap);
   } else {
@@ -44,6 +53,27 @@ void preparePainter(QPainter& painter, const QColor& color, int width, Canvas::L
   pen.setJoinStyle(Qt::MiterJoin);  // full square box corners at widths 2 and 3
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
+}
+
+// Joined segments as one path with round joins, so that a smoothed curve has
+// no seams where its segments meet (and a vector file holds it as a path).
+void drawPolylines(QPainter& painter, const QList<QLineF>& lines) {
+  QPen pen = painter.pen();
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  painter.setPen(pen);
+  QPainterPath path;
+  for (const QLineF& line : lines) {
+    if (path.elementCount() == 0 || path.currentPosition() != line.p1()) path.moveTo(line.p1());
+    path.lineTo(line.p2());
+  }
+  painter.drawPath(path);
+}
+
+bool sameShape(const CanvasOperation& a, const CanvasOperation& b) {
+  return a.kind == b.kind && a.mode == b.mode && a.width == b.width && a.style == b.style &&
+         a.lines == b.lines && a.rect == b.rect && a.at == b.at && a.text == b.text &&
+         a.font == b.font;
 }
 
 // Liang-Barsky clipping to the image plus a margin for wide pens; nullopt
@@ -75,22 +105,65 @@ std::optional<QLineF> clipped(const QLineF& line, double width, double height) {
 
 }  // namespace
 
-Canvas::Canvas(int width, int height)
-    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+void paintOperation(QPainter& painter, const CanvasOperation& operation, CanvasDevice device) {
+  painter.save();
+  switch (operation.kind) {
+    case CanvasOperation::Kind::Lines:
+      preparePainter(painter, operation, device);
+      if (painter.testRenderHint(QPainter::Antialiasing)) {
+        drawPolylines(painter, operation.lines);
+      } else {
+        painter.drawLines(operation.lines);
+      }
+      break;
+    case CanvasOperation::Kind::Box:
+      preparePainter(painter, operation, device);
+      painter.drawRect(operation.rect);
+      break;
+    case CanvasOperation::Kind::Circle:
+      preparePainter(painter, operation, device);
+      painter.drawEllipse(operation.rect);
+      break;
+    case CanvasOperation::Kind::Text:
+      painter.setCompositionMode(compositionFor(operation.mode, device));
+      painter.setFont(operation.font);
+      painter.setPen(penColor(operation, device));
+      painter.drawText(operation.at, operation.text);
+      break;
+  }
+  painter.restore();
+}
+
+void paintCanvas(QPainter& painter, const Canvas& canvas, CanvasDevice device) {
+  painter.fillRect(QRectF(0, 0, canvas.width(), canvas.height()), canvas.backColor());
+  if (!canvas.picture().isNull()) painter.drawImage(QPointF(0, 0), canvas.picture());
+  for (const CanvasOperation& operation : canvas.operations()) {
+    paintOperation(painter, operation, device);
+  }
+}
+
+Canvas::Canvas(int width, int height) {
   QFont font("Arial");
   font.setPointSizeF(8.4);
   font_ = font;
-  clear();
+  resize(width, height);
 }
 
-void Canvas::resize(int width, int height) {
-  image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+void Canvas::resize(int width, int height, double devicePixelRatio) {
+  width_ = std::max(width, 1);
+  height_ = std::max(height, 1);
+  const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+  image_ = QImage(static_cast<int>(std::ceil(width_ * ratio)),
+                  static_cast<int>(std::ceil(height_ * ratio)), QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
   clear();
 }
 
 void Canvas::clear() {
+  operations_.clear();
   image_.fill(backColor_);
   if (picture_.isNull()) return;
+  picture_.setDevicePixelRatio(devicePixelRatio());
   QPainter painter(&image_);
   painter.drawImage(QPointF(0, 0), picture_);
 }
@@ -100,6 +173,7 @@ void Canvas::setBackColor(const QColor& color) {
   clear();
 }
 
+// The picture's pixels are screen pixels, as when it was copied from a canvas.
 void Canvas::setPicture(const QImage& picture) {
   picture_ = picture;
   clear();
@@ -109,34 +183,62 @@ void Canvas::setDrawWidth(int width) {
   drawWidth_ = std::clamp(width, 1, 3);
 }
 
+CanvasOperation Canvas::withSettings(CanvasOperation::Kind kind) const {
+  CanvasOperation operation;
+  operation.kind = kind;
+  operation.color = foreColor_;
+  operation.width = drawWidth_;
+  operation.style = lineStyle_;
+  operation.mode = drawMode_;
+  operation.smooth = smooth_;
+  return operation;
+}
+
+void Canvas::draw(CanvasOperation operation) {
+  {
+    QPainter painter(&image_);
+    paintOperation(painter, operation, CanvasDevice::Raster);
+  }
+  if (operation.mode == DrawMode::Invert) {
+    // Inverting the same shape again restores the pixels: both drawings go.
+    for (auto it = operations_.rbegin(); it != operations_.rend(); ++it) {
+      if (sameShape(*it, operation)) {
+        operations_.erase(std::next(it).base());
+        return;
+      }
+    }
+  }
+  operations_.push_back(std::move(operation));
+}
+
 void Canvas::line(double x1, double y1, double x2, double y2) {
   lines({QLineF(x1, y1, x2, y2)});
 }
 
 void Canvas::lines(const QList<QLineF>& lines) {
-  if (lines.isEmpty()) return;
-  QPainter painter(&image_);
-  preparePainter(painter, foreColor_, drawWidth_, lineStyle_, drawMode_);
+  CanvasOperation operation = withSettings(CanvasOperation::Kind::Lines);
+  operation.lines.reserve(lines.size());
   for (const QLineF& line : lines) {
     if (std::optional<QLineF> inside = clipped(line, width(), height())) {
-      painter.drawLine(QPointF(inside->x1(), pixelRow(inside->y1())),
-                       QPointF(inside->x2(), pixelRow(inside->y2())));
+      operation.lines.append(
+          QLineF(inside->x1(), pixelRow(inside->y1()), inside->x2(), pixelRow(inside->y2())));
     }
   }
+  if (!operation.lines.isEmpty()) draw(std::move(operation));
 }
 
 void Canvas::box(double x1, double y1, double x2, double y2) {
-  QPainter painter(&image_);
-  preparePainter(painter, foreColor_, drawWidth_, lineStyle_, drawMode_);
+  CanvasOperation operation = withSettings(CanvasOperation::Kind::Box);
   // One closed outline rather than four lines: in Invert mode the corners
   // would otherwise be inverted twice and vanish.
-  painter.drawRect(QRectF(QPointF(x1, pixelRow(y1)), QPointF(x2, pixelRow(y2))).normalized());
+  operation.rect = QRectF(QPointF(x1, pixelRow(y1)), QPointF(x2, pixelRow(y2))).normalized();
+  draw(std::move(operation));
 }
 
 void Canvas::circle(double x, double y, double radius) {
-  QPainter painter(&image_);
-  preparePainter(painter, foreColor_, drawWidth_, lineStyle_, drawMode_);
-  painter.drawEllipse(QPointF(x, pixelRow(y)), radius, radius);
+  CanvasOperation operation = withSettings(CanvasOperation::Kind::Circle);
+  operation.rect = QRectF(x - radius, pixelRow(y) - radius, 2 * radius, 2 * radius);
+  draw(std::move(operation));
 }
 
 // Metrics are taken for the image so they match the resolution text is drawn at.
@@ -149,19 +251,17 @@ double Canvas::textHeight(const QString& /*text*/) const {
 }
 
 void Canvas::print(const QString& text) {
-  {
-    QPainter painter(&image_);
-    painter.setCompositionMode(compositionFor(drawMode_));
-    painter.setFont(font_);
-    painter.setPen(foreColor_);
-    const double ascent = QFontMetricsF(font_, &image_).ascent();
-    painter.drawText(QPointF(currentX_, pixelRow(currentY_) + ascent), text);
-  }
+  CanvasOperation operation = withSettings(CanvasOperation::Kind::Text);
+  operation.font = font_;
+  operation.text = text;
+  operation.at = QPointF(currentX_, pixelRow(currentY_) + QFontMetricsF(font_, &image_).ascent());
+  draw(std::move(operation));
   currentY_ -= textHeight(text);
 }
 
 QRgb Canvas::pixel(int x, int y) const {
   const int row = height() - y;
   if (x < 0 || x >= width() || row < 0 || row >= height()) return 0;
-  return image_.pixel(x, row);
+  const double ratio = devicePixelRatio();
+  return image_.pixel(static_cast<int>(x * ratio), static_cast<int>(row * ratio));
 }

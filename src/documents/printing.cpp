@@ -21,17 +21,15 @@ QStringList printedLines(const PrintedSheet& sheet) {
 
 void paintSheet(QPainter& painter, const PrintedSheet& sheet, double deviceDpi, double screenDpi) {
   auto device = [&](double twips) { return twips * deviceDpi / kTwipsPerInch; };
-  // Picture pixels to device pixels: the picture's own size, made smaller only
-  // where it would not fit across the page.
+  // Picture pixels to device pixels: the picture's own size (in logical screen
+  // pixels), made smaller only where it would not fit across the page.
+  const QSizeF size = sheet.picture.deviceIndependentSize();
   double scale = deviceDpi / screenDpi;
   const double room = painter.device()->width() - device(100);
-  if (sheet.picture.width() * scale > room && sheet.picture.width() > 0) {
-    scale = room / sheet.picture.width();
-  }
-  const double pictureTwips = sheet.picture.height() * scale * kTwipsPerInch / deviceDpi;
+  if (size.width() * scale > room && size.width() > 0) scale = room / size.width();
+  const double pictureTwips = size.height() * scale * kTwipsPerInch / deviceDpi;
 
-  QRectF target(device(100), device(100), sheet.picture.width() * scale,
-                sheet.picture.height() * scale);
+  QRectF target(device(100), device(100), size.width() * scale, size.height() * scale);
   painter.drawImage(target, sheet.picture);
 
   QFont font(QStringLiteral("Arial"));

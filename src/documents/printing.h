@@ -9,7 +9,7 @@
 class QPainter;
 
 struct PrintedSheet {
-  QImage picture;  // the canvas as shown
+  QImage picture;  // the canvas as shown, its pixel ratio that of the screen
   // f, f', f'', f''' as they stand in their fields; the lines are printed
   // only when f' has been formed.
   QString f, f1, f2, f3;

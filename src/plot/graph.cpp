@@ -50,6 +50,10 @@ GraphResult Graph_zeichnen(Canvas& canvas, Engine& engine, const QString& fktTer
     s.yAlt = s.yNeu;
     s.pyAlt = s.pyNeu;
   }
+  // Curves are smoothed; what the coordinate system draws stays crisp.
+  const bool wasSmooth = canvas.smooth();
+  canvas.setSmooth(true);
   canvas.lines(segments);
+  canvas.setSmooth(wasSmooth);
   return result;
 }

@@ -101,8 +101,11 @@ QWidget* DglPage::buildSecondOrderFrame() {
 }
 
 // What was computed is drawn even when a later point failed.
-void DglPage::draw(const OdeDrawing& drawing) {
-  window_.canvas().lines(drawing.lines);
+void DglPage::draw(const OdeDrawing& drawing, bool curve) {
+  Canvas& canvas = window_.canvas();
+  canvas.setSmooth(curve);  // solution curves are smoothed, slope marks stay crisp
+  canvas.lines(drawing.lines);
+  canvas.setSmooth(false);
   window_.picGraph()->update();
   if (!drawing.failure.isEmpty()) showError(window_.dialogs(), drawing.failure);
 }
@@ -120,7 +123,7 @@ void DglPage::cmdDgl1() {
   canvas.setForeColor(window_.kurvalonPage()->appearance().palette[kIsoklinen]);
   canvas.setLineStyle(Canvas::LineStyle::Solid);
   canvas.setDrawMode(Canvas::DrawMode::Copy);
-  draw(slopeField(window_.engine(), txtDGL1_->text(), window_.view(), window_.frame()));
+  draw(slopeField(window_.engine(), txtDGL1_->text(), window_.view(), window_.frame()), false);
 }
 
 void DglPage::command5() {
@@ -149,7 +152,8 @@ void DglPage::command5() {
   canvas.setForeColor(kEulerColour);
   canvas.setDrawMode(Canvas::DrawMode::Copy);
   draw(eulerCurve(window_.engine(), txtDGL1_->text(), *x0, txty0_->text(), window_.view(),
-                  window_.frame()));
+                  window_.frame()),
+       true);
 }
 
 void DglPage::cmdDgl2() {
@@ -175,5 +179,6 @@ void DglPage::cmdDgl2() {
   canvas.setDrawMode(Canvas::DrawMode::Copy);
   canvas.setForeColor(kSecondOrderColour);
   draw(osculatingCurve(window_.engine(), txtDGL2_->text(), *x0, *y0, txt_ystrich_->text(),
-                       window_.view(), window_.frame()));
+                       window_.view(), window_.frame()),
+       true);
 }

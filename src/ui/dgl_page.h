@@ -24,7 +24,7 @@ class DglPage : public QWidget {
  private:
   QWidget* buildFirstOrderFrame();
   QWidget* buildSecondOrderFrame();
-  void draw(const OdeDrawing& drawing);
+  void draw(const OdeDrawing& drawing, bool curve);
 
   FrmGraph& window_;
   QLineEdit* txtDGL1_ = nullptr;

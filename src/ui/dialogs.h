@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QPrinter;
@@ -22,6 +23,9 @@ class Dialogs {
   // A line of text, or nullopt when the user cancels.
   virtual std::optional<QString> inputText(const QString& prompt, const QString& title,
                                            const QString& initial) = 0;
+  // The index of the item chosen from a list, or nullopt when the user cancels.
+  virtual std::optional<int> chooseItem(const QString& prompt, const QString& title,
+                                        const QStringList& items) = 0;
   // The chosen file name; empty when the user cancels. `filter` as in "*.fkt (*.fkt)".
   virtual QString openFileName(const QString& filter) = 0;
   virtual QString saveFileName(const QString& filter) = 0;

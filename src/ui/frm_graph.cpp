@@ -184,8 +184,11 @@ bool FrmGraph::Koordinatensystem_zeichnen() {
   }
   view_ = std::get<ViewWindow>(read);
   CanvasWidget* picture = graphPage_->picGraph();
-  if (canvas_.width() != picture->width() || canvas_.height() != picture->height()) {
-    canvas_.resize(picture->width(), picture->height());
+  // The image follows the screen's pixel density; the geometry stays in logical pixels.
+  const double ratio = picture->devicePixelRatioF();
+  if (canvas_.width() != picture->width() || canvas_.height() != picture->height() ||
+      canvas_.devicePixelRatio() != ratio) {
+    canvas_.resize(picture->width(), picture->height(), ratio);
   }
   frame_ = ::Koordinatensystem_zeichnen(canvas_, view_, kurvalonPage()->appearance());
   picture->update();

@@ -62,6 +62,8 @@ class FrmGraph : public QMainWindow {
   void speichern();
   void öffnen();
   void drucke();
+  // The drawing as a PNG picture (1 to 4 times its size) or an SVG file.
+  void exportieren();
   // Fills the derivative and discussion lines of the printout.
   void setPrintTexts(std::function<void(PrintedSheet&)> fill);
 

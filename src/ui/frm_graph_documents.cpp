@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
@@ -10,6 +11,7 @@
 #include <variant>
 
 #include "documents/graph_file.h"
+#include "documents/picture_file.h"
 #include "engine/number_text.h"
 #include "ui/dialogs.h"
 #include "ui/frm_graph.h"
@@ -45,6 +47,23 @@ void FrmGraph::speichern() {
   if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
     showError(dialogs_, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
                             .arg(name, file.errorString()));
+  }
+}
+
+void FrmGraph::exportieren() {
+  QString name = dialogs_.saveFileName(QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)"));
+  if (name.isEmpty()) return;
+  if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".png");
+  int scale = 1;
+  if (pictureFormatFor(name) == PictureFormat::Png) {
+    std::optional<int> choice = dialogs_.chooseItem(
+        QStringLiteral("Größe des Bildes:"), QStringLiteral("Exportieren"),
+        {QStringLiteral("1×"), QStringLiteral("2×"), QStringLiteral("3×"), QStringLiteral("4×")});
+    if (!choice) return;
+    scale = *choice + 1;
+  }
+  if (QString message = writePicture(canvas_, name, scale); !message.isEmpty()) {
+    showError(dialogs_, message);
   }
 }
 
@@ -85,6 +104,7 @@ void FrmGraph::drucke() {
   PrintedSheet sheet;
   sheet.picture = QGuiApplication::clipboard()->image();
   if (sheet.picture.isNull()) sheet.picture = canvas_.image();
+  sheet.picture.setDevicePixelRatio(canvas_.devicePixelRatio());  // screen pixels
   if (printTexts_) printTexts_(sheet);
 
   QPrinter printer(QPrinter::HighResolution);

@@ -106,6 +106,8 @@ void FrmGraph::buildMenus() {
        [this] { öffnen(); });
   item(file, "mnuSave", QStringLiteral("&Speichern unter"), QKeySequence(Qt::CTRL | Qt::Key_S),
        [this] { speichern(); });
+  item(file, "mnuExport", QStringLiteral("&Exportieren…"), QKeySequence(),
+       [this] { exportieren(); });
   item(file, "mnuPrint", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D),
        [this] { drucke(); });
   file->addSeparator()->setObjectName(QStringLiteral("seperator"));

@@ -313,7 +313,9 @@ void SplinePage::cmdPlotSpline() {
       previous = next;
     }
   }
+  canvas.setSmooth(true);
   canvas.lines(segments);
+  canvas.setSmooth(false);
   canvas.setForeColor(pen);
   window_.picGraph()->update();
 }

@@ -50,6 +50,14 @@ QString QtDialogs::openFileName(const QString& filter) {
   return QFileDialog::getOpenFileName(parent_, QStringLiteral("Öffnen"), QString(), filter);
 }
 
+std::optional<int> QtDialogs::chooseItem(const QString& prompt, const QString& title,
+                                         const QStringList& items) {
+  bool ok = false;
+  const QString chosen = QInputDialog::getItem(parent_, title, prompt, items, 0, false, &ok);
+  if (!ok) return std::nullopt;
+  return static_cast<int>(items.indexOf(chosen));
+}
+
 QString QtDialogs::saveFileName(const QString& filter) {
   // The name is used as typed: no extension is added.
   return QFileDialog::getSaveFileName(parent_, QStringLiteral("Speichern unter"), QString(),

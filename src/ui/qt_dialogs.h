@@ -9,6 +9,8 @@ class QtDialogs : public Dialogs {
   std::optional<QColor> chooseColor(const QColor& initial) override;
   std::optional<QString> inputText(const QString& prompt, const QString& title,
                                    const QString& initial) override;
+  std::optional<int> chooseItem(const QString& prompt, const QString& title,
+                                const QStringList& items) override;
   QString openFileName(const QString& filter) override;
   QString saveFileName(const QString& filter) override;
   bool choosePrinter(QPrinter& printer) override;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include <memory>
+#include <set>
 #include <tuple>
 #include <utility>
 
@@ -125,4 +126,94 @@ TEST(Canvas, PrintHangsTextBelowThePositionAndMovesToTheNextLine) {
   const QRect bounds = ink(canvas.image()).first;
   EXPECT_TRUE(bounds.left() >= 20 && bounds.top() >= 20 && bounds.bottom() <= 20 + height);
   EXPECT_EQ(std::pair(canvas.currentX(), canvas.currentY()), std::pair(20.0, 80 - height));
+}
+
+TEST(Canvas, RecordsEachDrawingWithItsSettingsUntilCleared) {
+  Canvas canvas(100, 50);
+  canvas.setForeColor(Qt::red);
+  canvas.setDrawWidth(2);
+  canvas.setLineStyle(Canvas::LineStyle::Dotted);
+  canvas.lines({QLineF(10, 10, 90, 10), QLineF(500, 500, 600, 600)});  // the second lies outside
+  canvas.setDrawMode(Canvas::DrawMode::MaskPen);
+  canvas.box(5, 5, 20, 20);
+  canvas.setCurrentX(3);
+  canvas.setCurrentY(45);
+  canvas.print(QStringLiteral("f(x)"));
+  const std::vector<CanvasOperation>& ops = canvas.operations();
+  ASSERT_EQ(ops.size(), 3u);
+  EXPECT_EQ(ops[0].kind, CanvasOperation::Kind::Lines);
+  ASSERT_EQ(ops[0].lines.size(), 1);
+  EXPECT_EQ(ops[0].lines[0], QLineF(10, 40, 90, 40));  // image rows: 50 - y
+  EXPECT_EQ(ops[0].color, QColor(Qt::red));
+  EXPECT_EQ(ops[0].width, 2);
+  EXPECT_EQ(ops[0].style, Canvas::LineStyle::Dotted);
+  EXPECT_EQ(ops[1].kind, CanvasOperation::Kind::Box);
+  EXPECT_EQ(ops[1].mode, Canvas::DrawMode::MaskPen);
+  EXPECT_EQ(ops[1].rect, QRectF(5, 30, 15, 15));
+  EXPECT_EQ(ops[2].kind, CanvasOperation::Kind::Text);
+  EXPECT_EQ(ops[2].text, QStringLiteral("f(x)"));
+  canvas.lines({QLineF(500, 500, 600, 600)});  // nothing inside: nothing recorded
+  EXPECT_EQ(canvas.operations().size(), 3u);
+  canvas.clear();
+  EXPECT_TRUE(canvas.operations().empty());
+  canvas.line(0, 0, 10, 10);
+  canvas.resize(80, 40);
+  EXPECT_TRUE(canvas.operations().empty());
+}
+
+TEST(Canvas, AnInvertedShapeDrawnAgainLeavesTheRecordWithItsPixels) {
+  Canvas canvas(100, 50);
+  canvas.line(0, 25, 100, 25);
+  canvas.setDrawMode(Canvas::DrawMode::Invert);
+  canvas.box(10, 10, 40, 40);  // a rubber band ...
+  canvas.box(10, 10, 60, 40);  // ... dragged on: the old one taken back, a new one drawn
+  canvas.box(10, 10, 40, 40);
+  ASSERT_EQ(canvas.operations().size(), 2u);
+  EXPECT_EQ(canvas.operations()[1].rect, QRectF(10, 10, 50, 30));
+  canvas.box(10, 10, 60, 40);
+  EXPECT_EQ(canvas.operations().size(), 1u);
+  EXPECT_EQ(ink(canvas.image()).second, 100);  // only the line
+}
+
+TEST(Canvas, SmoothingBlendsCopiedLinesOnlyAndKeepsTheirWidth) {
+  Canvas canvas(100, 100);
+  canvas.setForeColor(Qt::black);
+  canvas.setSmooth(true);
+  canvas.line(10, 10, 90, 37);  // a slanted line touches pixels partly
+  std::set<QRgb> colours;
+  const QImage& image = canvas.image();
+  for (int r = 0; r < 100; ++r)
+    for (int c = 0; c < 100; ++c) colours.insert(image.pixel(c, r));
+  EXPECT_GT(colours.size(), 10u);  // shades of grey along the edges
+  canvas.clear();
+  canvas.setDrawMode(Canvas::DrawMode::Invert);
+  canvas.line(10, 10, 90, 37);
+  colours.clear();
+  for (int r = 0; r < 100; ++r)
+    for (int c = 0; c < 100; ++c) colours.insert(image.pixel(c, r));
+  EXPECT_EQ(colours, (std::set<QRgb>{kWhite, qRgb(0, 0, 0)}));  // inverted pixels stay whole
+}
+
+TEST(Canvas, HighDensityImagesKeepTheGeometryInLogicalPixels) {
+  Canvas canvas(100, 50);
+  canvas.resize(100, 50, 2);
+  EXPECT_EQ(canvas.width(), 100);
+  EXPECT_EQ(canvas.height(), 50);
+  EXPECT_EQ(canvas.image().size(), QSize(200, 100));
+  canvas.setForeColor(Qt::blue);
+  canvas.line(10, 10, 90, 10);
+  EXPECT_EQ(canvas.pixel(50, 10), QColor(Qt::blue).rgb());
+  EXPECT_EQ(canvas.pixel(50, 20), kWhite);
+  // Around physical row 2 * (50 - 10) = 80 the line is two pixels thick.
+  int thick = 0;
+  for (int row = 76; row <= 84; ++row)
+    thick += canvas.image().pixel(100, row) == QColor(Qt::blue).rgb();
+  EXPECT_EQ(thick, 2);
+  EXPECT_EQ(canvas.image().pixel(100, 80), QColor(Qt::blue).rgb());
+  // A picture's pixels are screen pixels: a 20 x 10 picture covers 10 x 5 logical pixels.
+  QImage picture(20, 10, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  canvas.setPicture(picture);
+  EXPECT_EQ(canvas.pixel(9, 46), QColor(Qt::green).rgb());
+  EXPECT_EQ(canvas.pixel(11, 46), kWhite);
 }

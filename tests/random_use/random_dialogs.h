@@ -37,6 +37,11 @@ class RandomDialogs : public Dialogs {
     return hostileText(random_);
   }
 
+  std::optional<int> chooseItem(const QString&, const QString&, const QStringList& items) override {
+    if (items.isEmpty() || chance(4)) return std::nullopt;
+    return static_cast<int>(random_() % items.size());
+  }
+
   QString openFileName(const QString&) override {
     const QString choices[] = {QString(),
                                dir_.filePath(QStringLiteral("sheet.fkt")),
@@ -50,7 +55,12 @@ class RandomDialogs : public Dialogs {
   }
 
   QString saveFileName(const QString&) override {
-    const QString choices[] = {QString(), dir_.filePath(QStringLiteral("saved.fkt")),
+    const QString choices[] = {QString(),
+                               dir_.filePath(QStringLiteral("saved.fkt")),
+                               dir_.filePath(QStringLiteral("picture.png")),
+                               dir_.filePath(QStringLiteral("picture.svg")),
+                               dir_.filePath(QStringLiteral("picture")),
+                               dir_.filePath(QStringLiteral("picture.jpg")),
                                dir_.filePath(QStringLiteral("no-such-folder/saved.fkt")),
                                dir_.path()};
     return choices[random_() % std::size(choices)];

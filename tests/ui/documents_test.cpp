@@ -1,7 +1,9 @@
+#include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QClipboard>
 
 #include "ui/window_fixture.h"
 
@@ -44,7 +46,8 @@ TEST_F(DocumentsTest, SavesTheLastDrawnWindowAndTheTermsAndReadsThemBack) {
   dialogs.fileAnswers = {path("blatt.fkt")};
   window->speichern();
   EXPECT_EQ(dialogs.fileFilters.back(), QStringLiteral("*.fkt (*.fkt)"));
-  EXPECT_EQ(contents(path("blatt.fkt")), QByteArray("-5,5,-9,9,2.5,1\r\n\"x^2-2x\"\r\n\"max(x,1)\"\r\n"));
+  EXPECT_EQ(contents(path("blatt.fkt")),
+            QByteArray("-5,5,-9,9,2.5,1\r\n\"x^2-2x\"\r\n\"max(x,1)\"\r\n"));
 
   window->neu();
   window->kurvalonPage()->setViewTexts(kDefaultViewTexts);
@@ -60,8 +63,14 @@ TEST_F(DocumentsTest, SavesTheLastDrawnWindowAndTheTermsAndReadsThemBack) {
 TEST_F(DocumentsTest, MalformedFilesChangeNothing) {
   enterTerm(QStringLiteral("x"));
   const ViewTexts view = window->kurvalonPage()->viewTexts();
-  const char* files[] = {"", "-10,10,-9,9,1\r\n", "-10,10,-9,a,1,1\r\n", "-10,10,-9,9,1,1\r\nx^2\r\n",
-                         "-10,10,-9,9,1,1\r\n\"a\"b\"\r\n", "\x7f" "ELF\x02\x01\x01", "5,5,-9,9,1,1\r\n"};
+  const char* files[] = {"",
+                         "-10,10,-9,9,1\r\n",
+                         "-10,10,-9,a,1,1\r\n",
+                         "-10,10,-9,9,1,1\r\nx^2\r\n",
+                         "-10,10,-9,9,1,1\r\n\"a\"b\"\r\n",
+                         "\x7f"
+                         "ELF\x02\x01\x01",
+                         "5,5,-9,9,1,1\r\n"};
   for (const char* bytes : files) {
     write(path("kaputt.fkt"), QByteArray(bytes));
     dialogs.messages.clear();
@@ -126,6 +135,36 @@ TEST_F(DocumentsTest, PrintsThePictureAndTheDerivativeLines) {
   window->drucke();
   EXPECT_FALSE(QFile::exists(path("blatt.pdf")));
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DocumentsTest, ExportWritesThePictureAtTheChosenSizeOrSaysWhyNot) {
+  enterTerm(QStringLiteral("x^2-2x"));
+  QAction* exportItem = find<QAction>(QStringLiteral("mnuExport"));
+  const QSize canvas(window->canvas().width(), window->canvas().height());
+
+  dialogs.fileAnswers = {path("bild"), path("bild.svg"), path("bild.jpg"), QString(),
+                         path("cancelled.png")};
+  dialogs.itemAnswers = {1, std::nullopt};  // 2x, then the size dialog is cancelled
+  exportItem->trigger();                    // no extension: a PNG
+  EXPECT_EQ(QImage(path("bild.png")).size(), canvas * 2);
+  EXPECT_EQ(dialogs.itemLists.back(), QStringList({"1×", "2×", "3×", "4×"}));
+  EXPECT_EQ(dialogs.fileFilters.back(), "PNG-Bild (*.png);;SVG-Grafik (*.svg)");
+  exportItem->trigger();  // SVG: no size to choose
+  EXPECT_TRUE(contents(path("bild.svg")).startsWith("<?xml"));
+  EXPECT_TRUE(dialogs.messages.empty());
+  exportItem->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].title, "Fehler");
+  EXPECT_TRUE(dialogs.messages[0].text.contains(".png oder .svg"));
+  exportItem->trigger();  // the file dialog cancelled
+  exportItem->trigger();  // the size dialog cancelled
+  EXPECT_FALSE(QFile::exists(path("cancelled.png")));
+  EXPECT_FALSE(QFile::exists(path("bild.jpg")));
+  EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 }  // namespace

@@ -49,6 +49,19 @@ class FakeDialogs : public Dialogs {
     return text;
   }
 
+  std::optional<int> chooseItem(const QString& prompt, const QString& title,
+                                const QStringList& items) override {
+    inputs.push_back({title, prompt, Icon::None});
+    itemLists.push_back(items);
+    if (itemAnswers.empty()) {
+      ADD_FAILURE() << "unexpected choice";
+      return std::nullopt;
+    }
+    std::optional<int> answer = itemAnswers.front();
+    itemAnswers.pop_front();
+    return answer;
+  }
+
   QString openFileName(const QString& filter) override { return fileAnswer(filter); }
   QString saveFileName(const QString& filter) override { return fileAnswer(filter); }
 
@@ -65,6 +78,8 @@ class FakeDialogs : public Dialogs {
   std::vector<Message> inputs;                     // title and prompt of each input box
   std::deque<std::optional<QColor>> colorAnswers;  // nullopt: the user cancels
   std::deque<std::optional<QString>> inputAnswers;
+  std::deque<std::optional<int>> itemAnswers;  // nullopt: the user cancels
+  std::vector<QStringList> itemLists;
   std::deque<QString> fileAnswers;  // an empty name: the user cancels
   std::vector<QString> fileFilters;
   std::optional<QString> printerFile;  // nullopt: the print dialog is cancelled

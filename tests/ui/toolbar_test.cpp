@@ -55,17 +55,18 @@ TEST_F(ToolbarTest, ToolbarHasEveryButtonInOrderWithItsTooltip) {
 
 TEST_F(ToolbarTest, MenusCarryCaptionsAndShortcuts) {
   QStringList captions, shortcuts, menus;
-  for (const char* name :
-       {"mnuNew", "mnuOpen", "mnuSave", "mnuPrint", "mnuEnd", "mnuCut", "mnuCopy", "mnuPaste"}) {
+  for (const char* name : {"mnuNew", "mnuOpen", "mnuSave", "mnuExport", "mnuPrint", "mnuEnd",
+                           "mnuCut", "mnuCopy", "mnuPaste"}) {
     auto* action = find<QAction>(QString::fromLatin1(name));
     ASSERT_NE(action, nullptr);
     captions << action->text();
     shortcuts << action->shortcut().toString();
   }
-  EXPECT_EQ(captions, QStringList({"&Neu", "Ö&ffnen", "&Speichern unter", "&Drucken", "&Beenden",
-                                   "&Ausschneiden", "&Copieren", "&Einfügen"}));
-  EXPECT_EQ(shortcuts, QStringList({"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+D", "", "Ctrl+X", "Ctrl+C",
-                                    "Ctrl+V"}));
+  EXPECT_EQ(captions,
+            QStringList({"&Neu", "Ö&ffnen", "&Speichern unter", "&Exportieren…", "&Drucken",
+                         "&Beenden", "&Ausschneiden", "&Copieren", "&Einfügen"}));
+  EXPECT_EQ(shortcuts, QStringList({"Ctrl+N", "Ctrl+O", "Ctrl+S", "", "Ctrl+D", "", "Ctrl+X",
+                                    "Ctrl+C", "Ctrl+V"}));
   for (QAction* menu : window->menuBar()->actions()) menus << menu->text();
   EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Hilfe"}));
   find<QAction>(QStringLiteral("mnuEnd"))->trigger();

@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "gui_app.h"
 #include "ui/canvas_widget.h"
@@ -61,6 +62,41 @@ class WindowTest : public ::testing::Test {
       for (int x = 0; x < image.width(); ++x) n += (row[x] & 0xffffff) == (color.rgb() & 0xffffff);
     }
     return n;
+  }
+
+  // How much of a canvas pixel a colour covers on the white paper: 1 for the
+  // colour itself, a fraction for the edge pixels of smoothed curves, 0 for
+  // anything that is not a blend of the colour with white.
+  static double coverage(QRgb pixel, const QColor& color) {
+    const int channels[3][2] = {
+        {qRed(pixel), color.red()}, {qGreen(pixel), color.green()}, {qBlue(pixel), color.blue()}};
+    double low = 1, high = 0;
+    for (const auto& [value, target] : channels) {
+      if (target > 225) {
+        if (value < 225) return 0;  // a channel the colour leaves white is not white
+        continue;
+      }
+      const double alpha = (255.0 - value) / (255.0 - target);
+      low = std::min(low, alpha);
+      high = std::max(high, alpha);
+    }
+    if (high < low || high - low > 0.2 || low < 0) return 0;
+    return std::min(1.0, (low + high) / 2);
+  }
+
+  // The ink of a colour on the white paper: its coverage summed over the
+  // canvas, about the number of pixels a crisp drawing would have.
+  double ink(const QColor& color) const {
+    const QImage& image = window->canvas().image();
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        // Faint pixels are as much light grey as a faint colour: left out.
+        const double covered = coverage(image.pixel(x, y), color);
+        if (covered >= 0.25) sum += covered;
+      }
+    }
+    return sum;
   }
 
   FakeDialogs dialogs;
