@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 
 #include <algorithm>
@@ -55,19 +56,73 @@ void preparePainter(QPainter& painter, const CanvasOperation& operation, CanvasD
   painter.setBrush(Qt::NoBrush);
 }
 
-// Joined segments as one path with round joins, so that a smoothed curve has
-// no seams where its segments meet (and a vector file holds it as a path).
-void drawPolylines(QPainter& painter, const QList<QLineF>& lines) {
+// The points of a polyline without those that lie within a fifth of a pixel
+// of the chord through their neighbours kept: the same curve on screen,
+// drawn at a fraction of the cost of smoothing every short segment.
+QPolygonF simplified(const QPolygonF& points) {
+  constexpr double kTolerance = 0.2;
+  if (points.size() < 3) return points;
+  std::vector<bool> keep(points.size(), false);
+  keep.front() = keep.back() = true;
+  std::vector<std::pair<qsizetype, qsizetype>> spans = {{0, points.size() - 1}};
+  while (!spans.empty()) {
+    auto [first, last] = spans.back();
+    spans.pop_back();
+    const QPointF a = points[first], b = points[last];
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double length = std::hypot(dx, dy);
+    double farthest = 0;
+    qsizetype index = -1;
+    for (qsizetype i = first + 1; i < last; ++i) {
+      const QPointF p = points[i];
+      const double distance = length > 0
+                                  ? std::fabs(dx * (a.y() - p.y()) - dy * (a.x() - p.x())) / length
+                                  : std::hypot(p.x() - a.x(), p.y() - a.y());
+      if (distance > farthest) {
+        farthest = distance;
+        index = i;
+      }
+    }
+    if (index >= 0 && farthest > kTolerance) {
+      keep[index] = true;
+      spans.push_back({first, index});
+      spans.push_back({index, last});
+    }
+  }
+  QPolygonF result;
+  for (qsizetype i = 0; i < points.size(); ++i) {
+    if (keep[i]) result << points[i];
+  }
+  return result;
+}
+
+// Joined segments as polylines with round joins, so that a smoothed curve has
+// no seams where its segments meet. A vector file gets each polyline whole,
+// as a path that stays exact when the picture is enlarged.
+void drawPolylines(QPainter& painter, const QList<QLineF>& lines, CanvasDevice device) {
   QPen pen = painter.pen();
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   painter.setPen(pen);
-  QPainterPath path;
+  QPolygonF polyline;
+  auto flush = [&] {
+    if (polyline.size() > 1 && device == CanvasDevice::Vector) {
+      QPainterPath path;
+      path.addPolygon(polyline);
+      painter.drawPath(path);
+    } else if (polyline.size() > 1) {
+      painter.drawPolyline(simplified(polyline));
+    }
+    polyline.clear();
+  };
   for (const QLineF& line : lines) {
-    if (path.elementCount() == 0 || path.currentPosition() != line.p1()) path.moveTo(line.p1());
-    path.lineTo(line.p2());
+    if (polyline.isEmpty() || polyline.last() != line.p1()) {
+      flush();
+      polyline << line.p1();
+    }
+    polyline << line.p2();
   }
-  painter.drawPath(path);
+  flush();
 }
 
 bool sameShape(const CanvasOperation& a, const CanvasOperation& b) {
@@ -111,7 +166,7 @@ void paintOperation(QPainter& painter, const CanvasOperation& operation, CanvasD
     case CanvasOperation::Kind::Lines:
       preparePainter(painter, operation, device);
       if (painter.testRenderHint(QPainter::Antialiasing)) {
-        drawPolylines(painter, operation.lines);
+        drawPolylines(painter, operation.lines, device);
       } else {
         painter.drawLines(operation.lines);
       }

@@ -217,3 +217,28 @@ TEST(Canvas, HighDensityImagesKeepTheGeometryInLogicalPixels) {
   EXPECT_EQ(canvas.pixel(9, 46), QColor(Qt::green).rgb());
   EXPECT_EQ(canvas.pixel(11, 46), kWhite);
 }
+
+TEST(Canvas, ASmoothedCurveOfManyShortSegmentsLooksLikeItsChords) {
+  // 400 segments along two straight pieces draw what the two pieces draw.
+  QList<QLineF> many;
+  for (int i = 0; i < 400; ++i) {
+    const double x = 10 + i * 0.2, next = x + 0.2;
+    auto y = [](double t) { return t < 50 ? 20 + 0.5 * (t - 10) : 40 - 0.25 * (t - 50); };
+    many.append(QLineF(x, y(x), next, y(next)));
+  }
+  Canvas fine(100, 60), coarse(100, 60);
+  for (Canvas* canvas : {&fine, &coarse}) {
+    canvas->setSmooth(true);
+    canvas->setDrawWidth(2);
+  }
+  fine.lines(many);
+  coarse.lines({QLineF(10, 20, 50, 40), QLineF(50, 40, 90, 30)});
+  int differing = 0;
+  for (int r = 0; r < 60; ++r)
+    for (int c = 0; c < 100; ++c) {
+      const QRgb a = fine.image().pixel(c, r), b = coarse.image().pixel(c, r);
+      differing += std::abs(qGray(a) - qGray(b)) > 40;
+    }
+  EXPECT_LE(differing, 4);
+  EXPECT_GT(ink(fine.image()).second, 150);
+}
