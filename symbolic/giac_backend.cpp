@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iostream>
 #include <sstream>
+#include <unordered_map>
 
 #include "symbolic/giac_printer.h"
 #include "symbolic/number_format.h"
@@ -68,33 +69,46 @@ std::string variable(const Node& node, const char* command) {
   return node.text;
 }
 
-std::string translate(const Node& node);
+// How a FOURIER of the request is formed, decided by the backend before the
+// request is evaluated (GiacBackend::State::planFourier); not listed means
+// Simplified.
+enum class FourierForm { Simplified, Normal, Undefined };
+using FourierForms = std::unordered_map<const Node*, FourierForm>;
+
+std::string translate(const Node& node, const FourierForms* forms = nullptr);
 
 // a0/2 + sum of a_k cos(k w x) + b_k sin(k w x), k = 1..n, w = 2 pi/(t2 - t1),
-// with the coefficients integrated over [t1, t2].
-std::string fourierSeries(const Node& node) {
-  std::string f = wrap(translate(*node.args[0]));
+// with the coefficients integrated over [t1, t2] and tidied with simplify, or
+// with normal where simplify would take too long.
+std::string fourierSeries(const Node& node, const FourierForms* forms) {
+  FourierForm form = FourierForm::Simplified;
+  if (forms) {
+    if (auto found = forms->find(&node); found != forms->end()) form = found->second;
+  }
+  std::string f = wrap(translate(*node.args[0], forms));
   std::string x = variable(*node.args[1], "FOURIER");
-  std::string t1 = wrap(translate(*node.args[2]));
-  std::string t2 = wrap(translate(*node.args[3]));
+  std::string t1 = wrap(translate(*node.args[2], forms));
+  std::string t2 = wrap(translate(*node.args[3], forms));
   int n = smallInteger(*node.args[4], "FOURIER", kMaxSeriesTerms);
+  if (form == FourierForm::Undefined) return "undef";
+  const std::string tidy = form == FourierForm::Normal ? "normal" : "simplify";
   std::string period = wrap(t2 + "-" + t1);
   std::string series =
-      "simplify(1/" + period + "*integrate(" + f + "," + x + "," + t1 + "," + t2 + "))";
+      tidy + "(1/" + period + "*integrate(" + f + "," + x + "," + t1 + "," + t2 + "))";
   for (int k = 1; k <= n; ++k) {
     std::string angle = wrap(std::to_string(2 * k) + "*pi/" + period + "*" + x);
     for (const char* wave : {"cos", "sin"}) {
       std::string basis = std::string(wave) + "(normal" + angle + ")";
-      series += "+simplify(2/" + period + "*integrate(" + f + "*" + basis + "," + x + "," + t1 +
+      series += "+" + tidy + "(2/" + period + "*integrate(" + f + "*" + basis + "," + x + "," + t1 +
                 "," + t2 + "))*" + basis;
     }
   }
   return series;
 }
 
-std::string command(const Node& node) {
+std::string command(const Node& node, const FourierForms* forms) {
   const std::string& name = node.text;
-  auto arg = [&](size_t i) { return translate(*node.args[i]); };
+  auto arg = [&](size_t i) { return translate(*node.args[i], forms); };
   if (name == "approx") return "evalf(" + arg(0) + ")";
   if (name == "subst") {
     return "subst(" + arg(0) + "," + variable(*node.args[1], "SUBST") + "," + arg(2) + ")";
@@ -122,28 +136,29 @@ std::string command(const Node& node) {
     return "taylor(" + arg(0) + "," + variable(*node.args[1], "TAYLOR") + "=" + arg(2) + "," +
            std::to_string(smallInteger(*node.args[3], "TAYLOR", kMaxSeriesTerms)) + ",polynom)";
   }
-  return fourierSeries(node);
+  return fourierSeries(node, forms);
 }
 
-std::string translate(const Node& node) {
+std::string translate(const Node& node, const FourierForms* forms) {
   switch (node.kind) {
     case NodeKind::Number:
       return exactNumber(node.text);
     case NodeKind::Symbol:
       return node.text == "e" ? "exp(1)" : node.text;
     case NodeKind::Call: {
-      if (isCommand(node.text)) return command(node);
+      if (isCommand(node.text)) return command(node, forms);
       std::string text = node.text + "(";
       for (size_t i = 0; i < node.args.size(); ++i)
-        text += (i ? "," : "") + translate(*node.args[i]);
+        text += (i ? "," : "") + translate(*node.args[i], forms);
       return text + ")";
     }
     case NodeKind::Negate:
-      return "-" + wrap(translate(*node.args[0]));
+      return "-" + wrap(translate(*node.args[0], forms));
     default: {
       static constexpr const char* kOperators[] = {"+", "-", "*", "/", "^"};
       int index = static_cast<int>(node.kind) - static_cast<int>(NodeKind::Add);
-      return wrap(translate(*node.args[0])) + kOperators[index] + wrap(translate(*node.args[1]));
+      return wrap(translate(*node.args[0], forms)) + kOperators[index] +
+             wrap(translate(*node.args[1], forms));
     }
   }
 }
@@ -162,6 +177,50 @@ bool hasVariable(const giac::gen& g) {
     }
   }
   return false;
+}
+
+// True if the value is undefined or has an undefined part.
+bool hasUndefined(const giac::gen& g) {
+  if (giac::is_undef(g)) return true;
+  for (const giac::gen& name : giac::lidnt(g)) {
+    if (name.print(giac::context0) == "undef") return true;
+  }
+  return false;
+}
+
+// Giac's simplify writes the sine, cosine, tangent and exponential of a
+// rational multiple of pi (of i*pi) with roots of unity. For that it builds a
+// cyclotomic polynomial of the denominator's degree, which for a denominator of
+// millions (sin(2158*pi/20001707)) takes half a minute and gigabytes and does
+// not stop for the time limit. Beyond this denominator such values are left
+// as they are; simplify has nothing shorter to offer for them anyway.
+constexpr int kMaxAngleDenominator = 10000;
+
+bool largeDenominator(const giac::gen& ratio) {
+  if (ratio.type != giac::_FRAC) return false;
+  const giac::gen& denominator = ratio._FRACptr->den;
+  return denominator.type != giac::_INT_ || std::abs(denominator.val) > kMaxAngleDenominator;
+}
+
+bool hasLargeAngle(const giac::gen& g, giac::context* context) {
+  if (g.type == giac::_VECT) {
+    for (const giac::gen& element : *g._VECTptr) {
+      if (hasLargeAngle(element, context)) return true;
+    }
+    return false;
+  }
+  if (g.type != giac::_SYMB) return false;
+  const giac::unary_function_ptr& function = g._SYMBptr->sommet;
+  const giac::gen& argument = g._SYMBptr->feuille;
+  if (function == giac::at_sin || function == giac::at_cos || function == giac::at_tan ||
+      function == giac::at_cot) {
+    if (largeDenominator(giac::normal(argument / giac::cst_pi, context))) return true;
+  } else if (function == giac::at_exp) {
+    if (largeDenominator(giac::normal(argument / (giac::gen(0, 1) * giac::cst_pi), context))) {
+      return true;
+    }
+  }
+  return hasLargeAngle(argument, context);
 }
 
 // Giac formats and reads some numbers with the C library, which follows the
@@ -239,10 +298,37 @@ struct GiacBackend::State {
     return kUndefined;
   }
 
+  // Decides how each FOURIER in the request is formed, inner ones first, as
+  // their series are part of the outer ones' terms and interval ends.
+  void planFourier(const Node& node, FourierForms& forms) {
+    for (const NodePtr& argument : node.args) planFourier(*argument, forms);
+    if (node.kind != NodeKind::Call || node.text != "fourier") return;
+    giac::gen f = evaluate(translate(*node.args[0], &forms));
+    giac::gen t1 = evaluate(translate(*node.args[2], &forms));
+    giac::gen t2 = evaluate(translate(*node.args[3], &forms));
+    // Giac's integrator recurses until the stack overflows on the coefficient
+    // integrals when an end is undefined (FOURIER(x,x,0,undef,1)); such a
+    // series has no value anyway.
+    if (hasUndefined(t1) || hasUndefined(t2)) {
+      forms[&node] = FourierForm::Undefined;
+      return;
+    }
+    // The coefficients hold sines and cosines of 2*pi*k*t/(t2-t1) at both ends.
+    giac::gen period = giac::normal(t2 - t1, &context);
+    bool large = hasLargeAngle(f, &context) || hasLargeAngle(t1, &context) ||
+                 hasLargeAngle(t2, &context) ||
+                 (!giac::is_zero(period, &context) &&
+                  (largeDenominator(giac::normal(t1 / period, &context)) ||
+                   largeDenominator(giac::normal(t2 / period, &context))));
+    if (large) forms[&node] = FourierForm::Normal;
+  }
+
   // Derivatives and antiderivatives come back as Giac forms them or
   // simplified, whichever is shorter.
   std::string shorterAnswer(const std::string& text) {
-    std::string plain = printTerm(evaluate(text), &context);
+    giac::gen value = evaluate(text);
+    std::string plain = printTerm(value, &context);
+    if (hasLargeAngle(value, &context)) return plain;
     std::string simplified = printTerm(evaluate("simplify(" + text + ")"), &context);
     return simplified.size() < plain.size() ? simplified : plain;
   }
@@ -264,9 +350,12 @@ std::string GiacBackend::answer(const Node& request) {
   state_->watchdog.arm(timeLimit_);
   std::string result;
   try {
+    FourierForms forms;
+    state_->planFourier(request, forms);
+    text = translate(request, &forms);
     if (request.kind == NodeKind::Call && request.text == "approx") {
       // Exact first, so that rational values are rounded only once.
-      giac::gen exact = state_->evaluate(translate(*request.args[0]));
+      giac::gen exact = state_->evaluate(translate(*request.args[0], &forms));
       result = state_->approxAnswer(exact);
     } else if (request.kind == NodeKind::Call &&
                (request.text == "diff" || (request.text == "int" && request.args.size() == 2))) {

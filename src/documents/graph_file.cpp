@@ -84,7 +84,8 @@ std::variant<QByteArray, QString> writeGraphFile(const std::array<float, 6>& vie
           "Das Koordinatensystem enthält einen ungültigen Wert und kann nicht gespeichert werden.");
     }
     if (i > 0) bytes += ',';
-    bytes += numberText(view[i]).replace(u',', u'.').toLatin1();
+    // As many digits as it takes to read back the same float.
+    bytes += exactNumberText(view[i]).replace(u',', u'.').toLatin1();
   }
   bytes += "\r\n";
 

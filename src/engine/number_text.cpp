@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 #include <system_error>
 #include <type_traits>
 
@@ -42,6 +43,41 @@ QString numberText(double value, int precision) {
   return QString::fromLatin1(text);
 }
 
+// from_chars reports overflow and underflow alike as out of range; they differ in the decimal
+// position of the first non-zero digit. `plain` is [-]digits[.digits][e[+-]digits].
+bool beyondLargest(std::string_view plain) {
+  std::size_t at = 0;
+  auto isDigit = [&] { return at < plain.size() && plain[at] >= '0' && plain[at] <= '9'; };
+  if (at < plain.size() && (plain[at] == '+' || plain[at] == '-')) ++at;
+  long long integerDigits = 0, leadingFractionZeros = 0;
+  bool seenNonZero = false;
+  for (; isDigit(); ++at) {
+    seenNonZero = seenNonZero || plain[at] != '0';
+    if (seenNonZero) ++integerDigits;
+  }
+  if (at < plain.size() && plain[at] == '.') {
+    for (++at; isDigit(); ++at) {
+      if (!seenNonZero && plain[at] == '0') ++leadingFractionZeros;
+      seenNonZero = seenNonZero || plain[at] != '0';
+    }
+  }
+  if (!seenNonZero) return false;
+
+  long long power = 0;
+  if (at < plain.size() && (plain[at] == 'e' || plain[at] == 'E')) {
+    ++at;
+    bool negativeExponent = false;
+    if (at < plain.size() && (plain[at] == '+' || plain[at] == '-')) {
+      negativeExponent = plain[at++] == '-';
+    }
+    for (; isDigit(); ++at) power = std::min(power * 10 + (plain[at] - '0'), 1'000'000'000LL);
+    if (negativeExponent) power = -power;
+  }
+  const long long leadPosition =
+      (integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1) + power;
+  return leadPosition > 0;
+}
+
 template <typename Real>
 std::optional<Real> parseReal(const QString& text) {
   // One pass over the text, copying it into a plain C-locale number for
@@ -59,45 +95,29 @@ std::optional<Real> parseReal(const QString& text) {
     if (*at == u'-') plain += '-';
     ++at;
   }
-  long long integerDigits = 0, leadPosition = 0;
-  bool seenNonZero = false;
-  while (isDigit()) {
-    seenNonZero = seenNonZero || *at != u'0';
-    if (seenNonZero) ++integerDigits;
-    plain += static_cast<char>(at++->unicode());
-  }
+  while (isDigit()) plain += static_cast<char>(at++->unicode());
   const bool wholeEmpty = plain.empty() || plain == "-";
-  long long leadingFractionZeros = 0;
   size_t fractionDigits = 0;
   if (at < end && (*at == u',' || *at == u'.')) {
     if (wholeEmpty) plain += '0';
     plain += '.';
     ++at;
     while (isDigit()) {
-      if (!seenNonZero && *at == u'0') ++leadingFractionZeros;
-      seenNonZero = seenNonZero || *at != u'0';
       plain += static_cast<char>(at++->unicode());
       ++fractionDigits;
     }
   }
   if (wholeEmpty && fractionDigits == 0) return std::nullopt;
 
-  long long power = 0;
   if (at < end && (*at == u'e' || *at == u'E')) {
     plain += 'e';
     ++at;
-    bool negativeExponent = false;
     if (at < end && (*at == u'+' || *at == u'-')) {
-      negativeExponent = *at == u'-';
-      if (negativeExponent) plain += '-';
+      if (*at == u'-') plain += '-';
       ++at;
     }
     if (!isDigit()) return std::nullopt;
-    while (isDigit()) {
-      power = std::min(power * 10 + (at->unicode() - u'0'), 1'000'000'000LL);
-      plain += static_cast<char>(at++->unicode());
-    }
-    if (negativeExponent) power = -power;
+    while (isDigit()) plain += static_cast<char>(at++->unicode());
   }
   if (at != end) return std::nullopt;
 
@@ -106,12 +126,8 @@ std::optional<Real> parseReal(const QString& text) {
   const auto [ptr, ec] = std::from_chars(plain.data(), last, value);
   if (ec == std::errc() && ptr == last) return value;
   if (ec != std::errc::result_out_of_range) return std::nullopt;
-
-  // Out of range is either overflow (refused) or underflow (zero): tell them
-  // apart by the decimal position of the leading non-zero digit.
-  if (!seenNonZero) return Real(0);
-  leadPosition = (integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1) + power;
-  if (leadPosition > 0) return std::nullopt;
+  // Out of range is either overflow (refused) or underflow (zero).
+  if (beyondLargest(plain)) return std::nullopt;
   return Real(0);
 }
 
@@ -123,6 +139,15 @@ QString numberText(float value) {
 
 QString numberText(double value) {
   return numberText(value, 15);
+}
+
+QString exactNumberText(float value) {
+  // Nine significant digits tell any two floats apart.
+  for (int precision = 7; precision < 9; ++precision) {
+    QString text = numberText(static_cast<double>(value), precision);
+    if (parseSingle(text) == value) return text;
+  }
+  return numberText(static_cast<double>(value), 9);
 }
 
 std::optional<double> parseNumber(const QString& text) {
@@ -226,26 +251,21 @@ double leadingNumber(const QString& text) {
   if (plain.find_first_of("0123456789") == std::string::npos) return 0;
 
   // An exponent counts only with at least one digit: "2E" is still 2.
-  bool negativeExponent = false;
   if (at < end && (*at == u'e' || *at == u'E')) {
-    const QChar* const mark = at;
     std::string exponent = "e";
     ++at;
     if (at < end && (*at == u'+' || *at == u'-')) take(exponent);
-    negativeExponent = exponent.back() == '-';
     if (isDigit()) {
       while (isDigit()) take(exponent);
       plain += exponent;
-    } else {
-      at = mark;
-      negativeExponent = false;
     }
   }
 
   double value = 0;
   const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (ec == std::errc::result_out_of_range) {
-    value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+    // The size of the value decides, not the exponent's sign: "0.000…01E+1" is tiny.
+    value = beyondLargest(plain) ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return negative ? -value : value;
 }

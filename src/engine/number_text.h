@@ -11,6 +11,9 @@
 QString numberText(float value);
 // At most 15 significant digits, e.g. "0,666666666666667", "1E+15".
 QString numberText(double value);
+// For storing: like numberText(float), but with 8 or 9 significant digits where 7 would not read
+// back as the same float, e.g. "-3,3333333" for the float nearest to -10/3.
+QString exactNumberText(float value);
 
 // Reads a typed number: optional blanks around, optional sign, digits with a decimal comma or a
 // decimal point, optional exponent ("1,5E-07"). Anything else, and values that overflow, give

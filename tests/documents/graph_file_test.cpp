@@ -85,3 +85,17 @@ TEST(GraphFile, RefusesToWriteTermsThatCouldNotBeReadBack) {
         << std::get<QString>(written).toStdString();
   }
 }
+
+TEST(GraphFile, AViewOfAnyFloatsReadsBackUnchanged) {
+  // A zoomed window holds floats that seven digits do not pin down.
+  const std::array<float, 6> view = {-10.0f / 3,  10.0f / 3,      1.00000012f,
+                                     16777216.0f, 3.40282347e38f, 1.17549435e-38f};
+  const auto written = writeGraphFile(view, {"x"});
+  ASSERT_TRUE(std::holds_alternative<QByteArray>(written));
+  EXPECT_EQ(std::get<QByteArray>(written),
+            "-3.3333333,3.3333333,1.0000001,16777216,3.4028235E+38,1.1754944E-38\r\n\"x\"\r\n");
+  const auto read = readGraphFile(std::get<QByteArray>(written));
+  ASSERT_TRUE(std::holds_alternative<GraphFile>(read)) << std::get<QString>(read).toStdString();
+  EXPECT_EQ(std::get<GraphFile>(read).view, view);
+  EXPECT_EQ(std::get<GraphFile>(read).terms, QStringList{"x"});
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 TEST(NumberText, FloatShowsAtMostSevenSignificantDigits) {
@@ -94,5 +95,55 @@ TEST(NumberText, RoundHalfEvenJudgesTheHalfOnTheDecimalText) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(roundHalfEven(c.value, c.decimals), c.rounded) << c.value << " " << c.decimals;
+  }
+}
+
+TEST(NumberText, LeadingNumberReadsLikeVal) {
+  EXPECT_EQ(leadingNumber("1.5E-07"), 1.5e-7);
+  EXPECT_EQ(leadingNumber(" -2*x"), -2);
+  EXPECT_EQ(leadingNumber("2E"), 2);
+  EXPECT_EQ(leadingNumber(".5x"), 0.5);
+  EXPECT_EQ(leadingNumber("undef"), 0);
+  EXPECT_EQ(leadingNumber(""), 0);
+  EXPECT_EQ(leadingNumber("1E+400"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(leadingNumber("-1E+400"), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(leadingNumber("1E-400"), 0);
+}
+
+TEST(NumberText, LeadingNumberJudgesOverflowByTheValueNotTheExponentSign) {
+  const QString zeros(400, u'0');
+  // About 1E-400 although the exponent is positive or missing.
+  EXPECT_EQ(leadingNumber("0." + zeros + "1E+1"), 0);
+  EXPECT_EQ(leadingNumber("0." + zeros + "1"), 0);
+  // About 1E+399 although the exponent is negative.
+  EXPECT_EQ(leadingNumber("1" + zeros + "E-1"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(leadingNumber("-1" + zeros), -std::numeric_limits<double>::infinity());
+  // The same texts through parseNumber, which refuses an overflow.
+  EXPECT_EQ(parseNumber("0," + zeros + "1E+1"), 0.0);
+  EXPECT_FALSE(parseNumber("1" + zeros + "E-1").has_value());
+}
+
+TEST(NumberText, ExactNumberTextReadsBackAsTheSameFloat) {
+  const struct {
+    float value;
+    const char* text;
+  } cases[] = {
+      {2.5f, "2,5"},
+      {-10.0f, "-10"},
+      {1.5e-7f, "1,5E-07"},
+      {1e7f, "1E+07"},
+      {-10.0f / 3, "-3,3333333"},  // 7 digits would give -3.333333, one float off
+      {1.00000012f, "1,0000001"},  // the float after 1
+      {16777216.0f, "16777216"},
+      {0.3f, "0,3"},
+      {3.40282347e38f, "3,4028235E+38"},  // the largest float
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(exactNumberText(c.value), c.text) << c.value;
+    EXPECT_EQ(parseSingle(exactNumberText(c.value)), c.value) << c.value;
+  }
+  // Every float between 1 and 2 that 7 digits cannot tell apart from its neighbours.
+  for (float value = 1.0f; value < 1.001f; value = std::nextafter(value, 2.0f)) {
+    ASSERT_EQ(parseSingle(exactNumberText(value)), value) << exactNumberText(value).toStdString();
   }
 }

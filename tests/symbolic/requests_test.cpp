@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <functional>
 
@@ -137,6 +138,8 @@ TEST(Requests, FourierSeriesMatchesNumericCoefficients) {
       {"x", [](double x) { return x; }, -3.14, 3.14, 3},
       {"x^2", [](double x) { return x * x; }, -1, 2, 4},
       {"exp(x)", [](double x) { return std::exp(x); }, 0, 1, 2},
+      // Angles 2*pi*k*t/(t2-t1) with a denominator of 314059 at the ends.
+      {"x", [](double x) { return x; }, 0.001, 3.14159, 3},
   };
   for (const Case& c : cases) {
     char request[160];
@@ -160,6 +163,52 @@ TEST(Requests, FourierSeriesMatchesNumericCoefficients) {
       EXPECT_NEAR(value, expected, 1e-7) << request << " at " << x;
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Giac's integrator used to recurse until the stack overflowed on these, which
+// ended the whole program; a series over an undefined interval has no value.
+TEST(Requests, FourierSeriesOverAnUndefinedIntervalIsUndefined) {
+  for (const char* request :
+       {"FOURIER(x,x,0infinity,0,3)", "FOURIER(x,x,undef,0,1)", "FOURIER(1,x,0,undef,1)",
+        "FOURIER(x,x,0,undef*y,1)", "FOURIER(x,x,0,y^undef,1)",
+        "FOURIER(x,x,0,sign(infinity-infinity),1)", "2*FOURIER(x,x,0,undef,1)",
+        "FOURIER(x,x,0,1+0*FOURIER(x,x,undef,0,1),1)"}) {
+    EXPECT_EQ(ask(request), "undef") << request;
+  }
+  // Unchanged where both ends have a value, also an infinite one.
+  EXPECT_EQ(ask("FOURIER(x,x,0,1,1)"), "1/2-sin(2*pi*x)/pi");
+  EXPECT_EQ(ask("FOURIER(x,x,0,infinity,1)"), "undef");
+  EXPECT_EQ(ask("FOURIER(x,x,undef,0,0)"), "undef");
+}
+
+}  // namespace
+
+namespace {
+
+// Giac's simplify turned these into roots of unity through a cyclotomic
+// polynomial of the denominator's degree: half a minute and 2 GB each, past the
+// time limit, which does not reach into that computation.
+TEST(Requests, AnglesWithALargeDenominatorAreLeftAsTheyAre) {
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ask("diff(x*sin(2158*pi/20001707),x)"), "sin(2158*pi/20001707)");
+  EXPECT_EQ(ask("INT(cos(x)*sin(2158*pi/20001707),x)"), "sin(2158*pi/20001707)*sin(x)");
+  EXPECT_EQ(ask("diff(x*tan(2158*pi/20001707),x)"), "tan(2158*pi/20001707)");
+  EXPECT_EQ(ask("diff(x*exp(i*2158*pi/20001707),x)"), "exp((2158*i)*pi/20001707)");
+  // A Fourier series over [-100003.14, 5.395] has such angles in every coefficient.
+  const std::string series = ask("FOURIER(x, x,-100003.14,41.5.13,3)");
+  EXPECT_EQ(series.rfind("-19999549/400+", 0), 0u) << series;
+  EXPECT_NE(series.find("sin(2158*pi/20001707)"), std::string::npos) << series;
+  // Also inside a term, and with such an angle in the function.
+  EXPECT_EQ(ask("2*FOURIER(x, x,-100003.14,41.5.13,3)"), "2*(" + series + ")");
+  EXPECT_EQ(ask("FOURIER(sin(2158*pi/20001707)*x,x,0,1,1)"),
+            "sin(2158*pi/20001707)/2-sin(2158*pi/20001707)*sin(2*pi*x)/pi");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  // Small denominators are still simplified.
+  EXPECT_EQ(ask("diff(x*sin(pi/5),x)"), "sqrt(-2*sqrt(5)+10)/4");
 }
 
 }  // namespace
