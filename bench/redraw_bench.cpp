@@ -45,13 +45,12 @@ void BM_FullRedraw(benchmark::State& state) {
   const ViewWindow view;
   const Appearance appearance;
   const QList<QString> terms = termTexts();
-  SamplingState sampling;
   for (auto _ : state) {
     PixelFrame frame = Koordinatensystem_zeichnen(canvas, view, appearance);
     for (int i = 0; i < kTermCount; ++i) {
       canvas.setForeColor(appearance.curveColor(i));
       benchmark::DoNotOptimize(
-          Graph_zeichnen(canvas, engine, terms[i], view, frame, kLineWidth, sampling));
+          Graph_zeichnen(canvas, engine, terms[i], view, frame, kLineWidth));
     }
     benchmark::ClobberMemory();
   }

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "calculus/root_finders.h"
+#include "engine/engine.h"
 #include "engine/funktionswert.h"
+#include "engine/notation.h"
 #include "engine/number_text.h"
 
 namespace {
@@ -38,6 +40,18 @@ std::optional<float> valueAt(Engine& engine, const QString& term, double x) {
 }
 
 }  // namespace
+
+QString antiderivative(Engine& engine, const QString& integrand) {
+  return engine.request(QStringLiteral("INT(") + integrand + QStringLiteral(",x)"));
+}
+
+QString definiteIntegral(Engine& engine, const QString& term, const QString& lowerText,
+                         const QString& upperText) {
+  QString integral = engine.request(
+      QStringLiteral("INT(") + komma2point(term) + QStringLiteral(",x,") + komma2point(lowerText) +
+      QStringLiteral(",") + komma2point(upperText) + QStringLiteral(")"));
+  return engine.request(QStringLiteral("approx(") + integral + QStringLiteral(")"));
+}
 
 Intersections findIntersections(Engine& engine, const QString& difference, float xmin, float xmax) {
   Intersections result;

@@ -1,6 +1,6 @@
 #pragma once
-// The numeric side of the integral calculators: the intersections of two
-// curves and the hatch lines of an area.
+// The integral calculators' work: the engine's antiderivative and definite
+// integral, the intersections of two curves and the hatch lines of an area.
 
 #include <QLineF>
 #include <QList>
@@ -10,6 +10,14 @@
 #include "plot/view_window.h"
 
 class Engine;
+
+// The engine's answer to INT(<integrand>,x), the integrand sent as given.
+QString antiderivative(Engine& engine, const QString& integrand);
+
+// INT(term,x,lower,upper), then approx of that answer; the texts may carry a
+// decimal comma. The approx answer as the engine gives it.
+QString definiteIntegral(Engine& engine, const QString& term, const QString& lowerText,
+                         const QString& upperText);
 
 struct Intersections {
   QList<float> xs;  // at most three, in increasing x; a fourth is not searched for

@@ -29,11 +29,10 @@ QString drawSheet(Canvas& canvas, Engine& engine, const GraphFile& sheet, QStrin
 
   const Appearance appearance;
   const PixelFrame frame = Koordinatensystem_zeichnen(canvas, view, appearance);
-  SamplingState sampling;
   for (int i = 0; i < sheet.terms.size(); ++i) {
     canvas.setForeColor(appearance.curveColor(i));
-    if (Graph_zeichnen(canvas, engine, sheet.terms[i], view, frame, appearance.lineWidth,
-                       sampling) == GraphResult::TermFaulty &&
+    if (Graph_zeichnen(canvas, engine, sheet.terms[i], view, frame, appearance.lineWidth) ==
+            GraphResult::TermFaulty &&
         skipped) {
       skipped->append(sheet.terms[i]);
     }

@@ -25,12 +25,8 @@ class Engine {
   // Time limit of one request in milliseconds.
   static void setTimeLimit(int milliseconds);
 
-  // The buffers of the last call: the request, the answer and its length.
-  const std::string& eingabe() const { return Eingabe; }
-  const std::vector<char>& ausgabe() const { return Ausgabe; }
-  int32_t antwortLaenge() const { return AntwortLaenge; }
-
  private:
+  // The buffers of a call: the request, the answer room and the answer's length.
   std::string Eingabe;
   std::vector<char> Ausgabe;
   int32_t AntwortLaenge = 0;

@@ -5,13 +5,14 @@
 #include <optional>
 
 #include "engine/format_pattern.h"
+#include "engine/messages.h"
 #include "engine/number_text.h"
 
 namespace {
 
-const QString kWrongValues = QStringLiteral("Sie haben falsche Werte eingegeben!");
+const QString& kWrongValues = kWrongValuesMessage;
 const QString kWrongValue = QStringLiteral("Sie haben einen falschen Werte eingegeben!");
-const QString kTooLarge = QStringLiteral("Die Werte sind zu groß für diese Berechnung!");
+const QString& kTooLarge = kValuesTooLargeMessage;
 
 // All texts read as numbers, or nothing. Where the calculation runs in double
 // precision the inputs are read in double precision as well, so that 0,1

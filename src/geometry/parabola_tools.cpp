@@ -4,12 +4,13 @@
 #include <optional>
 
 #include "engine/format_pattern.h"
+#include "engine/messages.h"
 #include "engine/number_text.h"
 
 namespace {
 
-const QString kWrongValues = QStringLiteral("Sie haben falsche Werte eingegeben!");
-const QString kTooLarge = QStringLiteral("Die Werte sind zu groß für diese Berechnung!");
+const QString& kWrongValues = kWrongValuesMessage;
+const QString& kTooLarge = kValuesTooLargeMessage;
 
 // Three decimals; -0 and values that round to zero show without a sign.
 QString threeDecimals(double value) {

@@ -8,13 +8,6 @@
 class Canvas;
 class Engine;
 
-// The last samples of a drawing, kept after it ends.
-struct SamplingState {
-  float schrittweite = 0;
-  float xAlt = 0, yAlt = 0, yNeu = 0;
-  float pxAlt = 0, pxNeu = 0, pyAlt = 0, pyNeu = 0;
-};
-
 enum class GraphResult {
   Drawn,       // also when parts of the window have no value (ln(x) left of 0)
   TermFaulty,  // the engine refuses the term; what was drawn before stays
@@ -24,5 +17,4 @@ enum class GraphResult {
 // colour and `lineWidth`. A sample is joined to the one before it when it lies
 // within 400 pixels of the plot area; a sample without value breaks the curve.
 GraphResult Graph_zeichnen(Canvas& canvas, Engine& engine, const QString& fktTerm,
-                           const ViewWindow& view, const PixelFrame& frame, int lineWidth,
-                           SamplingState& state);
+                           const ViewWindow& view, const PixelFrame& frame, int lineWidth);

@@ -37,11 +37,17 @@ QGroupBox* calculatorFrame(const char* name, const QString& title,
   return box;
 }
 
-QLineEdit* namedField(const QString& name) {
-  auto* field = new QLineEdit;
+QLineEdit* namedField(const QString& name, const QString& text) {
+  auto* field = new QLineEdit(text);
   field->setObjectName(name);
   field->setMinimumWidth(40);
   return field;
+}
+
+QLabel* namedLabel(const char* name, const QString& text) {
+  auto* label = new QLabel(text);
+  label->setObjectName(QLatin1String(name));
+  return label;
 }
 
 QPushButton* namedButton(const char* name, const QString& caption) {

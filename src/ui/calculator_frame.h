@@ -8,6 +8,7 @@
 #include "geometry/line_tools.h"
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -24,7 +25,8 @@ struct FrameItem {
 QGroupBox* calculatorFrame(const char* name, const QString& title,
                            std::initializer_list<std::initializer_list<FrameItem>> rows);
 
-QLineEdit* namedField(const QString& name);
+QLineEdit* namedField(const QString& name, const QString& text = QString());
+QLabel* namedLabel(const char* name, const QString& text);
 QPushButton* namedButton(const char* name, const QString& caption);
 
 // Writes the result into the field, or shows the refusal and leaves the field as it was.

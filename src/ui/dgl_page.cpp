@@ -12,32 +12,16 @@
 #include "ode/osculating_curve.h"
 #include "ode/slope_field.h"
 #include "plot/appearance.h"
-#include "ui/canvas_widget.h"
+#include "sheet/sheet.h"
+#include "ui/calculator_frame.h"
 #include "ui/dialogs.h"
-#include "ui/frm_graph.h"
-#include "ui/kurvalon_page.h"
 
 namespace {
 
+const QString kNoEquationMessage =
+    QStringLiteral("Sie haben noch keine DGL 1. Ordnung eingegeben!");
+
 const QColor kEulerColour(0, 0, 255), kSecondOrderColour(255, 0, 0);
-
-QLineEdit* field(const char* name, const QString& text = QString()) {
-  auto* edit = new QLineEdit(text);
-  edit->setObjectName(QLatin1String(name));
-  return edit;
-}
-
-QLabel* label(const char* name, const QString& text) {
-  auto* caption = new QLabel(text);
-  caption->setObjectName(QLatin1String(name));
-  return caption;
-}
-
-QPushButton* button(const char* name, const QString& text) {
-  auto* push = new QPushButton(text);
-  push->setObjectName(QLatin1String(name));
-  return push;
-}
 
 // Labels take their natural width; the fields get the rest of the row.
 QGridLayout* formGrid(QGroupBox* box) {
@@ -48,7 +32,8 @@ QGridLayout* formGrid(QGroupBox* box) {
 
 }  // namespace
 
-DglPage::DglPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+DglPage::DglPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildFirstOrderFrame());
   layout->addWidget(buildSecondOrderFrame());
@@ -59,17 +44,17 @@ QWidget* DglPage::buildFirstOrderFrame() {
   auto* box = new QGroupBox(QStringLiteral("DGL 1. Ordnung"));
   box->setObjectName(QStringLiteral("fraDGL1"));
   QGridLayout* grid = formGrid(box);
-  txtDGL1_ = field("txtDGL1");
-  txtx0_ = field("txtx0");
-  txty0_ = field("txty0");
-  QPushButton* field1 = button("cmdDgl1", QStringLiteral("zeichne Isoklinenfeld"));
-  QPushButton* curve = button("Command5", QStringLiteral("zeichne Lösungskurve"));
-  grid->addWidget(label("lblDGL1", QStringLiteral("f'(x,y) =")), 0, 0);
+  txtDGL1_ = namedField(QStringLiteral("txtDGL1"));
+  txtx0_ = namedField(QStringLiteral("txtx0"));
+  txty0_ = namedField(QStringLiteral("txty0"));
+  QPushButton* field1 = namedButton("cmdDgl1", QStringLiteral("zeichne Isoklinenfeld"));
+  QPushButton* curve = namedButton("Command5", QStringLiteral("zeichne Lösungskurve"));
+  grid->addWidget(namedLabel("lblDGL1", QStringLiteral("f'(x,y) =")), 0, 0);
   grid->addWidget(txtDGL1_, 0, 1);
   grid->addWidget(field1, 1, 0, 1, 2);
-  grid->addWidget(label("Label42(0)", QStringLiteral("x0 =")), 2, 0);
+  grid->addWidget(namedLabel("Label42(0)", QStringLiteral("x0 =")), 2, 0);
   grid->addWidget(txtx0_, 2, 1);
-  grid->addWidget(label("Label42(1)", QStringLiteral("y0 =")), 3, 0);
+  grid->addWidget(namedLabel("Label42(1)", QStringLiteral("y0 =")), 3, 0);
   grid->addWidget(txty0_, 3, 1);
   grid->addWidget(curve, 4, 0, 1, 2);
   connect(field1, &QPushButton::clicked, this, &DglPage::cmdDgl1);
@@ -81,19 +66,19 @@ QWidget* DglPage::buildSecondOrderFrame() {
   auto* box = new QGroupBox(QStringLiteral("DGL 2. Ordnung"));
   box->setObjectName(QStringLiteral("fraDGL2"));
   QGridLayout* grid = formGrid(box);
-  txtDGL2_ = field("txtDGL2", QStringLiteral("-2*ystr-5*y"));
-  txt_x0_ = field("txt_x0", QStringLiteral("0"));
-  txt_y0_ = field("txt_y0", QStringLiteral("0"));
-  txt_ystrich_ = field("txt_ystrich", QStringLiteral("1"));
-  QPushButton* curve = button("cmdDgl2", QStringLiteral("zeichne Lösungskurve"));
-  grid->addWidget(label("Label1", QStringLiteral("y'' = f(x, y, ystr)")), 0, 0);
+  txtDGL2_ = namedField(QStringLiteral("txtDGL2"), QStringLiteral("-2*ystr-5*y"));
+  txt_x0_ = namedField(QStringLiteral("txt_x0"), QStringLiteral("0"));
+  txt_y0_ = namedField(QStringLiteral("txt_y0"), QStringLiteral("0"));
+  txt_ystrich_ = namedField(QStringLiteral("txt_ystrich"), QStringLiteral("1"));
+  QPushButton* curve = namedButton("cmdDgl2", QStringLiteral("zeichne Lösungskurve"));
+  grid->addWidget(namedLabel("Label1", QStringLiteral("y'' = f(x, y, ystr)")), 0, 0);
   grid->addWidget(txtDGL2_, 0, 1);
-  grid->addWidget(label("Label6", QStringLiteral("Geben Sie den Startwert ein!")), 1, 0, 1, 2);
-  grid->addWidget(label("lblDGL2(0)", QStringLiteral("x =")), 2, 0);
+  grid->addWidget(namedLabel("Label6", QStringLiteral("Geben Sie den Startwert ein!")), 1, 0, 1, 2);
+  grid->addWidget(namedLabel("lblDGL2(0)", QStringLiteral("x =")), 2, 0);
   grid->addWidget(txt_x0_, 2, 1);
-  grid->addWidget(label("lblDGL2(1)", QStringLiteral("y =")), 3, 0);
+  grid->addWidget(namedLabel("lblDGL2(1)", QStringLiteral("y =")), 3, 0);
   grid->addWidget(txt_y0_, 3, 1);
-  grid->addWidget(label("lblDGL2(2)", QStringLiteral("y' =")), 4, 0);
+  grid->addWidget(namedLabel("lblDGL2(2)", QStringLiteral("y' =")), 4, 0);
   grid->addWidget(txt_ystrich_, 4, 1);
   grid->addWidget(curve, 5, 0, 1, 2);
   connect(curve, &QPushButton::clicked, this, &DglPage::cmdDgl2);
@@ -102,34 +87,34 @@ QWidget* DglPage::buildSecondOrderFrame() {
 
 // What was computed is drawn even when a later point failed.
 void DglPage::draw(const OdeDrawing& drawing, bool curve) {
-  Canvas& canvas = window_.canvas();
+  Canvas& canvas = sheet_.canvas();
   canvas.setSmooth(curve);  // solution curves are smoothed, slope marks stay crisp
   canvas.lines(drawing.lines);
   canvas.setSmooth(false);
-  window_.picGraph()->update();
-  if (!drawing.failure.isEmpty()) showError(window_.dialogs(), drawing.failure);
+  sheet_.drawn();
+  if (!drawing.failure.isEmpty()) showError(dialogs_, drawing.failure);
 }
 
 void DglPage::cmdDgl1() {
   if (txtDGL1_->text().isEmpty()) {
-    showError(window_.dialogs(), QStringLiteral("Sie haben noch keine DGL 1. Ordnung eingegeben!"));
+    showError(dialogs_, kNoEquationMessage);
     return;
   }
   // The field takes the curves' place: only the coordinate system stays.
-  Canvas& canvas = window_.canvas();
+  Canvas& canvas = sheet_.canvas();
   canvas.setPicture(QImage());
-  if (!window_.Koordinatensystem_zeichnen()) return;
+  if (!sheet_.Koordinatensystem_zeichnen()) return;
   // Set after the coordinate system, which leaves its tick colour behind.
-  canvas.setForeColor(window_.kurvalonPage()->appearance().palette[kIsoklinen]);
+  canvas.setForeColor(sheet_.appearance().palette[kIsoklinen]);
   canvas.setLineStyle(Canvas::LineStyle::Solid);
   canvas.setDrawMode(Canvas::DrawMode::Copy);
-  draw(slopeField(window_.engine(), txtDGL1_->text(), window_.view(), window_.frame()), false);
+  draw(slopeField(sheet_.engine(), txtDGL1_->text(), sheet_.view(), sheet_.frame()), false);
 }
 
 void DglPage::command5() {
-  Dialogs& dialogs = window_.dialogs();
+  Dialogs& dialogs = dialogs_;
   if (txtDGL1_->text().isEmpty()) {
-    showError(dialogs, QStringLiteral("Sie haben noch keine DGL 1. Ordnung eingegeben!"));
+    showError(dialogs, kNoEquationMessage);
     return;
   }
   if (txtx0_->text().isEmpty() || txty0_->text().isEmpty()) {
@@ -147,19 +132,19 @@ void DglPage::command5() {
     return;
   }
   // Drawn over what is there, so the curve can be seen in its slope field.
-  Canvas& canvas = window_.canvas();
+  Canvas& canvas = sheet_.canvas();
   canvas.setDrawWidth(2);
   canvas.setForeColor(kEulerColour);
   canvas.setDrawMode(Canvas::DrawMode::Copy);
-  draw(eulerCurve(window_.engine(), txtDGL1_->text(), *x0, txty0_->text(), window_.view(),
-                  window_.frame()),
+  draw(eulerCurve(sheet_.engine(), txtDGL1_->text(), *x0, txty0_->text(), sheet_.view(),
+                  sheet_.frame()),
        true);
 }
 
 void DglPage::cmdDgl2() {
-  window_.canvas().setPicture(QImage());
-  if (!window_.Koordinatensystem_zeichnen()) return;
-  Dialogs& dialogs = window_.dialogs();
+  sheet_.canvas().setPicture(QImage());
+  if (!sheet_.Koordinatensystem_zeichnen()) return;
+  Dialogs& dialogs = dialogs_;
   if (txtDGL2_->text().isEmpty() || txt_ystrich_->text().isEmpty() || txt_y0_->text().isEmpty() ||
       txt_x0_->text().isEmpty()) {
     showError(dialogs,
@@ -175,10 +160,10 @@ void DglPage::cmdDgl2() {
                              : QStringLiteral("y' ist keine Zahl!"));
     return;
   }
-  Canvas& canvas = window_.canvas();
+  Canvas& canvas = sheet_.canvas();
   canvas.setDrawMode(Canvas::DrawMode::Copy);
   canvas.setForeColor(kSecondOrderColour);
-  draw(osculatingCurve(window_.engine(), txtDGL2_->text(), *x0, *y0, txt_ystrich_->text(),
-                       window_.view(), window_.frame()),
+  draw(osculatingCurve(sheet_.engine(), txtDGL2_->text(), *x0, *y0, txt_ystrich_->text(),
+                       sheet_.view(), sheet_.frame()),
        true);
 }

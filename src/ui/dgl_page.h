@@ -5,14 +5,15 @@
 #include <QWidget>
 
 class QLineEdit;
-class FrmGraph;
+class Dialogs;
+class Sheet;
 struct OdeDrawing;
 
 class DglPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DglPage(FrmGraph& window, QWidget* parent = nullptr);
+  explicit DglPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent = nullptr);
 
   // The slope field of f(x, y) in place of the curves.
   void cmdDgl1();
@@ -26,7 +27,8 @@ class DglPage : public QWidget {
   QWidget* buildSecondOrderFrame();
   void draw(const OdeDrawing& drawing, bool curve);
 
-  FrmGraph& window_;
+  Sheet& sheet_;
+  Dialogs& dialogs_;
   QLineEdit* txtDGL1_ = nullptr;
   QLineEdit* txtx0_ = nullptr;
   QLineEdit* txty0_ = nullptr;

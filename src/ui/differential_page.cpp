@@ -1,6 +1,5 @@
 #include "ui/differential_page.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,10 +13,11 @@
 
 #include "calculus/curve_discussion.h"
 #include "calculus/derivatives.h"
+#include "documents/printing.h"
+#include "engine/messages.h"
 #include "engine/notation.h"
-#include "ui/canvas_widget.h"
+#include "sheet/sheet.h"
 #include "ui/dialogs.h"
-#include "ui/frm_graph.h"
 
 namespace {
 
@@ -36,8 +36,8 @@ QLineEdit* field(const char* name, const QColor& colour = QColor()) {
 
 }  // namespace
 
-DifferentialPage::DifferentialPage(FrmGraph& window, QWidget* parent)
-    : QWidget(parent), window_(window) {
+DifferentialPage::DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
   auto* derivatives = new QGroupBox(QStringLiteral("symbolische Differentiation"));
   derivatives->setObjectName(QStringLiteral("fraAbleitungen"));
   auto* grid = new QGridLayout(derivatives);
@@ -93,7 +93,7 @@ DifferentialPage::DifferentialPage(FrmGraph& window, QWidget* parent)
 
 void DifferentialPage::opened() {
   lstDisk_->clear();
-  txt_y_->setText(komma2point(window_.cboFunktionsterm()->currentText()));
+  txt_y_->setText(komma2point(sheet_.entryText()));
   txt_ystr_->clear();
   txt_y2str_->clear();
   txt_y3str_->clear();
@@ -101,10 +101,10 @@ void DifferentialPage::opened() {
 
 void DifferentialPage::cmdDiff() {
   if (txt_y_->text().isEmpty()) {
-    showError(window_.dialogs(), QStringLiteral("Sie haben noch keinen Funktionsterm eingegeben!"));
+    showError(dialogs_, kNoTermMessage);
     return;
   }
-  Derivatives d = formDerivatives(window_.engine(), txt_y_->text());
+  Derivatives d = formDerivatives(sheet_.engine(), txt_y_->text());
   txt_ystr_->setText(d.first);
   txt_y2str_->setText(d.second);
   txt_y3str_->setText(d.third);
@@ -115,24 +115,21 @@ void DifferentialPage::drawDerivative(bool second) {
   QLineEdit* source = second ? txt_y2str_ : txt_ystr_;
   // f'' is drawn thin if nothing else sets the width; the curve drawing
   // applies the width option anyway.
-  if (second) window_.canvas().setDrawWidth(1);
+  if (second) sheet_.canvas().setDrawWidth(1);
   if (source->text().isEmpty()) {
-    showError(window_.dialogs(), QStringLiteral("Sie haben noch keine Ableitungen gebildet!"));
+    showError(dialogs_, kNoDerivativesMessage);
     button->setChecked(false);
     return;
   }
-  window_.canvas().setForeColor(second ? kSecondColour : kFirstColour);
-  QComboBox* list = window_.cboFunktionsterm();
-  list->setEditText(source->text());
-  list->addItem(source->text());
-  list->setEditText(source->text());
-  window_.Graph_zeichnen(source->text());
+  sheet_.canvas().setForeColor(second ? kSecondColour : kFirstColour);
+  sheet_.appendTerms({source->text()}, source->text());
+  sheet_.Graph_zeichnen(source->text());
   button->setChecked(false);
 }
 
 void DifferentialPage::cmdDiskussion() {
   if (txt_y3str_->text().isEmpty()) {
-    showError(window_.dialogs(), QStringLiteral("Sie haben noch keine Ableitungen gebildet!"));
+    showError(dialogs_, kNoDerivativesMessage);
     return;
   }
   lstDisk_->clear();
@@ -151,8 +148,8 @@ void DifferentialPage::cmdDiskussion() {
     if (step % 64 == 1) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   };
   DiscussionTerms terms{txt_y_->text(), txt_ystr_->text(), txt_y2str_->text()};
-  const ViewWindow& view = window_.view();
-  lstDisk_->addItems(Kurvendiskussion(window_.engine(), terms, view.xmin, view.xmax, progress));
+  const ViewWindow& view = sheet_.view();
+  lstDisk_->addItems(Kurvendiskussion(sheet_.engine(), terms, view.xmin, view.xmax, progress));
   prb_->hide();
 }
 

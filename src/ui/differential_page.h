@@ -9,14 +9,15 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class FrmGraph;
+class Dialogs;
+class Sheet;
 struct PrintedSheet;
 
 class DifferentialPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DifferentialPage(FrmGraph& window, QWidget* parent = nullptr);
+  explicit DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent = nullptr);
 
   // Opening the tab: f from the entry field, derivatives and list emptied.
   void opened();
@@ -33,7 +34,8 @@ class DifferentialPage : public QWidget {
   QProgressBar* prb() const { return prb_; }
 
  private:
-  FrmGraph& window_;
+  Sheet& sheet_;
+  Dialogs& dialogs_;
   QLineEdit* txt_y_ = nullptr;
   QLineEdit* txt_ystr_ = nullptr;
   QLineEdit* txt_y2str_ = nullptr;

@@ -4,16 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <tuple>
-#include <variant>
+#include <memory>
 
 #include "engine/function_calculator.h"
-#include "plot/coordinate_system.h"
 #include "ui/canvas_widget.h"
 #include "ui/dgl_page.h"
 #include "ui/dialogs.h"
@@ -29,12 +26,6 @@
 #include "ui/series_page.h"
 #include "ui/tab_pages.h"
 
-namespace {
-
-const QString kTermError = QStringLiteral("Fehler bei der Eingabe des Funktionsterms!");
-
-}  // namespace
-
 FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("frmGraph"));
   setWindowTitle(QStringLiteral("Kurvalon"));
@@ -42,7 +33,7 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
 
   tabMain_ = new QTabWidget;
   tabMain_->setObjectName(QStringLiteral("tabMain"));
-  graphPage_ = new GraphPage(canvas_);
+  graphPage_ = new GraphPage(sheet_.canvas());
   tabMain_->addTab(graphPage_, QStringLiteral("Graph"));
   for (const char* caption :
        {"Horner", "Gauß", "Newton Interpolation", "Spline Interpolation", "Reihen"}) {
@@ -60,47 +51,60 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   }
   setStatusBar(sbrGraph_);
 
-  // The two labels lie on the canvas, hidden until the toolbar shows them.
-  for (auto [label, name, y] :
-       {std::tuple{&lblGraph_, "lblGraph", 8}, std::tuple{&lblKommentar_, "lblKommentar", 32}}) {
-    *label = new QLabel(picGraph());
-    (*label)->setObjectName(QLatin1String(name));
-    (*label)->move(8, y);
-    (*label)->setCursor(Qt::OpenHandCursor);
-    (*label)->installEventFilter(this);
-    (*label)->hide();
-  }
   buildToolbar();
   buildMenus();
-
-  graphPage_->setParameterPage(1, new LinearPage(*this));
-  graphPage_->setParameterPage(2, new QuadraticPage(*this));
-  differentialPage_ = new DifferentialPage(*this);
-  graphPage_->setParameterPage(3, differentialPage_);
-  setTabParameterAction(3, [this] { differentialPage_->opened(); });
-  setPrintTexts([this](PrintedSheet& sheet) { differentialPage_->fillPrintout(sheet); });
-  auto* integralPage = new IntegralPage(*this);
-  graphPage_->setParameterPage(4, integralPage);
-  setTabParameterAction(4, [integralPage] { integralPage->opened(); });
-  addTermListener([integralPage](const QString& term) { integralPage->termAdded(term); });
-  setMainPage(5, new SeriesPage(*this));
-  auto* horner = new HornerPage(*this);
-  auto* gauss = new GaussPage(*this);
-  auto* newton = new NewtonPage(*this);
-  auto* spline = new SplinePage(*this, *newton);
-  setMainPage(1, horner);
-  setMainPage(2, gauss);
-  setMainPage(3, newton);
-  setMainPage(4, spline);
-  // Every visit to a calculator tab starts from a fresh table.
-  setTabMainAction(1, [horner] { horner->newHorner(); });
-  setTabMainAction(2, [gauss] { gauss->newGauss(); });
-  setTabMainAction(3, [newton] { newton->newNewton(); });
-  setTabMainAction(4, [spline] { spline->newSpline(); });
-  graphPage_->setParameterPage(5, new DglPage(*this));
+  buildPages();
   setMinimumSize(900, 640);
   resize(1200, 800);
+  connectTabs();
+  connectSheet();
+  showTerms();
+}
 
+FrmGraph::~FrmGraph() {
+  // The controls outlive the sheet by a moment; what they report while they
+  // are taken down (a focus leaving the entry field) must not reach it.
+  for (QObject* child : findChildren<QObject*>())
+    QObject::disconnect(child, nullptr, this, nullptr);
+}
+
+void FrmGraph::buildPages() {
+  auto graphWanted = [this] { tabMain_->setCurrentIndex(0); };
+  graphPage_->setParameterPage(1, new LinearPage(sheet_, dialogs_));
+  graphPage_->setParameterPage(2, new QuadraticPage(sheet_, dialogs_));
+  differentialPage_ = new DifferentialPage(sheet_, dialogs_);
+  graphPage_->setParameterPage(3, differentialPage_);
+  tabParameterActions_[3] = [this] { differentialPage_->opened(); };
+  auto* integralPage = new IntegralPage(sheet_, dialogs_);
+  graphPage_->setParameterPage(4, integralPage);
+  tabParameterActions_[4] = [integralPage] { integralPage->opened(); };
+  connect(&sheet_, &Sheet::termAdded, integralPage, &IntegralPage::termAdded);
+  graphPage_->setParameterPage(5, new DglPage(sheet_, dialogs_));
+
+  auto* series = new SeriesPage(sheet_, dialogs_);
+  connect(series, &SeriesPage::graphWanted, this, graphWanted);
+  replaceTabPage(*tabMain_, 5, series);
+  // The calculator tabs share the size they work with: the degree, the
+  // number of unknowns, points or intervals; each tab's reset sets it.
+  auto n = std::make_shared<std::int16_t>(0);
+  auto* horner = new HornerPage(dialogs_, n);
+  auto* gauss = new GaussPage(dialogs_, n);
+  auto* newton = new NewtonPage(sheet_, dialogs_, n);
+  auto* spline = new SplinePage(sheet_, dialogs_, n, *newton);
+  connect(newton, &NewtonPage::graphWanted, this, graphWanted);
+  connect(spline, &SplinePage::graphWanted, this, graphWanted);
+  replaceTabPage(*tabMain_, 1, horner);
+  replaceTabPage(*tabMain_, 2, gauss);
+  replaceTabPage(*tabMain_, 3, newton);
+  replaceTabPage(*tabMain_, 4, spline);
+  // Every visit to a calculator tab starts from a fresh table.
+  tabMainActions_[1] = [horner] { horner->newHorner(); };
+  tabMainActions_[2] = [gauss] { gauss->newGauss(); };
+  tabMainActions_[3] = [newton] { newton->newNewton(); };
+  tabMainActions_[4] = [spline] { spline->newSpline(); };
+}
+
+void FrmGraph::connectTabs() {
   connect(tabMain_->tabBar(), &QTabBar::tabBarClicked, this, [this](int tab) {
     if (tab >= 0 && tabMainActions_[tab]) {
       tabMain_->setCurrentIndex(tab);
@@ -121,21 +125,54 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
       tabParameterActions_[tab]();
     }
   });
+}
+
+void FrmGraph::connectSheet() {
+  CanvasWidget* canvas = picGraph();
+  sheet_.setSurface([canvas] {
+    return Sheet::Surface{canvas->size(), canvas->devicePixelRatioF()};
+  });
+  connect(&sheet_, &Sheet::message, this,
+          [this](const QString& text) { showError(dialogs_, text); });
+  connect(&sheet_, &Sheet::drawingChanged, canvas, qOverload<>(&QWidget::update));
+  connect(&sheet_, &Sheet::termsChanged, this, &FrmGraph::showTerms);
+  connect(&sheet_, &Sheet::viewTextsChanged, this, &FrmGraph::showViewTexts);
+  connect(&sheet_, &Sheet::labelsChanged, this, &FrmGraph::showLabels);
 
   // Keys reach the entry field through the combo box or its line edit,
   // depending on where the focus is.
-  cboFunktionsterm()->installEventFilter(this);
-  cboFunktionsterm()->lineEdit()->installEventFilter(this);
-  CanvasWidget* canvasWidget = graphPage_->picGraph();
-  connect(canvasWidget, &CanvasWidget::resized, this, &FrmGraph::canvasResized);
-  connect(canvasWidget, &CanvasWidget::pressed, this, &FrmGraph::canvasPressed);
-  connect(canvasWidget, &CanvasWidget::moved, this, &FrmGraph::canvasMoved);
-  connect(canvasWidget, &CanvasWidget::released, this, &FrmGraph::canvasReleased);
-  connect(canvasWidget, &CanvasWidget::labelDropped, this, &FrmGraph::labelDropped);
+  QComboBox* list = cboFunktionsterm();
+  list->installEventFilter(this);
+  list->lineEdit()->installEventFilter(this);
+  connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!showing_) sheet_.setEntryText(text);
+  });
+  connect(list, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (!showing_ && index >= 0) sheet_.selectTerm(index);
+  });
+
+  connect(canvas, &CanvasWidget::resized, this, [this] {
+    sheet_.redraw();
+    cboFunktionsterm()->setFocus();
+  });
+  connect(canvas, &CanvasWidget::pressed, this, &FrmGraph::canvasPressed);
+  connect(canvas, &CanvasWidget::moved, this, &FrmGraph::canvasMoved);
+  connect(canvas, &CanvasWidget::released, this, &FrmGraph::canvasReleased);
+  connect(canvas, &CanvasWidget::labelPressed, this,
+          [this](int which) { sheet_.hideLabel(static_cast<Sheet::Label>(which)); });
+  connect(canvas, &CanvasWidget::labelDropped, this, [this](int which, QPointF at) {
+    sheet_.printLabel(static_cast<Sheet::Label>(which), at);
+  });
 
   KurvalonPage* page = kurvalonPage();
-  connect(page, &KurvalonPage::viewEntered, this, &FrmGraph::redraw);
-  connect(page, &KurvalonPage::appearanceChanged, this, &FrmGraph::redraw);
+  connect(page, &KurvalonPage::viewTextsEdited, this, [this] {
+    if (!showing_) sheet_.setViewTexts(kurvalonPage()->viewTexts());
+  });
+  connect(page, &KurvalonPage::viewEntered, &sheet_, &Sheet::redraw);
+  connect(page, &KurvalonPage::appearanceChanged, this, [this] {
+    sheet_.setAppearance(kurvalonPage()->appearance());
+    sheet_.redraw();
+  });
   connect(page, &KurvalonPage::lineWidthChosen, this, &FrmGraph::lineWidthChosen);
   connect(page, &KurvalonPage::swatchClicked, this, &FrmGraph::chooseSwatchColor);
   connect(page, &KurvalonPage::gridColorClicked, this, &FrmGraph::chooseGridColor);
@@ -160,90 +197,33 @@ QString FrmGraph::statusPanel(int index) const {
   return panel ? panel->text() : QString();
 }
 
-void FrmGraph::setMainPage(int tab, QWidget* page) {
-  replaceTabPage(*tabMain_, tab, page);
-}
-
-void FrmGraph::setTabMainAction(int tab, std::function<void()> action) {
-  tabMainActions_.at(tab) = std::move(action);
-}
-
-void FrmGraph::setTabParameterAction(int tab, std::function<void()> action) {
-  tabParameterActions_.at(tab) = std::move(action);
-}
-
-void FrmGraph::addTermListener(std::function<void(const QString&)> listener) {
-  termListeners_.push_back(std::move(listener));
-}
-
-bool FrmGraph::Koordinatensystem_zeichnen() {
-  std::variant<ViewWindow, QString> read = readViewWindow(kurvalonPage()->viewTexts());
-  if (auto* message = std::get_if<QString>(&read)) {
-    showError(dialogs_, *message);
-    return false;
-  }
-  view_ = std::get<ViewWindow>(read);
-  CanvasWidget* picture = graphPage_->picGraph();
-  // The image follows the screen's pixel density; the geometry stays in logical pixels.
-  const double ratio = picture->devicePixelRatioF();
-  if (canvas_.width() != picture->width() || canvas_.height() != picture->height() ||
-      canvas_.devicePixelRatio() != ratio) {
-    canvas_.resize(picture->width(), picture->height(), ratio);
-  }
-  frame_ = ::Koordinatensystem_zeichnen(canvas_, view_, kurvalonPage()->appearance());
-  picture->update();
-  return true;
-}
-
-GraphResult FrmGraph::Graph_zeichnen(const QString& fktTerm) {
-  if (cboFunktionsterm()->currentText().isEmpty()) return GraphResult::Drawn;
-  GraphResult result = ::Graph_zeichnen(canvas_, engine_, fktTerm, view_, frame_,
-                                        kurvalonPage()->lineWidth(), sampling_);
-  graphPage_->picGraph()->update();
-  return result;
-}
-
-void FrmGraph::Graphen_zeichnen() {
+void FrmGraph::showTerms() {
   QComboBox* list = cboFunktionsterm();
-  Appearance appearance = kurvalonPage()->appearance();
-  for (int i = 0; i < list->count(); ++i) {
-    list->setCurrentIndex(i);
-    canvas_.setForeColor(appearance.curveColor(i));
-    Graph_zeichnen(list->currentText());
+  showing_ = true;
+  QStringList shown;
+  for (int i = 0; i < list->count(); ++i) shown << list->itemText(i);
+  if (shown != sheet_.terms()) {
+    list->clear();
+    list->addItems(sheet_.terms());
   }
+  if (list->currentIndex() != sheet_.currentTerm()) list->setCurrentIndex(sheet_.currentTerm());
+  if (list->currentText() != sheet_.entryText()) list->setEditText(sheet_.entryText());
+  showing_ = false;
 }
 
-void FrmGraph::redraw() {
-  if (Koordinatensystem_zeichnen()) Graphen_zeichnen();
+void FrmGraph::showViewTexts() {
+  showing_ = true;
+  kurvalonPage()->setViewTexts(sheet_.viewTexts());
+  showing_ = false;
 }
 
-void FrmGraph::neu() {
-  lblGraph_->hide();
-  lblKommentar_->hide();
-  canvas_.setPicture(QImage());
-  cboFunktionsterm()->clear();
-  Koordinatensystem_zeichnen();
-}
-
-void FrmGraph::functionEntered() {
-  tabParameter()->setCurrentIndex(0);
-  QComboBox* list = cboFunktionsterm();
-  QString term = list->currentText();
-  if (list->findText(term, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-    list->addItem(term);
-    list->setEditText(term);
-    for (const auto& listener : termListeners_) listener(term);
-    canvas_.setForeColor(kurvalonPage()->appearance().curveColor(list->count() - 1));
-  }
-  if (Graph_zeichnen(list->currentText()) == GraphResult::TermFaulty) {
-    showError(dialogs_, kTermError);
-  }
+void FrmGraph::showLabels() {
+  for (int i = 0; i < 2; ++i) picGraph()->showLabel(i, sheet_.label(static_cast<Sheet::Label>(i)));
 }
 
 void FrmGraph::calculate() {
   KurvalonPage* page = kurvalonPage();
-  CalculatorResult result =
-      ::calculate(engine_, cboFunktionsterm()->currentText(), page->txtX()->text());
+  CalculatorResult result = ::calculate(engine_, sheet_.entryText(), page->txtX()->text());
   if (result.termMissing) {
     showError(dialogs_, kMissingTermMessage);
     cboFunktionsterm()->setFocus();
@@ -257,7 +237,8 @@ void FrmGraph::chooseSwatchColor(int index) {
   KurvalonPage* page = kurvalonPage();
   if (std::optional<QColor> color = dialogs_.chooseColor(page->swatchColor(index))) {
     page->setSwatchColor(index, *color);
-    redraw();
+    sheet_.setAppearance(page->appearance());
+    sheet_.redraw();
   }
 }
 
@@ -265,13 +246,15 @@ void FrmGraph::chooseGridColor() {
   KurvalonPage* page = kurvalonPage();
   if (std::optional<QColor> color = dialogs_.chooseColor(page->gridColor())) {
     page->setGridColor(*color);
-    redraw();
+    sheet_.setAppearance(page->appearance());
+    sheet_.redraw();
   }
 }
 
 void FrmGraph::lineWidthChosen() {
+  sheet_.setAppearance(kurvalonPage()->appearance());
   // With an empty entry field the new width waits for the next drawing.
-  if (!cboFunktionsterm()->currentText().isEmpty()) redraw();
+  if (!sheet_.entryText().isEmpty()) sheet_.redraw();
 }
 
 void FrmGraph::resizeEvent(QResizeEvent* event) {
@@ -281,23 +264,14 @@ void FrmGraph::resizeEvent(QResizeEvent* event) {
   cboFunktionsterm()->setFocus();
 }
 
-void FrmGraph::canvasResized() {
-  redraw();
-  cboFunktionsterm()->setFocus();
-}
-
 bool FrmGraph::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == lblGraph_ || watched == lblKommentar_) &&
-      event->type() == QEvent::MouseButtonPress) {
-    labelPressed(static_cast<QLabel*>(watched), static_cast<QMouseEvent*>(event)->position());
-    return true;
-  }
   if (watched == cboFunktionsterm() || watched == cboFunktionsterm()->lineEdit()) {
     if (event->type() == QEvent::FocusIn) tabMain_->setCurrentIndex(0);
     if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        functionEntered();
+        tabParameter()->setCurrentIndex(0);
+        sheet_.enterTerm();
         return true;
       }
     }

@@ -1,22 +1,18 @@
 // The toolbar and the menus of the main window, and the commands behind them.
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
-#include "plot/view_commands.h"
 #include "ui/canvas_widget.h"
 #include "ui/cursors.h"
 #include "ui/dialogs.h"
 #include "ui/frm_graph.h"
 #include "ui/graph_page.h"
-#include "ui/kurvalon_page.h"
 #include "ui/toolbar_icons.h"
 
 namespace {
@@ -101,7 +97,7 @@ void FrmGraph::buildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
   file->setObjectName(QStringLiteral("mnuFile"));
   item(file, "mnuNew", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N),
-       [this] { neu(); });
+       [this] { sheet_.neu(); });
   item(file, "mnuOpen", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O),
        [this] { öffnen(); });
   item(file, "mnuSave", QStringLiteral("&Speichern unter"), QKeySequence(Qt::CTRL | Qt::Key_S),
@@ -137,7 +133,7 @@ bool FrmGraph::modeOn(const QString& key) const {
 
 void FrmGraph::buttonClick(const QString& key) {
   if (key == QLatin1String("new")) {
-    neu();
+    sheet_.neu();
   } else if (key == QLatin1String("open")) {
     öffnen();
   } else if (key == QLatin1String("save")) {
@@ -146,22 +142,19 @@ void FrmGraph::buttonClick(const QString& key) {
     drucke();
   } else if (key == QLatin1String("cut")) {
     copyPicture();
-    canvas_.setPicture(QImage());
-    picGraph()->update();
+    sheet_.setPicture(QImage());
   } else if (key == QLatin1String("copy")) {
     copyPicture();
   } else if (key == QLatin1String("paste")) {
-    canvas_.setPicture(QGuiApplication::clipboard()->image());
-    picGraph()->update();
+    sheet_.setPicture(QGuiApplication::clipboard()->image());
   } else if (key == QLatin1String("erase")) {
-    canvas_.setPicture(QImage());
-    Koordinatensystem_zeichnen();
+    sheet_.erase();
   } else if (key == QLatin1String("koord")) {
-    Koordinatensystem_zeichnen();
+    sheet_.Koordinatensystem_zeichnen();
   } else if (key == QLatin1String("graph")) {
-    Graph_zeichnen(cboFunktionsterm()->currentText());
+    sheet_.Graph_zeichnen(sheet_.entryText());
   } else if (key == QLatin1String("label")) {
-    showGraphLabel();
+    sheet_.showGraphLabel(graphPage_->txtFunktionsart()->text());
   } else if (key == QLatin1String("comment")) {
     askComment();
   } else if (isMode(key)) {
@@ -169,75 +162,31 @@ void FrmGraph::buttonClick(const QString& key) {
     toolButton(key)->setChecked(true);
     if (key != QLatin1String("zoom")) picGraph()->setCursor(pointCursor());
   } else if (key == QLatin1String("left")) {
-    pan(static_cast<int>(Pan::Left));
+    sheet_.pan(Pan::Left);
   } else if (key == QLatin1String("right")) {
-    pan(static_cast<int>(Pan::Right));
+    sheet_.pan(Pan::Right);
   } else if (key == QLatin1String("up")) {
-    pan(static_cast<int>(Pan::Up));
+    sheet_.pan(Pan::Up);
   } else if (key == QLatin1String("down")) {
-    pan(static_cast<int>(Pan::Down));
+    sheet_.pan(Pan::Down);
   } else if (key == QLatin1String("zoomin_step") || key == QLatin1String("zoomout_step")) {
-    auto zoomed = zoomStep(kurvalonPage()->viewTexts(), key == QLatin1String("zoomin_step"));
-    if (auto* message = std::get_if<QString>(&zoomed)) {
-      showError(dialogs_, *message);
-    } else {
-      applyView(std::get<ViewTexts>(zoomed));
-    }
+    sheet_.zoomStep(key == QLatin1String("zoomin_step"));
   } else if (key == QLatin1String("zoom_undo")) {
-    applyView(kDefaultViewTexts);
+    sheet_.zoomBack();
   } else if (key == QLatin1String("one2one")) {
-    applyView(one2oneView());
+    sheet_.one2one();
   }
-}
-
-void FrmGraph::applyView(const ViewTexts& texts) {
-  kurvalonPage()->setViewTexts(texts);
-  redraw();
-}
-
-void FrmGraph::pan(int direction) {
-  auto moved = panView(kurvalonPage()->viewTexts(), static_cast<Pan>(direction));
-  if (auto* message = std::get_if<QString>(&moved)) {
-    showError(dialogs_, *message);
-    return;
-  }
-  canvas_.setPicture(QImage());  // a pasted picture does not move along
-  applyView(std::get<ViewTexts>(moved));
 }
 
 void FrmGraph::copyPicture() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
-  clipboard->setImage(canvas_.image());
-}
-
-void FrmGraph::showGraphLabel() {
-  // An entry counts as selected while the field shows it unchanged.
-  QComboBox* list = cboFunktionsterm();
-  int selected = list->currentIndex();
-  if (selected != -1 && list->itemText(selected) == list->currentText()) {
-    canvas_.setForeColor(kurvalonPage()->appearance().curveColor(selected));
-  }
-  if (list->count() == 0) {
-    showError(dialogs_, QStringLiteral("Sie haben noch keinen Funktionsterm eingegeben!"));
-    return;
-  }
-  QPalette palette = lblGraph_->palette();
-  palette.setColor(QPalette::WindowText, canvas_.foreColor());
-  lblGraph_->setPalette(palette);
-  lblGraph_->setText(graphPage_->txtFunktionsart()->text() + list->currentText());
-  lblGraph_->adjustSize();
-  lblGraph_->show();
-  lblGraph_->raise();
+  clipboard->setImage(sheet_.canvas().image());
 }
 
 void FrmGraph::askComment() {
-  canvas_.setForeColor(Qt::black);
   std::optional<QString> text =
       dialogs_.inputText(QStringLiteral("Label eingeben und mit der Maus plazieren!"),
                          QStringLiteral("Label im Schaubild"), QString());
-  lblKommentar_->setText(text.value_or(QString()));
-  lblKommentar_->adjustSize();
-  lblKommentar_->show();
-  lblKommentar_->raise();
+  sheet_.showComment(text.value_or(QString()));
 }

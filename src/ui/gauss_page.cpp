@@ -8,18 +8,19 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "engine/messages.h"
 #include "numerics/gauss.h"
+#include "ui/calculator_frame.h"
 #include "ui/dialogs.h"
-#include "ui/frm_graph.h"
 #include "ui/spinner_field.h"
 #include "ui/value_grid.h"
 
-GaussPage::GaussPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+GaussPage::GaussPage(Dialogs& dialogs, std::shared_ptr<std::int16_t> n, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), n_(std::move(n)) {
   auto* frame = new QGroupBox(QStringLiteral("Gauß-Algorithmus"));
   frame->setObjectName(QStringLiteral("fraGauss"));
   auto* grid = new QGridLayout(frame);
-  auto* count = new QLabel(QStringLiteral("Anzahl der Variablen"));
-  count->setObjectName(QStringLiteral("lblGauss"));
+  QLabel* count = namedLabel("lblGauss", QStringLiteral("Anzahl der Variablen"));
   SpinnerField spinner =
       makeSpinnerField("txt_nVar", "upd_nVar", 2, 10, 2, QStringLiteral("2"), false);
   txt_nVar_ = spinner.field;
@@ -36,10 +37,8 @@ GaussPage::GaussPage(FrmGraph& window, QWidget* parent) : QWidget(parent), windo
   optStart->setObjectName(QStringLiteral("optStart"));
   checkLayout->addWidget(optStop_);
   checkLayout->addWidget(optStart);
-  auto* solve = new QPushButton(QStringLiteral("LGS lösen"));
-  solve->setObjectName(QStringLiteral("cmdGauss"));
-  auto* fresh = new QPushButton(QStringLiteral("Neue Rechnung"));
-  fresh->setObjectName(QStringLiteral("cmdNewGauss"));
+  QPushButton* solve = namedButton("cmdGauss", QStringLiteral("LGS lösen"));
+  QPushButton* fresh = namedButton("cmdNewGauss", QStringLiteral("Neue Rechnung"));
 
   grid->addWidget(count, 0, 0);
   grid->addLayout(spinner.layout, 0, 1);
@@ -63,8 +62,8 @@ GaussPage::GaussPage(FrmGraph& window, QWidget* parent) : QWidget(parent), windo
 
 void GaussPage::newGauss() {
   grdMatrix_->clearAll();
-  window_.n = static_cast<std::int16_t>(txt_nVar_->text().toInt());
-  const int n = window_.n;
+  *n_ = static_cast<std::int16_t>(txt_nVar_->text().toInt());
+  const int n = *n_;
   grdMatrix_->setCols(n + 2);
   grdMatrix_->setRows(n + 1);
   grdMatrix_->setTextAt(0, 0, QStringLiteral("a(i,j)"));
@@ -88,10 +87,10 @@ void GaussPage::newGauss() {
 
 void GaussPage::cmdGauss() {
   if (grdMatrix_->text().isEmpty()) {
-    showError(window_.dialogs(), QStringLiteral("Koeffizienten nicht vollständig eingegeben!"));
+    showError(dialogs_, QStringLiteral("Koeffizienten nicht vollständig eingegeben!"));
     return;
   }
-  const int n = window_.n;
+  const int n = *n_;
   std::vector<std::vector<QString>> matrix(n);
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n + 1; ++j) matrix[i - 1].push_back(grdMatrix_->textAt(i, j));
@@ -102,13 +101,13 @@ void GaussPage::cmdGauss() {
   };
   steps.pause = [this] {
     if (optStop_->isChecked()) {
-      window_.dialogs().message(QStringLiteral("Kontrolle der Rechnung"), QStringLiteral("weiter?"),
-                                Dialogs::Icon::None);
+      dialogs_.message(QStringLiteral("Kontrolle der Rechnung"), QStringLiteral("weiter?"),
+                       Dialogs::Icon::None);
     }
   };
   std::optional<std::vector<QString>> solution = solveGauss(matrix, steps);
   if (!solution) {
-    showError(window_.dialogs(), QStringLiteral("Fehler bei der Eingabe der Koeffizienten!"));
+    showError(dialogs_, kCoefficientErrorMessage);
     return;
   }
   grdMatrix_->setRows(2);

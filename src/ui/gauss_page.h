@@ -3,18 +3,21 @@
 // with a pause after each column when the check is on.
 
 #include <QWidget>
+#include <cstdint>
+#include <memory>
 
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
-class FrmGraph;
+class Dialogs;
 class ValueGrid;
 
 class GaussPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit GaussPage(FrmGraph& window, QWidget* parent = nullptr);
+  // `n` is the count the calculator tabs share; here the number of unknowns.
+  GaussPage(Dialogs& dialogs, std::shared_ptr<std::int16_t> n, QWidget* parent = nullptr);
 
   void newGauss();
   void cmdGauss();
@@ -23,7 +26,8 @@ class GaussPage : public QWidget {
   QSpinBox* upd_nVar() const { return upd_nVar_; }
 
  private:
-  FrmGraph& window_;
+  Dialogs& dialogs_;
+  std::shared_ptr<std::int16_t> n_;
   ValueGrid* grdMatrix_ = nullptr;
   QLineEdit* txt_nVar_ = nullptr;
   QSpinBox* upd_nVar_ = nullptr;

@@ -4,12 +4,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "engine/messages.h"
 #include "numerics/horner.h"
+#include "ui/calculator_frame.h"
 #include "ui/dialogs.h"
-#include "ui/frm_graph.h"
 #include "ui/spinner_field.h"
 #include "ui/value_grid.h"
 
@@ -24,12 +26,12 @@ const QColor kLightYellow(255, 255, 192);
 
 }  // namespace
 
-HornerPage::HornerPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+HornerPage::HornerPage(Dialogs& dialogs, std::shared_ptr<std::int16_t> n, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), n_(std::move(n)) {
   auto* frame = new QGroupBox(QStringLiteral("vollständiges Hornerschema"));
   frame->setObjectName(QStringLiteral("fraHorner"));
   auto* grid = new QGridLayout(frame);
-  auto* degree = new QLabel(QStringLiteral("Grad des Polynoms:"));
-  degree->setObjectName(QStringLiteral("lblGrad"));
+  QLabel* degree = namedLabel("lblGrad", QStringLiteral("Grad des Polynoms:"));
   SpinnerField spinner =
       makeSpinnerField("txtPolygrd", "updPolygrd", 2, 7, 2, QStringLiteral("2"), false);
   txtPolygrd_ = spinner.field;
@@ -38,16 +40,12 @@ HornerPage::HornerPage(FrmGraph& window, QWidget* parent) : QWidget(parent), win
   grdHorner_->setObjectName(QStringLiteral("grdHorner"));
   grdHorner_->setDataColour(kLightYellow);
   grdHorner_->setFont(QFont(QStringLiteral("Arial")));
-  auto* xLabel = new QLabel(QStringLiteral("xo ="));
-  xLabel->setObjectName(QStringLiteral("lbl_xo"));
-  txt_xo_ = new QLineEdit;
-  txt_xo_->setObjectName(QStringLiteral("txt_xo"));
+  QLabel* xLabel = namedLabel("lbl_xo", QStringLiteral("xo ="));
+  txt_xo_ = namedField(QStringLiteral("txt_xo"));
   txt_xo_->setFont(QFont(QStringLiteral("Arial")));
   txt_xo_->setFixedWidth(80);
-  auto* compute = new QPushButton(QStringLiteral("Berechne Hornerschema"));
-  compute->setObjectName(QStringLiteral("cmdHorner"));
-  auto* fresh = new QPushButton(QStringLiteral("Neue Rechnung"));
-  fresh->setObjectName(QStringLiteral("cmdNeu"));
+  QPushButton* compute = namedButton("cmdHorner", QStringLiteral("Berechne Hornerschema"));
+  QPushButton* fresh = namedButton("cmdNeu", QStringLiteral("Neue Rechnung"));
 
   grid->addWidget(degree, 0, 0);
   grid->addLayout(spinner.layout, 0, 1);
@@ -77,8 +75,8 @@ void HornerPage::newHorner() {
   txt_xo_->setFrame(true);
   grdHorner_->setRows(2);
   grdHorner_->setTextAt(1, 0, QStringLiteral("Koeff."));
-  window_.n = static_cast<std::int16_t>(updPolygrd_->value());
-  const int n = window_.n;
+  *n_ = static_cast<std::int16_t>(updPolygrd_->value());
+  const int n = *n_;
   grdHorner_->setCols(n + 2);
   for (int c = 1; c <= n + 1; ++c)
     grdHorner_->setTextAt(0, c, QStringLiteral("x^") + signed_(n + 1 - c));
@@ -87,11 +85,11 @@ void HornerPage::newHorner() {
 
 void HornerPage::cmdHorner() {
   if (txt_xo_->text().isEmpty()) {
-    window_.dialogs().message(QApplication::applicationDisplayName(),
-                              QStringLiteral("Kein x-Wert eingegeben"), Dialogs::Icon::Warning);
+    dialogs_.message(QApplication::applicationDisplayName(),
+                     QStringLiteral("Kein x-Wert eingegeben"), Dialogs::Icon::Warning);
     return;
   }
-  const int n = window_.n;
+  const int n = *n_;
   grdHorner_->setRows(2 * n + 4);
   grdHorner_->setCols(n + 3);
   // The x field moves into the first sum row's label cell, where x0 can be
@@ -112,6 +110,5 @@ void HornerPage::cmdHorner() {
     if (written.look == HornerCell::Look::Label) grdHorner_->setCellForeground(Qt::red);
     grdHorner_->setText(written.text);
   }
-  if (scheme.failed)
-    showError(window_.dialogs(), QStringLiteral("Fehler bei der Eingabe der Koeffizienten!"));
+  if (scheme.failed) showError(dialogs_, kCoefficientErrorMessage);
 }

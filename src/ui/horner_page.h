@@ -2,17 +2,20 @@
 // The main tab "Horner": the complete Horner scheme of a polynomial at x0.
 
 #include <QWidget>
+#include <cstdint>
+#include <memory>
 
 class QLineEdit;
 class QSpinBox;
-class FrmGraph;
+class Dialogs;
 class ValueGrid;
 
 class HornerPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit HornerPage(FrmGraph& window, QWidget* parent = nullptr);
+  // `n` is the count the calculator tabs share; here the degree.
+  HornerPage(Dialogs& dialogs, std::shared_ptr<std::int16_t> n, QWidget* parent = nullptr);
 
   void newHorner();
   void cmdHorner();
@@ -22,7 +25,8 @@ class HornerPage : public QWidget {
   QSpinBox* updPolygrd() const { return updPolygrd_; }
 
  private:
-  FrmGraph& window_;
+  Dialogs& dialogs_;
+  std::shared_ptr<std::int16_t> n_;
   ValueGrid* grdHorner_ = nullptr;
   QLineEdit* txtPolygrd_ = nullptr;
   QSpinBox* updPolygrd_ = nullptr;

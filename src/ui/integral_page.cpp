@@ -1,6 +1,5 @@
 #include "ui/integral_page.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,22 +9,17 @@
 #include <QVBoxLayout>
 
 #include "calculus/integration.h"
-#include "engine/engine.h"
+#include "canvas/canvas.h"
 #include "engine/format_pattern.h"
+#include "engine/messages.h"
 #include "engine/notation.h"
 #include "engine/number_text.h"
-#include "ui/canvas_widget.h"
+#include "plot/appearance.h"
+#include "sheet/sheet.h"
+#include "ui/calculator_frame.h"
 #include "ui/dialogs.h"
-#include "ui/frm_graph.h"
-#include "ui/kurvalon_page.h"
 
 namespace {
-
-QLineEdit* field(const char* name, const QString& text = QString()) {
-  auto* edit = new QLineEdit(text);
-  edit->setObjectName(QLatin1String(name));
-  return edit;
-}
 
 QLabel* integralSign() {
   auto* sign = new QLabel(QStringLiteral("∫"));
@@ -43,14 +37,15 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 }
 
 // The hatching is ANDed with what is drawn, so curves and axes show through.
-void prepareHatch(FrmGraph& window) {
-  window.canvas().setForeColor(window.kurvalonPage()->appearance().palette[kSchraffur]);
-  window.canvas().setDrawMode(Canvas::DrawMode::MaskPen);
+void prepareHatch(Sheet& sheet) {
+  sheet.canvas().setForeColor(sheet.appearance().palette[kSchraffur]);
+  sheet.canvas().setDrawMode(Canvas::DrawMode::MaskPen);
 }
 
 }  // namespace
 
-IntegralPage::IntegralPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+IntegralPage::IntegralPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildSymbolicFrame());
   layout->addWidget(buildAxisFrame());
@@ -62,11 +57,10 @@ QWidget* IntegralPage::buildSymbolicFrame() {
   auto* box = new QGroupBox(QStringLiteral("symbolische Integration "));
   box->setObjectName(QStringLiteral("fraInt"));
   auto* grid = new QGridLayout(box);
-  txtInt_ = field("txtInt");
-  txtIntSymb_ = field("txtIntSymb");
+  txtInt_ = namedField(QStringLiteral("txtInt"));
+  txtIntSymb_ = namedField(QStringLiteral("txtIntSymb"));
   txtIntSymb_->setReadOnly(true);
-  auto* button = new QPushButton(QStringLiteral("Integriere symbolisch"));
-  button->setObjectName(QStringLiteral("cmdInt"));
+  auto* button = namedButton("cmdInt", QStringLiteral("Integriere symbolisch"));
   grid->addWidget(integralSign(), 0, 0);
   grid->addWidget(txtInt_, 0, 1);
   grid->addWidget(new QLabel(QStringLiteral("dx")), 0, 2);
@@ -80,16 +74,15 @@ QWidget* IntegralPage::buildAxisFrame() {
   auto* box = new QGroupBox(QStringLiteral("Fäche zwischen Kurve und x-Achse"));
   box->setObjectName(QStringLiteral("Frame1"));
   auto* grid = new QGridLayout(box);
-  txt_oben_ = field("txt_oben", QStringLiteral("b"));
-  txt_unten_ = field("txt_unten", QStringLiteral("a"));
+  txt_oben_ = namedField(QStringLiteral("txt_oben"), QStringLiteral("b"));
+  txt_unten_ = namedField(QStringLiteral("txt_unten"), QStringLiteral("a"));
   for (QLineEdit* limit : {txt_oben_, txt_unten_}) {
     limit->setFixedWidth(60);
     limit->installEventFilter(this);
   }
-  txtIntegrand_ = field("txtIntegrand");
+  txtIntegrand_ = namedField(QStringLiteral("txtIntegrand"));
   txtIntegrand_->setReadOnly(true);
-  cmdIntegral1_ = new QPushButton(QStringLiteral("Berechne Integral"));
-  cmdIntegral1_->setObjectName(QStringLiteral("cmdIntegral1"));
+  cmdIntegral1_ = namedButton("cmdIntegral1", QStringLiteral("Berechne Integral"));
   cmdIntegral1_->setEnabled(false);
   grid->addWidget(integralSign(), 0, 0, 2, 1);
   grid->addWidget(txt_oben_, 0, 1);
@@ -105,20 +98,19 @@ QWidget* IntegralPage::buildTwoCurvesFrame() {
   auto* box = new QGroupBox(QStringLiteral("Fläche zwischen zwei Kurven"));
   box->setObjectName(QStringLiteral("Frame2"));
   auto* grid = new QGridLayout(box);
-  txtObergrenze_ = field("txtObergrenze", QStringLiteral("b"));
-  txtUntergrenze_ = field("txtUntergrenze", QStringLiteral("a"));
+  txtObergrenze_ = namedField(QStringLiteral("txtObergrenze"), QStringLiteral("b"));
+  txtUntergrenze_ = namedField(QStringLiteral("txtUntergrenze"), QStringLiteral("a"));
   for (QLineEdit* limit : {txtObergrenze_, txtUntergrenze_}) {
     limit->setFixedWidth(60);
     limit->setReadOnly(true);
   }
-  txtIntegral2_ = field("txtIntegral2");
+  txtIntegral2_ = namedField(QStringLiteral("txtIntegral2"));
   txtIntegral2_->setReadOnly(true);
-  cmdIntegral2_ = new QPushButton(QStringLiteral("Berechne Integral"));
-  cmdIntegral2_->setObjectName(QStringLiteral("cmdIntegral2"));
+  cmdIntegral2_ = namedButton("cmdIntegral2", QStringLiteral("Berechne Integral"));
   cmdIntegral2_->setEnabled(false);
-  lblInt2Kurven_ = new QLabel(QStringLiteral(
-      "Zoomen Sie die beiden Kurven so, dass auf der Zeichenfläche nur zwei Schnittpunkte sind!"));
-  lblInt2Kurven_->setObjectName(QStringLiteral("lblInt2Kurven"));
+  lblInt2Kurven_ =
+      namedLabel("lblInt2Kurven", QStringLiteral("Zoomen Sie die beiden Kurven so, dass auf der "
+                                                 "Zeichenfläche nur zwei Schnittpunkte sind!"));
   lblInt2Kurven_->setWordWrap(true);
   grid->addWidget(integralSign(), 0, 0, 2, 1);
   grid->addWidget(txtObergrenze_, 0, 1);
@@ -146,13 +138,13 @@ void IntegralPage::opened() {
   txt_unten_->setText(QStringLiteral("a"));
   txtObergrenze_->setText(QStringLiteral("b"));
   txtUntergrenze_->setText(QStringLiteral("a"));
-  QString term = komma2point(window_.cboFunktionsterm()->currentText());
+  QString term = komma2point(sheet_.entryText());
   txtInt_->setText(term);
   txtIntegrand_->setText(term);
   txtIntegral2_->clear();
   txtIntSymb_->clear();
   grenzeUntenEingegeben = grenzeObenEingegeben = false;
-  int curves = window_.cboFunktionsterm()->count();
+  const auto curves = sheet_.terms().size();
   if (curves < 2) {
     txtIntegral2_->setText(QStringLiteral("zuerst 2 Kurven zeichnen"));
   } else if (curves == 2) {
@@ -169,73 +161,66 @@ void IntegralPage::termAdded(const QString& term) {
 }
 
 void IntegralPage::cmdInt() {
-  QString entry = window_.cboFunktionsterm()->currentText();
+  const QString entry = sheet_.entryText();
   if (txtInt_->text().isEmpty() && entry.isEmpty()) {
-    showError(window_.dialogs(), QStringLiteral("Sie haben noch keinen Funktionsterm eingegeben!"));
+    showError(dialogs_, kNoTermMessage);
     return;
   }
   // With the field empty, the term of the function field is integrated.
   QString integrand = txtInt_->text().isEmpty() ? komma2point(entry) : txtInt_->text();
-  QString answer =
-      window_.engine().request(QStringLiteral("INT(") + integrand + QStringLiteral(",x)"));
-  txtIntSymb_->setText(answer + QStringLiteral(" + C"));
+  txtIntSymb_->setText(antiderivative(sheet_.engine(), integrand) + QStringLiteral(" + C"));
 }
 
 void IntegralPage::drawHatching(const std::variant<QList<QLineF>, QString>& lines) {
   if (const QString* message = std::get_if<QString>(&lines)) {
-    showError(window_.dialogs(), *message);
+    showError(dialogs_, *message);
   } else {
-    prepareHatch(window_);
-    window_.canvas().lines(std::get<QList<QLineF>>(lines));
+    prepareHatch(sheet_);
+    sheet_.canvas().lines(std::get<QList<QLineF>>(lines));
   }
-  window_.picGraph()->update();
+  sheet_.drawn();
 }
 
 void IntegralPage::cmdIntegral1() {
   std::optional<double> lower = parseNumber(txt_unten_->text());
   std::optional<double> upper = parseNumber(txt_oben_->text());
   if (!lower || !upper) {
-    showError(window_.dialogs(), lower ? QStringLiteral("Die obere Grenze ist keine Zahl!")
-                                       : QStringLiteral("Die untere Grenze ist keine Zahl!"));
+    showError(dialogs_, lower ? QStringLiteral("Die obere Grenze ist keine Zahl!")
+                              : QStringLiteral("Die untere Grenze ist keine Zahl!"));
     return;
   }
-  if (!window_.Koordinatensystem_zeichnen()) return;
-  window_.canvas().setForeColor(window_.kurvalonPage()->appearance().palette[0]);
-  QString term = window_.cboFunktionsterm()->currentText();
-  window_.Graph_zeichnen(term);
+  if (!sheet_.Koordinatensystem_zeichnen()) return;
+  sheet_.canvas().setForeColor(sheet_.appearance().palette[0]);
+  const QString term = sheet_.entryText();
+  sheet_.Graph_zeichnen(term);
 
-  Engine& engine = window_.engine();
-  QString integral =
-      engine.request(QStringLiteral("INT(") + komma2point(term) + QStringLiteral(",x,") +
-                     komma2point(txt_unten_->text()) + QStringLiteral(",") +
-                     komma2point(txt_oben_->text()) + QStringLiteral(")"));
-  QString value = engine.request(QStringLiteral("approx(") + integral + QStringLiteral(")"));
+  Engine& engine = sheet_.engine();
+  QString value = definiteIntegral(engine, term, txt_unten_->text(), txt_oben_->text());
   txtIntegrand_->setText(QStringLiteral("(") + txtIntegrand_->text() + QStringLiteral(") dx = ") +
                          value + QStringLiteral(" FE"));
-  drawHatching(hatchToAxis(engine, term, *lower, *upper, window_.view(), window_.frame()));
+  drawHatching(hatchToAxis(engine, term, *lower, *upper, sheet_.view(), sheet_.frame()));
   cmdIntegral1_->setEnabled(false);
 }
 
 void IntegralPage::cmdIntegral2() {
-  QComboBox* list = window_.cboFunktionsterm();
-  if (list->count() < 2) {
+  if (sheet_.terms().size() < 2) {
     setTextColour(txtIntegral2_, Qt::red);
     txtIntegral2_->setText(QStringLiteral("zuerst 2 Kurven zeichnen"));
     return;
   }
-  window_.redraw();
-  list->setCurrentIndex(1);
-  QString a = list->currentText();
-  list->setCurrentIndex(0);
-  QString b = list->currentText();
+  sheet_.redraw();
+  sheet_.selectTerm(1);
+  const QString a = sheet_.entryText();
+  sheet_.selectTerm(0);
+  const QString b = sheet_.entryText();
   QString difference = QStringLiteral("(") + a + QStringLiteral(")-(") + b + QStringLiteral(")");
   txtIntegral2_->setText(difference);
 
-  Engine& engine = window_.engine();
-  const ViewWindow& view = window_.view();
+  Engine& engine = sheet_.engine();
+  const ViewWindow& view = sheet_.view();
   Intersections found = findIntersections(engine, difference, view.xmin, view.xmax);
   if (!found.failure.isEmpty()) {
-    showError(window_.dialogs(), found.failure);
+    showError(dialogs_, found.failure);
     return;
   }
   if (found.xs.size() == 3) setTextColour(lblInt2Kurven_, Qt::red);
@@ -254,17 +239,14 @@ void IntegralPage::cmdIntegral2() {
   cmdIntegral2_->setEnabled(true);
 
   // Integrated between the rounded limits as shown.
-  QString integral = engine.request(QStringLiteral("INT(") + komma2point(txtIntegral2_->text()) +
-                                    QStringLiteral(",x,") + komma2point(txtUntergrenze_->text()) +
-                                    QStringLiteral(",") + komma2point(txtObergrenze_->text()) +
-                                    QStringLiteral(")"));
-  QString answer = engine.request(QStringLiteral("approx(") + integral + QStringLiteral(")"));
+  QString answer = definiteIntegral(engine, txtIntegral2_->text(), txtUntergrenze_->text(),
+                                    txtObergrenze_->text());
   std::optional<double> value = parseNumber(point2komma(answer));
   txtIntegral2_->setText(QStringLiteral("(") + difference + QStringLiteral(") dx = ") +
                          (value ? formatPattern(*value, QStringLiteral("0.##0")) : answer) +
                          QStringLiteral(" FE"));
   double lower = parseNumber(txtUntergrenze_->text()).value_or(found.xs[0]);
   double upper = parseNumber(txtObergrenze_->text()).value_or(found.xs[1]);
-  drawHatching(hatchBetween(engine, a, b, lower, upper, view, window_.frame()));
+  drawHatching(hatchBetween(engine, a, b, lower, upper, view, sheet_.frame()));
   cmdIntegral2_->setEnabled(false);
 }

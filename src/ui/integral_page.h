@@ -10,13 +10,14 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class FrmGraph;
+class Dialogs;
+class Sheet;
 
 class IntegralPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit IntegralPage(FrmGraph& window, QWidget* parent = nullptr);
+  explicit IntegralPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent = nullptr);
 
   // Opening the tab: limits back to a and b, integrands from the entry field,
   // the two-curve calculator prepared by the number of curves.
@@ -36,7 +37,8 @@ class IntegralPage : public QWidget {
   QWidget* buildTwoCurvesFrame();
   void drawHatching(const std::variant<QList<QLineF>, QString>& lines);
 
-  FrmGraph& window_;
+  Sheet& sheet_;
+  Dialogs& dialogs_;
   QLineEdit* txtInt_ = nullptr;
   QLineEdit* txtIntSymb_ = nullptr;
   QLineEdit* txtIntegrand_ = nullptr;

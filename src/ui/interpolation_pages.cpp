@@ -1,32 +1,25 @@
 #include "ui/interpolation_pages.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "engine/format_pattern.h"
-#include "engine/funktionswert.h"
+#include "engine/messages.h"
 #include "engine/number_text.h"
 #include "numerics/newton.h"
 #include "numerics/spline.h"
-#include "ui/canvas_widget.h"
+#include "sheet/sheet.h"
+#include "ui/calculator_frame.h"
 #include "ui/dialogs.h"
-#include "ui/frm_graph.h"
 #include "ui/spinner_field.h"
 #include "ui/value_grid.h"
 
 namespace {
-
-QPushButton* button(const char* name, const QString& caption) {
-  auto* pushButton = new QPushButton(caption);
-  pushButton->setObjectName(QLatin1String(name));
-  return pushButton;
-}
 
 ValueGrid* valueGrid(const char* name, int rows, int cols) {
   auto* grid = new ValueGrid;
@@ -38,24 +31,23 @@ ValueGrid* valueGrid(const char* name, int rows, int cols) {
 
 }  // namespace
 
-NewtonPage::NewtonPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+NewtonPage::NewtonPage(Sheet& sheet, Dialogs& dialogs, std::shared_ptr<std::int16_t> n,
+                       QWidget* parent)
+    : QWidget(parent), sheet_(sheet), dialogs_(dialogs), n_(std::move(n)) {
   auto* frame = new QGroupBox(QStringLiteral("Newtin-Interpolation"));
   frame->setObjectName(QStringLiteral("Frame6"));
   auto* grid = new QGridLayout(frame);
-  auto* count = new QLabel(QStringLiteral("Anzahl der Stützstellen:"));
-  count->setObjectName(QStringLiteral("Label8"));
+  QLabel* count = namedLabel("Label8", QStringLiteral("Anzahl der Stützstellen:"));
   // The spinner starts at 2 while the field shows 3: the first click up gives 3.
   SpinnerField spinner = makeSpinnerField("txt_n", "upd_n", 2, 12, 2, QStringLiteral("3"), false);
   txt_n_ = spinner.field;
   upd_n_ = spinner.spinner;
   grdNewton_ = valueGrid("grdNewton", 4, 3);
-  auto* compute = button("cmdNewton", QStringLiteral("Berechne NewtonKoeffizienten"));
-  auto* fresh = button("cmdNewtonNew", QStringLiteral("Neue Rechnung"));
-  cmdPlotNewton_ = button("cmdPlotNewton", QStringLiteral("N(x) zeichnen"));
-  lblNx_ = new QLabel(QStringLiteral("N(x) ="));
-  lblNx_->setObjectName(QStringLiteral("lblNx"));
-  txtNewton_ = new QLineEdit;
-  txtNewton_->setObjectName(QStringLiteral("txtNewton"));
+  QPushButton* compute = namedButton("cmdNewton", QStringLiteral("Berechne NewtonKoeffizienten"));
+  QPushButton* fresh = namedButton("cmdNewtonNew", QStringLiteral("Neue Rechnung"));
+  cmdPlotNewton_ = namedButton("cmdPlotNewton", QStringLiteral("N(x) zeichnen"));
+  lblNx_ = namedLabel("lblNx", QStringLiteral("N(x) ="));
+  txtNewton_ = namedField(QStringLiteral("txtNewton"));
 
   grid->addWidget(count, 0, 0);
   grid->addLayout(spinner.layout, 0, 1);
@@ -75,7 +67,7 @@ NewtonPage::NewtonPage(FrmGraph& window, QWidget* parent) : QWidget(parent), win
     grdNewton_->setTextAt(0, 0, QStringLiteral("Werte"));
     grdNewton_->setTextAt(0, 1, QStringLiteral("x"));
     grdNewton_->setTextAt(0, 2, QStringLiteral("y"));
-    window_.n = static_cast<std::int16_t>(value);
+    *n_ = static_cast<std::int16_t>(value);
     grdNewton_->setRows(value + 1);
     // Row labels with a blank where a sign would stand: " 0.", " 1.", ...
     for (int r = 1; r <= value; ++r) {
@@ -93,11 +85,10 @@ NewtonPage::NewtonPage(FrmGraph& window, QWidget* parent) : QWidget(parent), win
 
 void NewtonPage::cmdNewton() {
   const int m = txt_n_->text().toInt();
-  window_.n = static_cast<std::int16_t>(m);
-  const QString failure = QStringLiteral("Fehler bei der Eingabe der Koeffizienten!");
+  *n_ = static_cast<std::int16_t>(m);
   // After a tab visit the count may exceed the rows of the fresh table.
   if (m < 2 || m > grdNewton_->rows() - 1) {
-    showError(window_.dialogs(), failure);
+    showError(dialogs_, kCoefficientErrorMessage);
     return;
   }
   QStringList xs, ys;
@@ -107,10 +98,10 @@ void NewtonPage::cmdNewton() {
   }
   std::optional<NewtonPolynomial> polynomial = newtonPolynomial(xs, ys);
   if (!polynomial) {
-    showError(window_.dialogs(), failure);
+    showError(dialogs_, kCoefficientErrorMessage);
     return;
   }
-  window_.n = static_cast<std::int16_t>(m - 1);  // from here on the degree
+  *n_ = static_cast<std::int16_t>(m - 1);  // from here on the degree
   grdNewton_->setCols(4);
   grdNewton_->setTextAt(0, 3, QStringLiteral("Koeff."));
   grdNewton_->setColumnWidthTwips(3, 1000);
@@ -127,32 +118,21 @@ void NewtonPage::cmdNewton() {
 void NewtonPage::cmdPlotNewton() {
   // The points as they stand in the table now; one that is no number is
   // reported before anything is drawn.
-  std::vector<QPointF> points;
-  for (int i = 1; i <= window_.n + 1; ++i) {
+  QList<QPointF> points;
+  for (int i = 1; i <= *n_ + 1; ++i) {
     std::optional<float> x = parseSingle(grdNewton_->textAt(i, 1));
     std::optional<float> y = parseSingle(grdNewton_->textAt(i, 2));
     if (!x || !y) {
-      showError(window_.dialogs(), QStringLiteral("Fehler bei der Eingabe der Koeffizienten!"));
+      showError(dialogs_, kCoefficientErrorMessage);
       return;
     }
-    points.emplace_back(*x, *y);
+    points.append(QPointF(*x, *y));
   }
-  QComboBox* list = window_.cboFunktionsterm();
-  list->setEditText(txtNewton_->text());
-  list->addItem(txtNewton_->text());
-  list->setEditText(txtNewton_->text());
-  window_.tabMain()->setCurrentIndex(0);
-  Canvas& canvas = window_.canvas();
-  canvas.setDrawWidth(2);
-  QColor pen = canvas.foreColor();
-  canvas.setForeColor(Qt::red);
-  for (const QPointF& point : points) {
-    QPointF at = window_.frame().point(point.x(), point.y(), window_.view());
-    canvas.circle(at.x(), at.y(), 3);
-  }
-  canvas.setForeColor(pen);  // the curve keeps the pen it had
-  window_.Graph_zeichnen(txtNewton_->text());
-  window_.picGraph()->update();
+  const QString term = txtNewton_->text();
+  sheet_.appendTerms({term}, term);
+  emit graphWanted();
+  sheet_.drawPoints(points);  // the curve keeps the pen it had
+  sheet_.Graph_zeichnen(term);
 }
 
 void NewtonPage::newNewton() {
@@ -169,13 +149,13 @@ void NewtonPage::newNewton() {
   grdNewton_->setCurrent(3, 0);
 }
 
-SplinePage::SplinePage(FrmGraph& window, NewtonPage& newton, QWidget* parent)
-    : QWidget(parent), window_(window), newton_(newton) {
+SplinePage::SplinePage(Sheet& sheet, Dialogs& dialogs, std::shared_ptr<std::int16_t> n,
+                       NewtonPage& newton, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), dialogs_(dialogs), n_(std::move(n)), newton_(newton) {
   auto* frame = new QGroupBox(QStringLiteral("Spline-Interpolation"));
   frame->setObjectName(QStringLiteral("fraSpline"));
   auto* grid = new QGridLayout(frame);
-  auto* count = new QLabel(QStringLiteral("Anzahl der Stützpunkte:"));
-  count->setObjectName(QStringLiteral("lblSpline"));
+  QLabel* count = namedLabel("lblSpline", QStringLiteral("Anzahl der Stützpunkte:"));
   SpinnerField spinner =
       makeSpinnerField("txtSpline", "updSpline", 2, 25, 3, QStringLiteral("3"), true);
   txtSpline_ = spinner.field;
@@ -183,9 +163,9 @@ SplinePage::SplinePage(FrmGraph& window, NewtonPage& newton, QWidget* parent)
   grdSpline_ = valueGrid("grdSpline", 4, 3);
   grd_z_ = valueGrid("grd_z", 2, 2);
   grd_z_->setTextElideMode(Qt::ElideNone);  // "S0:" in its narrow column, not "…"
-  auto* compute = button("cmdSplineKoeff", QStringLiteral("Berechne SplineFunktionen"));
-  auto* fresh = button("cmdSpline_new", QStringLiteral("neue Spline Interpolation"));
-  cmdPlotSpline_ = button("cmdPlotSpline", QStringLiteral("Spline zeichnen"));
+  QPushButton* compute = namedButton("cmdSplineKoeff", QStringLiteral("Berechne SplineFunktionen"));
+  QPushButton* fresh = namedButton("cmdSpline_new", QStringLiteral("neue Spline Interpolation"));
+  cmdPlotSpline_ = namedButton("cmdPlotSpline", QStringLiteral("Spline zeichnen"));
 
   grid->addWidget(count, 0, 0);
   grid->addLayout(spinner.layout, 0, 1);
@@ -213,14 +193,13 @@ SplinePage::SplinePage(FrmGraph& window, NewtonPage& newton, QWidget* parent)
 
 void SplinePage::cmdSplineKoeff() {
   if (grdSpline_->text().isEmpty()) {
-    showError(window_.dialogs(), QStringLiteral("Wertetabelle nicht vollständig!"));
+    showError(dialogs_, QStringLiteral("Wertetabelle nicht vollständig!"));
     return;
   }
-  const QString failure = QStringLiteral("Fehler bei der Eingabe der Koeffizienten!");
   std::optional<double> count = parseNumber(txtSpline_->text());
   const int n = count ? static_cast<int>(std::nearbyint(*count - 1)) : -1;
   if (n < 1 || n + 1 > grdSpline_->rows() - 1) {
-    showError(window_.dialogs(), failure);
+    showError(dialogs_, kCoefficientErrorMessage);
     return;
   }
   QStringList xs, ys;
@@ -230,10 +209,10 @@ void SplinePage::cmdSplineKoeff() {
   }
   std::optional<std::vector<SplinePiece>> pieces = naturalSpline(xs, ys);
   if (!pieces) {
-    showError(window_.dialogs(), failure);
+    showError(dialogs_, kCoefficientErrorMessage);
     return;
   }
-  window_.n = static_cast<std::int16_t>(n);
+  *n_ = static_cast<std::int16_t>(n);
   splX_ = xs;
   splY_ = ys;
   grd_z_->clearAll();
@@ -246,78 +225,49 @@ void SplinePage::cmdSplineKoeff() {
   }
   grd_z_->setColumnWidthTwips(0, 350);
   grd_z_->show();
-  QComboBox* list = window_.cboFunktionsterm();
-  list->clear();
+  // The pieces replace the function list; the field shows the last one.
+  QStringList terms;
   for (int i = 0; i < n; ++i) {
     const SplinePiece& piece = (*pieces)[i];
     grd_z_->setTextAt(i + 1, 0, QStringLiteral("S%1:").arg(i));
     for (int c = 0; c < 4; ++c) grd_z_->setTextAt(i + 1, c + 1, piece.shown[c]);
-    list->addItem(piece.term);
-    list->setEditText(piece.term);
+    terms << piece.term;
   }
+  sheet_.replaceTerms(terms);
   cmdPlotSpline_->show();
 }
 
 void SplinePage::cmdPlotSpline() {
-  const QString failure = QStringLiteral("Fehler bei der Eingabe der Koeffizienten!");
   const int n = static_cast<int>(splX_.size()) - 1;
-  QComboBox* list = window_.cboFunktionsterm();
   std::vector<QPointF> points;
   for (int i = 0; i <= n; ++i) {
     std::optional<float> x = parseSingle(splX_[i]), y = parseSingle(splY_[i]);
     if (!x || !y) {
-      showError(window_.dialogs(), failure);
+      showError(dialogs_, kCoefficientErrorMessage);
       return;
     }
     points.emplace_back(*x, *y);
   }
   // The pieces must still be at the front of the function list.
-  if (n < 1 || list->count() < n) {
-    showError(window_.dialogs(),
+  if (n < 1 || sheet_.terms().size() < n) {
+    showError(dialogs_,
               QStringLiteral("Die Spline-Funktionen stehen nicht mehr in der Liste der Graphen!"));
     return;
   }
-  Canvas& canvas = window_.canvas();
-  const ViewWindow& view = window_.view();
-  const PixelFrame& frame = window_.frame();
-  canvas.setDrawWidth(2);
-  QColor pen = canvas.foreColor();
-  canvas.setForeColor(Qt::red);
-  for (const QPointF& p : points) {
-    QPointF at = frame.point(p.x(), p.y(), view);
-    canvas.circle(at.x(), at.y(), 3);
-  }
-  window_.tabMain()->setCurrentIndex(0);
-  // Each piece in black on its own interval only, joined within 500 pixels of
-  // the plot area.
+  Canvas& canvas = sheet_.canvas();
+  const QColor pen = canvas.foreColor();
+  sheet_.drawPoints(QList<QPointF>(points.begin(), points.end()));
+  emit graphWanted();
+  // Each piece in black on its own interval only.
   canvas.setForeColor(Qt::black);
-  QList<QLineF> segments;
-  for (int k = 0; k < n; ++k) {
-    const QString term = list->itemText(k);
-    const float from = points[k].x(), to = points[k + 1].x();
-    const float h = (to - from) / 101;
-    std::optional<double> start = Funktionswert(window_.engine(), term, from);
-    if (!start || h == 0) {
-      showError(window_.dialogs(), failure);
-      break;
-    }
-    QPointF previous = frame.point(from, static_cast<float>(*start), view);
-    int steps = 0;
-    for (float x = from; (h > 0 ? x <= to : x >= to) && steps <= 102; x += h, ++steps) {
-      std::optional<double> y = Funktionswert(window_.engine(), term, x);
-      if (!y) break;
-      QPointF next = frame.point(x, static_cast<float>(*y), view);
-      if (next.y() >= frame.pixUnten - 500 && next.y() <= frame.pixOben + 500) {
-        segments.append(QLineF(previous, next));
-      }
-      previous = next;
-    }
-  }
+  SplineCurve curve =
+      splineCurve(sheet_.engine(), sheet_.terms().mid(0, n), points, sheet_.view(), sheet_.frame());
+  if (!curve.failure.isEmpty()) showError(dialogs_, curve.failure);
   canvas.setSmooth(true);
-  canvas.lines(segments);
+  canvas.lines(curve.segments);
   canvas.setSmooth(false);
   canvas.setForeColor(pen);
-  window_.picGraph()->update();
+  sheet_.drawn();
 }
 
 void SplinePage::writeRowLabels() {

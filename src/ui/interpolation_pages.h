@@ -4,19 +4,24 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <cstdint>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class FrmGraph;
+class Dialogs;
+class Sheet;
 class ValueGrid;
 
 class NewtonPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit NewtonPage(FrmGraph& window, QWidget* parent = nullptr);
+  // `n` is the count the calculator tabs share.
+  NewtonPage(Sheet& sheet, Dialogs& dialogs, std::shared_ptr<std::int16_t> n,
+             QWidget* parent = nullptr);
 
   void newNewton();
   void cmdNewton();
@@ -27,8 +32,14 @@ class NewtonPage : public QWidget {
   QLineEdit* txt_n() const { return txt_n_; }
   QSpinBox* upd_n() const { return upd_n_; }
 
+ signals:
+  // N(x) is about to be drawn: the Graph tab is wanted in front.
+  void graphWanted();
+
  private:
-  FrmGraph& window_;
+  Sheet& sheet_;
+  Dialogs& dialogs_;
+  std::shared_ptr<std::int16_t> n_;
   ValueGrid* grdNewton_ = nullptr;
   QLineEdit* txt_n_ = nullptr;
   QSpinBox* upd_n_ = nullptr;
@@ -41,7 +52,8 @@ class SplinePage : public QWidget {
   Q_OBJECT
 
  public:
-  SplinePage(FrmGraph& window, NewtonPage& newton, QWidget* parent = nullptr);
+  SplinePage(Sheet& sheet, Dialogs& dialogs, std::shared_ptr<std::int16_t> n, NewtonPage& newton,
+             QWidget* parent = nullptr);
 
   void newSpline();
   void cmdSplineKoeff();
@@ -52,10 +64,16 @@ class SplinePage : public QWidget {
   QSpinBox* updSpline() const { return updSpline_; }
   QLineEdit* txtSpline() const { return txtSpline_; }
 
+ signals:
+  // The pieces are about to be drawn: the Graph tab is wanted in front.
+  void graphWanted();
+
  private:
   void writeRowLabels();
 
-  FrmGraph& window_;
+  Sheet& sheet_;
+  Dialogs& dialogs_;
+  std::shared_ptr<std::int16_t> n_;
   NewtonPage& newton_;
   QStringList splX_, splY_;  // the points of the last computation, as typed
   ValueGrid* grdSpline_ = nullptr;

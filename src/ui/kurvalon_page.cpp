@@ -51,6 +51,7 @@ QWidget* KurvalonPage::buildViewFrame() {
     auto* field = new QLineEdit(kDefaultViewTexts[i]);
     field->setObjectName(indexed("txtKoordinaten", i));
     field->installEventFilter(this);
+    connect(field, &QLineEdit::textChanged, this, &KurvalonPage::viewTextsEdited);
     txtKoordinaten_[i] = field;
     // Two columns: xmin, xmax, x-tic on the left; ymin, ymax, y-tic on the right.
     static constexpr int kRow[] = {0, 1, 0, 1, 2, 2};

@@ -1,7 +1,7 @@
 #pragma once
 // The first settings page, "Kurvalon": the view window, the colour palette,
 // the grid, the line width of curves and the function calculator. The page
-// holds these settings in its controls; the window reads them at each redraw.
+// shows the sheet's settings and passes what the user changes on.
 
 #include <QWidget>
 #include <array>
@@ -38,6 +38,7 @@ class KurvalonPage : public QWidget {
   QLabel* lblResult() const { return lblResult_; }
 
  signals:
+  void viewTextsEdited();         // a view field's text changed
   void viewEntered();             // Enter in a view field
   void appearanceChanged();       // grid switch or style
   void lineWidthChosen();         // a line-width option was clicked

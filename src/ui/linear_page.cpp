@@ -6,11 +6,10 @@
 #include <QVBoxLayout>
 
 #include "geometry/line_tools.h"
+#include "sheet/sheet.h"
 #include "ui/calculator_frame.h"
 #include "ui/comma_keys.h"
 #include "ui/dialogs.h"
-#include "ui/draw_equation.h"
-#include "ui/frm_graph.h"
 
 namespace {
 
@@ -19,7 +18,8 @@ const QString kZeichne = QStringLiteral("Zeichne...");
 
 }  // namespace
 
-LinearPage::LinearPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+LinearPage::LinearPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(6);
   layout->addWidget(buildPointSlopeFrame());
@@ -129,34 +129,33 @@ QGroupBox* LinearPage::buildMidpointFrame() {
 }
 
 void LinearPage::cmdPSt() {
-  showOutcome(window_.dialogs(), pointSlopeForm(txtPx_->text(), txtPy_->text(), txtm_->text()),
-              txtPSt_);
+  showOutcome(dialogs_, pointSlopeForm(txtPx_->text(), txtPy_->text(), txtm_->text()), txtPSt_);
 }
 
 void LinearPage::cmdPStplot() {
-  drawEquation(window_, txtPSt_->text());
+  sheet_.drawEquation(txtPSt_->text());
 }
 
 void LinearPage::cmdZwPF() {
-  showOutcome(window_.dialogs(),
+  showOutcome(dialogs_,
               twoPointForm(txt_x1_->text(), txt_y1_->text(), txt_x2_->text(), txt_y2_->text()),
               txtZwPF_);
 }
 
 void LinearPage::cmdZwPFplot() {
-  drawEquation(window_, txtZwPF_->text());
+  sheet_.drawEquation(txtZwPF_->text());
 }
 
 void LinearPage::cmdOrhtogonale() {
-  showOutcome(window_.dialogs(), orthogonalSlope(txt_m1_->text()), txt_m2_);
+  showOutcome(dialogs_, orthogonalSlope(txt_m1_->text()), txt_m2_);
 }
 
 void LinearPage::cmdWinkel() {
-  showOutcome(window_.dialogs(), intersectionAngle(txtm1_->text(), txtm2_->text()), txt_alpha_);
+  showOutcome(dialogs_, intersectionAngle(txtm1_->text(), txtm2_->text()), txt_alpha_);
 }
 
 void LinearPage::command1() {
-  showOutcome(window_.dialogs(),
+  showOutcome(dialogs_,
               segmentLength(txtx1_->text(), txtx2_->text(), txty1_->text(), txty2_->text()), txtl_);
 }
 
@@ -164,7 +163,7 @@ void LinearPage::command2() {
   Outcome<Midpoint> outcome =
       segmentMidpoint(txtMx1_->text(), txtMx2_->text(), txtMy1_->text(), txtMy2_->text());
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-    showError(window_.dialogs(), refusal->message);
+    showError(dialogs_, refusal->message);
     return;
   }
   const Midpoint& midpoint = std::get<Midpoint>(outcome);

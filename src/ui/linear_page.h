@@ -7,13 +7,14 @@
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
-class FrmGraph;
+class Dialogs;
+class Sheet;
 
 class LinearPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit LinearPage(FrmGraph& window, QWidget* parent = nullptr);
+  explicit LinearPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent = nullptr);
 
   void cmdPSt();
   void cmdPStplot();
@@ -32,7 +33,8 @@ class LinearPage : public QWidget {
   QGroupBox* buildLengthFrame();
   QGroupBox* buildMidpointFrame();
 
-  FrmGraph& window_;
+  Sheet& sheet_;
+  Dialogs& dialogs_;
   QLineEdit *txtPx_ = nullptr, *txtPy_ = nullptr, *txtm_ = nullptr, *txtPSt_ = nullptr;
   QLineEdit *txt_x1_ = nullptr, *txt_y1_ = nullptr, *txt_x2_ = nullptr, *txt_y2_ = nullptr;
   QLineEdit* txtZwPF_ = nullptr;

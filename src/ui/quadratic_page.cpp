@@ -6,13 +6,13 @@
 #include <QVBoxLayout>
 
 #include "geometry/parabola_tools.h"
+#include "sheet/sheet.h"
 #include "ui/calculator_frame.h"
 #include "ui/comma_keys.h"
 #include "ui/dialogs.h"
-#include "ui/draw_equation.h"
-#include "ui/frm_graph.h"
 
-QuadraticPage::QuadraticPage(FrmGraph& window, QWidget* parent) : QWidget(parent), window_(window) {
+QuadraticPage::QuadraticPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildVertexFrame());
   layout->addWidget(buildPqFrame());
@@ -63,19 +63,18 @@ QGroupBox* QuadraticPage::buildPqFrame() {
 }
 
 void QuadraticPage::command3() {
-  showOutcome(window_.dialogs(), normalForm(Text6_->text(), Text7_->text(), Text8_->text()),
-              Text9_);
+  showOutcome(dialogs_, normalForm(Text6_->text(), Text7_->text(), Text8_->text()), Text9_);
 }
 
 void QuadraticPage::command4() {
-  drawEquation(window_, Text9_->text());
+  sheet_.drawEquation(Text9_->text());
 }
 
 void QuadraticPage::command7() {
   Outcome<QuadraticSolution> outcome =
       solveQuadratic(Text10_[0]->text(), Text10_[1]->text(), Text10_[2]->text());
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-    showError(window_.dialogs(), refusal->message);
+    showError(dialogs_, refusal->message);
     return;
   }
   const QuadraticSolution& solution = std::get<QuadraticSolution>(outcome);
@@ -87,5 +86,5 @@ void QuadraticPage::command7() {
 }
 
 void QuadraticPage::command8() {
-  drawEquation(window_, Text15_->text());
+  sheet_.drawEquation(Text15_->text());
 }

@@ -7,13 +7,14 @@
 
 class QGroupBox;
 class QLineEdit;
-class FrmGraph;
+class Dialogs;
+class Sheet;
 
 class QuadraticPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit QuadraticPage(FrmGraph& window, QWidget* parent = nullptr);
+  explicit QuadraticPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent = nullptr);
 
   void command3();  // vertex form to normal form
   void command4();  // draws the normal form
@@ -24,7 +25,8 @@ class QuadraticPage : public QWidget {
   QGroupBox* buildVertexFrame();
   QGroupBox* buildPqFrame();
 
-  FrmGraph& window_;
+  Sheet& sheet_;
+  Dialogs& dialogs_;
   QLineEdit *Text6_ = nullptr, *Text7_ = nullptr, *Text8_ = nullptr, *Text9_ = nullptr;
   std::array<QLineEdit*, 3> Text10_{};               // a, b, c
   QLineEdit *Text14_ = nullptr, *Text19_ = nullptr;  // the roots

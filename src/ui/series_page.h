@@ -9,13 +9,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class FrmGraph;
+class Dialogs;
+class Sheet;
 
 class SeriesPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit SeriesPage(FrmGraph& window, QWidget* parent = nullptr);
+  explicit SeriesPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent = nullptr);
 
   void cmdTaylor();
   void cmdPlotTaylor();
@@ -32,12 +33,17 @@ class SeriesPage : public QWidget {
   QLineEdit* txtGrad() const { return txtGrad_; }
   QLineEdit* txtFourierReihe() const { return txtFourierReihe_; }
 
+ signals:
+  // A series is about to be drawn: the Graph tab is wanted in front.
+  void graphWanted();
+
  private:
-  // Appends the terms to the function list, shows the first in the entry
-  // field and draws the whole list on the Graph tab.
+  // Asks for the Graph tab, appends the terms to the function list, shows
+  // the first in the entry field and draws the whole list.
   void plot(const QStringList& terms);
 
-  FrmGraph& window_;
+  Sheet& sheet_;
+  Dialogs& dialogs_;
   QLineEdit* txtT_Funktion_ = nullptr;
   QLineEdit* txtnTaylor_ = nullptr;
   QSpinBox* updnTaylor_ = nullptr;

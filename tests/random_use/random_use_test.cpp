@@ -267,7 +267,7 @@ class RandomUser {
         random_() % 2 ? QStringLiteral("lblGraph") : QStringLiteral("lblKommentar");
     const QPointF at(static_cast<double>(random_() % 1400) - 200,
                      static_cast<double>(random_() % 1000) - 200);
-    window_.labelDropped(name, at);
+    window_.picGraph()->dropLabel(name, at);
     return note(window_.picGraph(), "drop " + name.toStdString() + " on");
   }
 

@@ -17,10 +17,7 @@ class DglTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     page = window->findChild<DglPage*>();
-    if (!page) {
-      page = new DglPage(*window);
-      window->findChild<GraphPage*>()->setParameterPage(5, page);
-    }
+    ASSERT_NE(page, nullptr);
   }
 
   void set(const char* name, const char* value) {
@@ -57,11 +54,11 @@ TEST_F(DglTest, FramesShowTheirCaptionsAndDefaults) {
 
 TEST_F(DglTest, SlopeFieldRefusesWithoutTermOrWithAWrongViewField) {
   enterTerm(QStringLiteral("x^2"));
-  QImage before = window->canvas().image();
+  QImage before = window->sheet().canvas().image();
   click("cmdDgl1");
   EXPECT_EQ(messages(), QStringList{kNoTerm});
   EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Fehler"));
-  EXPECT_EQ(window->canvas().image(), before);
+  EXPECT_EQ(window->sheet().canvas().image(), before);
   dialogs.messages.clear();
   set("txtKoordinaten(0)", "links");
   set("txtDGL1", "0");
@@ -78,7 +75,8 @@ TEST_F(DglTest, SlopeFieldReplacesTheCurvesWithMarksInTheIsoclineSwatch) {
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_GT(count(kIsocline), 3000);  // 17 x 17 marks of some 30 pixels each
   EXPECT_EQ(count(kRed), 0);
-  window->kurvalonPage()->setSwatchColor(kIsoklinen, QColor(0, 160, 80));
+  dialogs.colorAnswers.push_back(QColor(0, 160, 80));
+  QTest::mouseClick(find<QWidget>(QStringLiteral("picGraphFarben(9)")), Qt::LeftButton);
   set("txtDGL1", "x*y");
   page->cmdDgl1();
   EXPECT_GT(count(QColor(0, 160, 80)), 1000);
@@ -154,12 +152,12 @@ TEST_F(DglTest, SecondOrderInputErrorsStillRedrawTheCoordinateSystem) {
 TEST_F(DglTest, SecondOrderTermWithDecimalCommaDrawsLikeWithPoint) {
   set("txtDGL2", "-0.5*y");
   page->cmdDgl2();
-  QImage withPoint = window->canvas().image();
+  QImage withPoint = window->sheet().canvas().image();
   set("txtDGL2", "-0,5*y");
   page->cmdDgl2();
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_GT(ink(kRed), 100);
-  EXPECT_EQ(window->canvas().image(), withPoint);
+  EXPECT_EQ(window->sheet().canvas().image(), withPoint);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ class DifferentialTest : public WindowTest {
     QTabBar* bar = window->tabParameter()->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
   }
-  DifferentialPage* page() { return window->differentialPage(); }
+  DifferentialPage* page() { return window->findChild<DifferentialPage*>(); }
 };
 
 TEST_F(DifferentialTest, OpeningTheTabTakesTheTermAndEmptiesTheRest) {
@@ -71,11 +71,11 @@ TEST_F(DifferentialTest, DrawingTheFirstDerivativeTwiceListsItTwice) {
 
 TEST_F(DifferentialTest, FailedSecondDerivativeLeavesAThinPen) {
   openTab();
-  window->canvas().setDrawWidth(3);
+  window->sheet().canvas().setDrawWidth(3);
   clickButton(QStringLiteral("opty_2str"));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Sie haben noch keine Ableitungen gebildet!"));
-  EXPECT_EQ(window->canvas().drawWidth(), 1);
+  EXPECT_EQ(window->sheet().canvas().drawWidth(), 1);
   EXPECT_FALSE(find<QRadioButton>(QStringLiteral("opty_2str"))->isChecked());
   EXPECT_EQ(window->cboFunktionsterm()->count(), 0);
 }

@@ -1,10 +1,13 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "ui/differential_page.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -40,7 +43,7 @@ TEST_F(DocumentsTest, SavesTheLastDrawnWindowAndTheTermsAndReadsThemBack) {
   enterTerm(QStringLiteral("max(x,1)"));  // a term with a comma, unknown to the engine
   dialogs.messages.clear();
   window->kurvalonPage()->setViewTexts({"-5", "5", "-9", "9", "2,5", "1"});
-  window->redraw();
+  window->sheet().redraw();
   // Typed but not drawn: not saved.
   window->kurvalonPage()->setViewTexts({"-7", "5", "-9", "9", "2,5", "1"});
   dialogs.fileAnswers = {path("blatt.fkt")};
@@ -49,7 +52,7 @@ TEST_F(DocumentsTest, SavesTheLastDrawnWindowAndTheTermsAndReadsThemBack) {
   EXPECT_EQ(contents(path("blatt.fkt")),
             QByteArray("-5,5,-9,9,2.5,1\r\n\"x^2-2x\"\r\n\"max(x,1)\"\r\n"));
 
-  window->neu();
+  window->sheet().neu();
   window->kurvalonPage()->setViewTexts(kDefaultViewTexts);
   enterTerm(QStringLiteral("sin(x)"));
   dialogs.fileAnswers = {path("blatt.fkt")};
@@ -57,7 +60,7 @@ TEST_F(DocumentsTest, SavesTheLastDrawnWindowAndTheTermsAndReadsThemBack) {
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(list(), QStringList({"sin(x)", "x^2-2x", "max(x,1)"}));  // appended
   EXPECT_EQ(window->kurvalonPage()->viewTexts()[4], QStringLiteral("2,5"));
-  EXPECT_FLOAT_EQ(window->view().xmin, -5);  // and drawn
+  EXPECT_FLOAT_EQ(window->sheet().view().xmin, -5);  // and drawn
 }
 
 TEST_F(DocumentsTest, MalformedFilesChangeNothing) {
@@ -96,7 +99,7 @@ TEST_F(DocumentsTest, FailedOrRefusedSaveKeepsTheOldFile) {
   window->speichern();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(contents(path("alt.fkt")), QByteArray("-10,10,-9,9,1,1\r\n"));
-  window->neu();
+  window->sheet().neu();
   window->speichern();
   EXPECT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(dialogs.messages[1].title, QStringLiteral("Fehler"));
@@ -112,13 +115,12 @@ QString pdfText(const QString& pdf) {
 }
 
 TEST_F(DocumentsTest, PrintsThePictureAndTheDerivativeLines) {
-  window->setPrintTexts([](PrintedSheet& sheet) {
-    sheet.f = QStringLiteral("x^2-2*x");
-    sheet.f1 = QStringLiteral("2*x-2");
-    sheet.f2 = QStringLiteral("2");
-    sheet.f3 = QStringLiteral("0");
-    sheet.discussion = {QStringLiteral("Nullstellen:"), QStringLiteral("1. N(0|0)")};
-  });
+  auto* page = window->findChild<DifferentialPage*>();
+  page->txt_y()->setText(QStringLiteral("x^2-2*x"));
+  page->txt_ystr()->setText(QStringLiteral("2*x-2"));
+  page->txt_y2str()->setText(QStringLiteral("2"));
+  page->txt_y3str()->setText(QStringLiteral("0"));
+  page->lstDisk()->addItems({QStringLiteral("Nullstellen:"), QStringLiteral("1. N(0|0)")});
   dialogs.printerFile = path("blatt.pdf");
   window->drucke();
   EXPECT_TRUE(dialogs.messages.empty());
@@ -128,7 +130,7 @@ TEST_F(DocumentsTest, PrintsThePictureAndTheDerivativeLines) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
   }
   // The picture went through the clipboard and stays there.
-  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), window->canvas().image().size());
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), window->sheet().canvas().image().size());
 
   dialogs.printerFile.reset();  // the print dialog is cancelled
   QFile::remove(path("blatt.pdf"));
@@ -144,7 +146,7 @@ namespace {
 TEST_F(DocumentsTest, ExportWritesThePictureAtTheChosenSizeOrSaysWhyNot) {
   enterTerm(QStringLiteral("x^2-2x"));
   QAction* exportItem = find<QAction>(QStringLiteral("mnuExport"));
-  const QSize canvas(window->canvas().width(), window->canvas().height());
+  const QSize canvas(window->sheet().canvas().width(), window->sheet().canvas().height());
 
   dialogs.fileAnswers = {path("bild"), path("bild.svg"), path("bild.jpg"), QString(),
                          path("cancelled.png")};

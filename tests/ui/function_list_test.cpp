@@ -24,10 +24,10 @@ TEST_F(WindowTest, EnterAddsEachTermOnceAndDrawsItInItsColour) {
 }
 
 TEST_F(WindowTest, EnterOnAnEmptyFieldAddsAnEmptyEntryAndDrawsNothing) {
-  QImage before = window->canvas().image();
+  QImage before = window->sheet().canvas().image();
   enterTerm(QString());
   EXPECT_EQ(window->cboFunktionsterm()->count(), 1);
-  EXPECT_EQ(window->canvas().image(), before);
+  EXPECT_EQ(window->sheet().canvas().image(), before);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -51,10 +51,10 @@ TEST_F(WindowTest, EntriesTakeTheirSwatchesAndCycleBeyondTheTenth) {
   const char* terms[] = {"1", "2", "3", "4", "5", "6", "7", "8", "-1", "-2", "-3"};
   for (const char* term : terms) enterTerm(QString::fromLatin1(term));
   EXPECT_TRUE(dialogs.messages.empty());  // the eleventh is no error
-  const Canvas& canvas = window->canvas();
-  const PixelFrame& f = window->frame();
+  const Canvas& canvas = window->sheet().canvas();
+  const PixelFrame& f = window->sheet().frame();
   auto colourAt = [&](float y) {
-    int row = static_cast<int>(std::lround(f.pixelY(y, window->view())));
+    int row = static_cast<int>(std::lround(f.pixelY(y, window->sheet().view())));
     return QColor(canvas.pixel(f.pixLinks + 40, row)).rgb() & 0xffffff;
   };
   EXPECT_EQ(colourAt(6), kAxes.rgb() & 0xffffff);          // sixth entry: the axes colour
@@ -66,7 +66,7 @@ TEST_F(WindowTest, RedrawGoesOnPastAFailingEntry) {
   enterTerm(QStringLiteral("foo(x)"));
   enterTerm(QStringLiteral("x"));
   dialogs.messages.clear();
-  window->redraw();
+  window->sheet().redraw();
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_GT(count(kBlue), 300);
   // Afterwards the last entry is in the entry field.
@@ -75,28 +75,28 @@ TEST_F(WindowTest, RedrawGoesOnPastAFailingEntry) {
 
 TEST_F(WindowTest, NeuEmptiesTheSheet) {
   enterTerm(QStringLiteral("x^2-2x"));
-  window->neu();
+  window->sheet().neu();
   EXPECT_EQ(window->cboFunktionsterm()->count(), 0);
-  window->Graphen_zeichnen();
+  window->sheet().Graphen_zeichnen();
   EXPECT_EQ(count(kRed), 0);
 }
 
 TEST_F(WindowTest, CurvesTakeTheChosenWidthAxesStayThin) {
   enterTerm(QStringLiteral("3"));
   clickButton(QStringLiteral("optLine(2)"));
-  const PixelFrame& f = window->frame();
-  int curveRow = static_cast<int>(std::lround(f.pixelY(3, window->view())));
+  const PixelFrame& f = window->sheet().frame();
+  int curveRow = static_cast<int>(std::lround(f.pixelY(3, window->sheet().view())));
   int x = f.pixLinks + 100;
   // A smoothed line may straddle rows: its ink across the rows is its width.
   double thick = 0;
   for (int y = curveRow - 4; y <= curveRow + 4; ++y) {
-    thick += coverage(window->canvas().pixel(x, y), kRed);
+    thick += coverage(window->sheet().canvas().pixel(x, y), kRed);
   }
   EXPECT_NEAR(thick, 3, 0.25);
   int axis = 0;
   int axisRow = static_cast<int>(std::lround(f.nullY));
   for (int y = axisRow - 4; y <= axisRow + 4; ++y)
-    axis += window->canvas().pixel(x, y) == kAxes.rgb();
+    axis += window->sheet().canvas().pixel(x, y) == kAxes.rgb();
   EXPECT_EQ(axis, 1);
 }
 

@@ -16,11 +16,11 @@ class IntegralTest : public WindowTest {
   QPushButton* button(const char* name) { return find<QPushButton>(QString::fromLatin1(name)); }
   // Pixels of the hatch colour in a 7 x 7 square around a world point.
   int hatched(float x, float y) {
-    const PixelFrame& f = window->frame();
-    int cx = qRound(f.pixelX(x, window->view())), cy = qRound(f.pixelY(y, window->view())), n = 0;
+    const PixelFrame& f = window->sheet().frame();
+    int cx = qRound(f.pixelX(x, window->sheet().view())), cy = qRound(f.pixelY(y, window->sheet().view())), n = 0;
     for (int px = cx - 3; px <= cx + 3; ++px) {
       for (int py = cy - 3; py <= cy + 3; ++py) {
-        n += window->canvas().pixel(px, py) == qRgb(192, 255, 255);
+        n += window->sheet().canvas().pixel(px, py) == qRgb(192, 255, 255);
       }
     }
     return n;
@@ -92,7 +92,7 @@ TEST_F(IntegralTest, TwoCurvesGiveTheirAreaOrSayHowManyCrossings) {
       {"x^2", "x+2", "((x+2)-(x^2)) dx = 4,500 FE"},
   };
   for (const auto& [first, second, shown] : cases) {
-    window->neu();
+    window->sheet().neu();
     enterTerm(QString::fromLatin1(first));
     enterTerm(QString::fromLatin1(second));
     openTab();

@@ -202,10 +202,10 @@ TEST_F(LineParabolaTest, DrawingAnEquationAddsItOnceInItsEntrysColour) {
   EXPECT_EQ(list->itemText(2), "0,5x^2+0x-2");
   EXPECT_GT(count(appearance.curveColor(2)), third + 100);
   // The curve passes its zero (2|0): the pixel column at x = 2 holds it near the axis.
-  const PixelFrame& frame = window->frame();
-  const QImage& image = window->canvas().image();
-  const int column = qRound(frame.pixelX(2.0f, window->view()));
-  const int axisRow = image.height() - qRound(frame.pixelY(0.0f, window->view()));
+  const PixelFrame& frame = window->sheet().frame();
+  const QImage& image = window->sheet().canvas().image();
+  const int column = qRound(frame.pixelX(2.0f, window->sheet().view()));
+  const int axisRow = image.height() - qRound(frame.pixelY(0.0f, window->sheet().view()));
   bool nearAxis = false;
   for (int dy = -3; dy <= 3; ++dy) {
     nearAxis |= QColor(image.pixel(column, axisRow + dy)) == appearance.curveColor(2);

@@ -40,11 +40,11 @@ TEST_F(NewtonTest, ShowsThePolynomialItsCoefficientsAndDrawsIt) {
   EXPECT_EQ(window->cboFunktionsterm()->count(), 2);
   EXPECT_EQ(window->tabMain()->currentIndex(), 0);
   // A red ring around the point (2; 3).
-  QPointF at = window->frame().point(2, 3, window->view());
+  QPointF at = window->sheet().frame().point(2, 3, window->sheet().view());
   int red = 0;
   for (int dx = -5; dx <= 5; ++dx) {
     for (int dy = -5; dy <= 5; ++dy) {
-      red += window->canvas().pixel(qRound(at.x()) + dx, qRound(at.y()) + dy) == qRgb(255, 0, 0);
+      red += window->sheet().canvas().pixel(qRound(at.x()) + dx, qRound(at.y()) + dy) == qRgb(255, 0, 0);
     }
   }
   EXPECT_GT(red, 6);

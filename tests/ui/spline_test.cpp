@@ -24,11 +24,11 @@ class SplineTest : public WindowTest {
     }
   }
   int blackNear(float x, float y) {
-    QPointF at = window->frame().point(x, y, window->view());
+    QPointF at = window->sheet().frame().point(x, y, window->sheet().view());
     int n = 0;
     for (int dx = -2; dx <= 2; ++dx) {
       for (int dy = -2; dy <= 2; ++dy) {
-        n += window->canvas().pixel(qRound(at.x()) + dx, qRound(at.y()) + dy) == qRgb(0, 0, 0);
+        n += window->sheet().canvas().pixel(qRound(at.x()) + dx, qRound(at.y()) + dy) == qRgb(0, 0, 0);
       }
     }
     return n;
@@ -51,7 +51,7 @@ TEST_F(SplineTest, ComputesTheTableReplacesTheListAndDrawsPiecesOnTheirIntervals
   EXPECT_EQ(list->itemText(0), QStringLiteral("((-0,5*x-0)*x+1,5)*x-0"));
   EXPECT_EQ(list->currentText(), QStringLiteral("((0,5*x-3)*x+4,5)*x-1"));
 
-  window->redraw();  // the pieces as whole polynomials, in palette colours
+  window->sheet().redraw();  // the pieces as whole polynomials, in palette colours
   find<QPushButton>(QStringLiteral("cmdPlotSpline"))->click();
   EXPECT_EQ(window->tabMain()->currentIndex(), 0);
   EXPECT_GT(blackNear(0.5f, 0.6875f), 0);  // on the first piece
@@ -90,7 +90,7 @@ TEST_F(SplineTest, ReportsAnIncompleteTableAndMissingPieces) {
   page()->newSpline();
   typePoints({{"0", "0"}, {"1", "1"}, {"2", "0"}});
   find<QPushButton>(QStringLiteral("cmdSplineKoeff"))->click();
-  window->neu();  // the pieces leave the list
+  window->sheet().neu();  // the pieces leave the list
   size_t before = dialogs.messages.size();
   find<QPushButton>(QStringLiteral("cmdPlotSpline"))->click();
   EXPECT_EQ(dialogs.messages.size(), before + 1);

@@ -76,7 +76,7 @@ TEST_F(ToolbarTest, MenusCarryCaptionsAndShortcuts) {
 TEST_F(ToolbarTest, PresetsAndStepsRewriteTheViewFieldsUnlessOneIsWrong) {
   press("zoomin_step");
   EXPECT_EQ(view(), QStringList({"-5", "5", "-4,5", "4,5", "0,5", "0,5"}));
-  EXPECT_FLOAT_EQ(window->view().xmax, 5);  // and the canvas shows it
+  EXPECT_FLOAT_EQ(window->sheet().view().xmax, 5);  // and the canvas shows it
   press("zoomout_step");
   EXPECT_EQ(view(), QStringList({"-10", "10", "-9", "9", "1", "1"}));
   press("one2one");
@@ -97,7 +97,7 @@ TEST_F(ToolbarTest, ClipboardCommandsMoveTheCanvasPicture) {
   enterTerm(QStringLiteral("x"));
   press("copy");
   QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(copied, window->canvas().image());
+  EXPECT_EQ(copied, window->sheet().canvas().image());
 
   // A pasted picture stays behind zoom steps, but erase, pan and cut remove it.
   const QColor pasted(0, 128, 255);
@@ -121,22 +121,22 @@ TEST_F(ToolbarTest, LabelShowsTheFunctionCaptionAndIsPrintedWhereItsCornerLands)
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
             QStringLiteral("Sie haben noch keinen Funktionsterm eingegeben!"));
-  EXPECT_FALSE(window->lblGraph()->isVisible());
+  EXPECT_FALSE(window->picGraph()->label(0)->isVisible());
 
   enterTerm(QStringLiteral("x^2-2x"));
   enterTerm(QStringLiteral("x"));
   window->cboFunktionsterm()->setCurrentIndex(0);
   press("label");
-  EXPECT_TRUE(window->lblGraph()->isVisible());
-  EXPECT_EQ(window->lblGraph()->text(), QStringLiteral("f(x) =x^2-2x"));
-  EXPECT_EQ(window->lblGraph()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_TRUE(window->picGraph()->label(0)->isVisible());
+  EXPECT_EQ(window->picGraph()->label(0)->text(), QStringLiteral("f(x) =x^2-2x"));
+  EXPECT_EQ(window->picGraph()->label(0)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
-  QImage before = window->canvas().image();
-  window->labelPressed(window->lblGraph(), QPointF(4, 3));
-  EXPECT_FALSE(window->lblGraph()->isVisible());
-  window->labelDropped(QStringLiteral("lblGraph"), QPointF(60, 40));
+  QImage before = window->sheet().canvas().image();
+  QTest::mousePress(window->picGraph()->label(0), Qt::LeftButton, {}, QPoint(4, 3));
+  EXPECT_FALSE(window->picGraph()->label(0)->isVisible());
+  window->picGraph()->dropLabel(QStringLiteral("lblGraph"), QPointF(60, 40));
   // Changed pixels right of and below (60, 40), none above or left of it.
-  const QImage& after = window->canvas().image();
+  const QImage& after = window->sheet().canvas().image();
   int inside = 0, outside = 0;
   for (int y = 30; y < 60; ++y) {
     for (int x = 50; x < 160; ++x)
@@ -152,20 +152,20 @@ TEST_F(ToolbarTest, CommentAsksForItsTextAndCancelGivesAnEmptyLabel) {
   ASSERT_EQ(dialogs.inputs.size(), 1u);
   EXPECT_EQ(dialogs.inputs[0].title, QStringLiteral("Label im Schaubild"));
   EXPECT_EQ(dialogs.inputs[0].text, QStringLiteral("Label eingeben und mit der Maus plazieren!"));
-  EXPECT_EQ(window->lblKommentar()->text(), QStringLiteral("Scheitel"));
+  EXPECT_EQ(window->picGraph()->label(1)->text(), QStringLiteral("Scheitel"));
   press("comment");
-  EXPECT_TRUE(window->lblKommentar()->isVisible());
-  EXPECT_TRUE(window->lblKommentar()->text().isEmpty());
+  EXPECT_TRUE(window->picGraph()->label(1)->isVisible());
+  EXPECT_TRUE(window->picGraph()->label(1)->text().isEmpty());
 }
 
 TEST_F(ToolbarTest, ModesStayOnUntilTheirGestureAndColourListDoesNothing) {
-  QImage before = window->canvas().image();
+  QImage before = window->sheet().canvas().image();
   for (const char* key : {"point", "line", "line"}) press(key);
   EXPECT_TRUE(window->modeOn(QStringLiteral("point")));
   EXPECT_TRUE(window->modeOn(QStringLiteral("line")));
   EXPECT_FALSE(window->modeOn(QStringLiteral("zoom")));
   press("col");
-  EXPECT_EQ(window->canvas().image(), before);
+  EXPECT_EQ(window->sheet().canvas().image(), before);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -55,7 +55,7 @@ class WindowTest : public ::testing::Test {
 
   // Number of canvas pixels of exactly this colour.
   int count(const QColor& color) const {
-    const QImage& image = window->canvas().image();
+    const QImage& image = window->sheet().canvas().image();
     int n = 0;
     for (int y = 0; y < image.height(); ++y) {
       const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -87,7 +87,7 @@ class WindowTest : public ::testing::Test {
   // The ink of a colour on the white paper: its coverage summed over the
   // canvas, about the number of pixels a crisp drawing would have.
   double ink(const QColor& color) const {
-    const QImage& image = window->canvas().image();
+    const QImage& image = window->sheet().canvas().image();
     double sum = 0;
     for (int y = 0; y < image.height(); ++y) {
       for (int x = 0; x < image.width(); ++x) {

@@ -1,0 +1,299 @@
+#include "sheet/sheet.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSaveFile>
+#include <variant>
+
+#include "documents/graph_file.h"
+#include "engine/engine.h"
+#include "engine/messages.h"
+#include "engine/number_text.h"
+#include "plot/coordinate_system.h"
+
+Sheet::Sheet(Engine& engine, QObject* parent) : QObject(parent), engine_(engine) {
+  surface_ = [this] { return Surface{QSize(canvas_.width(), canvas_.height()), 1}; };
+}
+
+void Sheet::setEntryText(const QString& text) {
+  if (entry_ == text) return;
+  entry_ = text;
+  emit termsChanged();
+}
+
+void Sheet::selectTerm(int index) {
+  if (index < 0 || index >= terms_.size()) return;
+  current_ = index;
+  entry_ = terms_[index];
+  emit termsChanged();
+}
+
+void Sheet::appendTerms(const QStringList& terms, const QString& shown) {
+  for (const QString& term : terms) {
+    terms_.append(term);
+    if (current_ < 0) current_ = 0;
+  }
+  entry_ = shown;
+  emit termsChanged();
+}
+
+void Sheet::replaceTerms(const QStringList& terms) {
+  terms_ = terms;
+  current_ = terms_.isEmpty() ? -1 : 0;
+  entry_ = terms_.isEmpty() ? QString() : terms_.last();
+  emit termsChanged();
+}
+
+void Sheet::setViewTexts(const ViewTexts& texts) {
+  if (viewTexts_ == texts) return;
+  viewTexts_ = texts;
+  emit viewTextsChanged();
+}
+
+void Sheet::setAppearance(const Appearance& appearance) {
+  appearance_ = appearance;
+  emit appearanceChanged();
+}
+
+const SheetLabel& Sheet::label(Label which) const {
+  return labels_[static_cast<int>(which)];
+}
+
+bool Sheet::Koordinatensystem_zeichnen() {
+  std::variant<ViewWindow, QString> read = readViewWindow(viewTexts_);
+  if (auto* failure = std::get_if<QString>(&read)) {
+    emit message(*failure);
+    return false;
+  }
+  view_ = std::get<ViewWindow>(read);
+  // The image follows the screen's pixel density; the geometry stays in logical pixels.
+  const Surface surface = surface_();
+  if (canvas_.width() != surface.size.width() || canvas_.height() != surface.size.height() ||
+      canvas_.devicePixelRatio() != surface.ratio) {
+    canvas_.resize(surface.size.width(), surface.size.height(), surface.ratio);
+  }
+  frame_ = ::Koordinatensystem_zeichnen(canvas_, view_, appearance_);
+  emit drawingChanged();
+  return true;
+}
+
+GraphResult Sheet::Graph_zeichnen(const QString& fktTerm) {
+  if (entry_.isEmpty()) return GraphResult::Drawn;
+  GraphResult result =
+      ::Graph_zeichnen(canvas_, engine_, fktTerm, view_, frame_, appearance_.lineWidth);
+  emit drawingChanged();
+  return result;
+}
+
+void Sheet::Graphen_zeichnen() {
+  for (int i = 0; i < terms_.size(); ++i) {
+    current_ = i;
+    entry_ = terms_[i];
+    canvas_.setForeColor(appearance_.curveColor(i));
+    Graph_zeichnen(entry_);
+  }
+  if (!terms_.isEmpty()) emit termsChanged();
+}
+
+void Sheet::redraw() {
+  if (Koordinatensystem_zeichnen()) Graphen_zeichnen();
+}
+
+void Sheet::neu() {
+  for (SheetLabel& label : labels_) label.shown = false;
+  emit labelsChanged();
+  canvas_.setPicture(QImage());
+  terms_.clear();
+  current_ = -1;
+  entry_.clear();
+  emit termsChanged();
+  Koordinatensystem_zeichnen();
+}
+
+void Sheet::listTerm(const QString& term) {
+  appendTerms({term}, term);
+  canvas_.setForeColor(appearance_.curveColor(static_cast<int>(terms_.size()) - 1));
+}
+
+void Sheet::enterTerm() {
+  const QString term = entry_;
+  if (!terms_.contains(term)) {
+    appendTerms({term}, term);
+    emit termAdded(term);
+    canvas_.setForeColor(appearance_.curveColor(static_cast<int>(terms_.size()) - 1));
+  }
+  if (Graph_zeichnen(entry_) == GraphResult::TermFaulty) emit message(kTermErrorMessage);
+}
+
+void Sheet::drawEquation(const QString& equation) {
+  if (equation.isEmpty()) {
+    emit message(QStringLiteral("Sie haben noch keine Funktionsgleichung berechnet!"));
+    return;
+  }
+  if (!terms_.contains(equation)) listTerm(equation);
+  Graph_zeichnen(equation);
+}
+
+void Sheet::drawPoints(const QList<QPointF>& points) {
+  canvas_.setDrawWidth(2);
+  const QColor pen = canvas_.foreColor();
+  canvas_.setForeColor(Qt::red);
+  for (const QPointF& point : points) {
+    QPointF at = frame_.point(static_cast<float>(point.x()), static_cast<float>(point.y()), view_);
+    canvas_.circle(at.x(), at.y(), 3);
+  }
+  canvas_.setForeColor(pen);
+  emit drawingChanged();
+}
+
+void Sheet::applyView(const ViewTexts& texts) {
+  setViewTexts(texts);
+  redraw();
+}
+
+void Sheet::pan(Pan direction) {
+  auto moved = panView(viewTexts_, direction);
+  if (auto* failure = std::get_if<QString>(&moved)) {
+    emit message(*failure);
+    return;
+  }
+  canvas_.setPicture(QImage());  // a pasted picture does not move along
+  applyView(std::get<ViewTexts>(moved));
+}
+
+void Sheet::zoomStep(bool zoomIn) {
+  auto zoomed = ::zoomStep(viewTexts_, zoomIn);
+  if (auto* failure = std::get_if<QString>(&zoomed)) {
+    emit message(*failure);
+    return;
+  }
+  applyView(std::get<ViewTexts>(zoomed));
+}
+
+void Sheet::zoomBack() {
+  applyView(kDefaultViewTexts);
+}
+
+void Sheet::one2one() {
+  applyView(one2oneView());
+}
+
+void Sheet::setPicture(const QImage& picture) {
+  canvas_.setPicture(picture);
+  emit drawingChanged();
+}
+
+void Sheet::erase() {
+  canvas_.setPicture(QImage());
+  Koordinatensystem_zeichnen();
+}
+
+void Sheet::showGraphLabel(const QString& functionKind) {
+  // An entry counts as chosen while the field shows it unchanged.
+  if (current_ != -1 && terms_[current_] == entry_) {
+    canvas_.setForeColor(appearance_.curveColor(current_));
+  }
+  if (terms_.isEmpty()) {
+    emit message(kNoTermMessage);
+    return;
+  }
+  SheetLabel& label = labels_[static_cast<int>(Label::Graph)];
+  label.color = canvas_.foreColor();
+  label.text = functionKind + entry_;
+  label.shown = true;
+  emit labelsChanged();
+}
+
+void Sheet::showComment(const QString& text) {
+  canvas_.setForeColor(Qt::black);
+  SheetLabel& label = labels_[static_cast<int>(Label::Kommentar)];
+  label.text = text;
+  label.shown = true;
+  emit labelsChanged();
+}
+
+void Sheet::hideLabel(Label which) {
+  labels_[static_cast<int>(which)].shown = false;
+  emit labelsChanged();
+}
+
+void Sheet::printLabel(Label which, QPointF at) {
+  // Both labels are printed where their text is that of the one dropped.
+  const QString& dropped = label(which).text;
+  for (const SheetLabel& other : labels_) {
+    if (other.text != dropped) continue;
+    canvas_.setCurrentX(at.x());
+    canvas_.setCurrentY(at.y());
+    canvas_.print(other.text);
+  }
+  emit drawingChanged();
+}
+
+GestureStep Sheet::mousePressed(const GestureModes& modes, QPointF at) {
+  GestureStep step = gesture_.press(modes, at, canvas_, viewTexts_, view_, frame_);
+  if (step.viewTexts) setViewTexts(*step.viewTexts);
+  return step;
+}
+
+void Sheet::mouseMoved(const GestureModes& modes, bool leftOnly, QPointF at) {
+  gesture_.move(modes, leftOnly, at, canvas_);
+  emit drawingChanged();
+}
+
+GestureStep Sheet::mouseReleased(const GestureModes& modes, QPointF at) {
+  GestureStep step = gesture_.release(modes, at, canvas_, viewTexts_, view_, frame_,
+                                      [this](const ViewTexts& texts, bool redrawn) {
+                                        setViewTexts(texts);
+                                        if (redrawn) redraw();
+                                      });
+  emit drawingChanged();
+  return step;
+}
+
+void Sheet::open(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    emit message(QStringLiteral("Die Datei %1 kann nicht geöffnet werden: %2")
+                     .arg(fileName, file.errorString()));
+    return;
+  }
+  // The whole file is checked before anything changes.
+  auto read = readGraphFile(file.readAll());
+  if (auto* failure = std::get_if<QString>(&read)) {
+    emit message(QStringLiteral("Die Datei %1 ist keine Graphdatei.\n%2").arg(fileName, *failure));
+    return;
+  }
+  const GraphFile& content = std::get<GraphFile>(read);
+  ViewTexts texts;
+  for (int i = 0; i < 6; ++i) texts[i] = numberText(content.view[i]);
+  auto window = readViewWindow(texts);
+  if (auto* failure = std::get_if<QString>(&window)) {
+    emit message(
+        QStringLiteral("Die Datei %1 ist keine Graphdatei.\nZeile 1: %2").arg(fileName, *failure));
+    return;
+  }
+  setViewTexts(texts);
+  if (!content.terms.isEmpty()) {
+    const QString shown = terms_.isEmpty() ? content.terms.first() : entry_;
+    appendTerms(content.terms, shown);
+  }
+  redraw();
+}
+
+void Sheet::save(const QString& fileName) {
+  // The window of the last drawing, not what the fields may hold by now.
+  auto bytes = writeGraphFile(
+      {view_.xmin, view_.xmax, view_.ymin, view_.ymax, view_.xtic, view_.ytic}, terms_);
+  if (auto* failure = std::get_if<QString>(&bytes)) {
+    emit message(*failure);
+    return;
+  }
+  // Written beside the target and renamed over it at the end, so a failed
+  // save never destroys the old file.
+  QSaveFile file(fileName);
+  QByteArray& content = std::get<QByteArray>(bytes);
+  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+    emit message(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
+                     .arg(fileName, file.errorString()));
+  }
+}

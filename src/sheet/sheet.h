@@ -1,0 +1,147 @@
+#pragma once
+// The document on screen: the function list, the view window, the
+// appearance, the two canvas labels and the drawing itself. The window and
+// its pages show a Sheet and send it commands; the Sheet tells its observers
+// what changed and which message a command ended with.
+
+#include <QObject>
+#include <QPointF>
+#include <QSize>
+#include <QStringList>
+#include <functional>
+
+#include "canvas/canvas.h"
+#include "plot/appearance.h"
+#include "plot/graph.h"
+#include "plot/mouse_gesture.h"
+#include "plot/view_commands.h"
+#include "plot/view_window.h"
+
+class Engine;
+class QImage;
+
+// A label lying on the canvas until it is dropped onto the drawing.
+struct SheetLabel {
+  QString text;
+  QColor color = Qt::black;
+  bool shown = false;
+};
+
+class Sheet : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class Label { Graph, Kommentar };
+  // The canvas follows its widget: the size in logical pixels and the
+  // screen's pixel ratio, asked for at every drawing of the coordinate system.
+  struct Surface {
+    QSize size{1, 1};
+    double ratio = 1;
+  };
+
+  explicit Sheet(Engine& engine, QObject* parent = nullptr);
+
+  Engine& engine() { return engine_; }
+  Canvas& canvas() { return canvas_; }
+  const Canvas& canvas() const { return canvas_; }
+  void setSurface(std::function<Surface()> surface) { surface_ = std::move(surface); }
+
+  // The function list, as the entry field shows it: the entries, the one
+  // chosen (-1 for none) and the text in the field, which may differ.
+  const QStringList& terms() const { return terms_; }
+  int currentTerm() const { return current_; }
+  const QString& entryText() const { return entry_; }
+  void setEntryText(const QString& text);
+  void selectTerm(int index);  // the field then shows that entry
+  // Appends entries as the list does; the first one into an empty list is
+  // chosen. The field shows `shown` afterwards.
+  void appendTerms(const QStringList& terms, const QString& shown);
+  void replaceTerms(const QStringList& terms);  // the field shows the last one
+
+  // The texts of the six view fields as typed, and the window of the last
+  // drawing of the coordinate system with its pixel frame.
+  const ViewTexts& viewTexts() const { return viewTexts_; }
+  void setViewTexts(const ViewTexts& texts);
+  const ViewWindow& view() const { return view_; }
+  const PixelFrame& frame() const { return frame_; }
+
+  const Appearance& appearance() const { return appearance_; }
+  void setAppearance(const Appearance& appearance);
+
+  const SheetLabel& label(Label which) const;
+
+  // Clears the canvas and draws the coordinate system of the view texts;
+  // false (after a message) when a text is wrong: the canvas then keeps its
+  // last drawing.
+  bool Koordinatensystem_zeichnen();
+  // Draws one curve in the current colour; nothing while the entry field is empty.
+  GraphResult Graph_zeichnen(const QString& fktTerm);
+  // Draws every entry in its colour, walking the list; the last one stays chosen.
+  void Graphen_zeichnen();
+  void redraw();  // both, as every change of the view or the appearance does
+  void neu();
+
+  // Enter in the entry field: a new term is listed in its colour, and drawn.
+  void enterTerm();
+  // Lists a computed equation once, in the colour of its entry, and draws
+  // it in the current colour.
+  void drawEquation(const QString& equation);
+  // Red dots of width 2 at world points; the pen stays as it was.
+  void drawPoints(const QList<QPointF>& points);
+
+  // The toolbar's view commands on the view texts.
+  void pan(Pan direction);
+  void zoomStep(bool zoomIn);
+  void zoomBack();  // the default window
+  void one2one();
+  void applyView(const ViewTexts& texts);  // shows the texts and redraws
+
+  // The background picture, and the erase command.
+  void setPicture(const QImage& picture);
+  void erase();
+
+  // The labels: the function label in the colour of its entry, the comment
+  // in black; a label pressed leaves the canvas, one dropped is printed at
+  // its top-left corner.
+  void showGraphLabel(const QString& functionKind);
+  void showComment(const QString& text);
+  void hideLabel(Label which);
+  void printLabel(Label which, QPointF at);
+
+  // The mouse on the canvas, in canvas pixels.
+  GestureStep mousePressed(const GestureModes& modes, QPointF at);
+  void mouseMoved(const GestureModes& modes, bool leftOnly, QPointF at);
+  GestureStep mouseReleased(const GestureModes& modes, QPointF at);
+
+  // The graph file: the window of the last drawing and the function list.
+  void open(const QString& fileName);
+  void save(const QString& fileName);
+
+  // Canvas changes made directly through canvas() are announced with this.
+  void drawn() { emit drawingChanged(); }
+
+ signals:
+  void termsChanged();
+  void termAdded(const QString& term);  // Enter listed a new term
+  void viewTextsChanged();
+  void appearanceChanged();
+  void labelsChanged();
+  void drawingChanged();
+  void message(const QString& text);  // a command ended with this error message
+
+ private:
+  void listTerm(const QString& term);
+
+  Engine& engine_;
+  Canvas canvas_;
+  std::function<Surface()> surface_;
+  QStringList terms_;
+  int current_ = -1;
+  QString entry_ = QStringLiteral("x^2-2x");
+  ViewTexts viewTexts_ = kDefaultViewTexts;
+  ViewWindow view_;
+  PixelFrame frame_;
+  Appearance appearance_;
+  SheetLabel labels_[2];
+  MouseGesture gesture_;
+};

@@ -1,0 +1,294 @@
+#include "sheet/sheet.h"
+
+#include <gtest/gtest.h>
+
+#include "qstring_print.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "engine/engine.h"
+#include "gui_app.h"
+
+namespace {
+
+const QColor kRed(255, 0, 0), kBlue(0, 0, 192), kAxes(64, 64, 64);
+
+// A sheet on a 600 × 400 canvas, with every message it ends a command with.
+class SheetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensureApplication();
+    sheet.setSurface([] { return Sheet::Surface{QSize(600, 400), 1}; });
+    QObject::connect(&sheet, &Sheet::message, [this](const QString& text) { messages << text; });
+    sheet.redraw();
+  }
+
+  void enter(const QString& term) {
+    sheet.setEntryText(term);
+    sheet.enterTerm();
+  }
+
+  int count(const QColor& color) const {
+    const QImage& image = sheet.canvas().image();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x)
+        n += (image.pixel(x, y) & 0xffffff) == (color.rgb() & 0xffffff);
+    }
+    return n;
+  }
+
+  QPointF at(float x, float y) const { return sheet.frame().point(x, y, sheet.view()); }
+
+  Engine engine;
+  Sheet sheet{engine};
+  QStringList messages;
+};
+
+TEST_F(SheetTest, EnterListsEachTermOnceInItsColourAndReportsAFaultyOneAfterListingIt) {
+  enter(QStringLiteral("x^2-2x"));
+  enter(QStringLiteral("sin(x)"));
+  EXPECT_EQ(sheet.terms(), QStringList({"x^2-2x", "sin(x)"}));
+  EXPECT_EQ(sheet.currentTerm(), 0);  // the first entry into an empty list is chosen
+  EXPECT_GT(count(kRed), 300);
+  EXPECT_GT(count(kBlue), 300);
+  const int red = count(kRed);
+  enter(QStringLiteral("sin(x)"));  // again: no entry, drawn in the current colour
+  EXPECT_EQ(sheet.terms().size(), 2);
+  EXPECT_EQ(count(kRed), red);
+  EXPECT_TRUE(messages.isEmpty());
+
+  enter(QStringLiteral("x^^2"));
+  EXPECT_EQ(sheet.terms().size(), 3);
+  EXPECT_EQ(messages, QStringList({"Fehler bei der Eingabe des Funktionsterms!"}));
+
+  // An empty field lists an empty entry and draws nothing.
+  const QImage before = sheet.canvas().image();
+  enter(QString());
+  EXPECT_EQ(sheet.terms().size(), 4);
+  EXPECT_EQ(sheet.canvas().image(), before);
+}
+
+TEST_F(SheetTest, EntriesTakeTheirSwatchesAndCycleBeyondTheTenth) {
+  for (const char* term : {"1", "2", "3", "4", "5", "6", "7", "8", "-1", "-2", "-3"}) {
+    enter(QString::fromLatin1(term));
+  }
+  EXPECT_TRUE(messages.isEmpty());
+  auto colourAt = [&](float y) {
+    const QPointF p = at(0, y);
+    return sheet.canvas().pixel(sheet.frame().pixLinks + 40, static_cast<int>(std::lround(p.y()))) &
+           0xffffff;
+  };
+  EXPECT_EQ(colourAt(6), kAxes.rgb() & 0xffffff);  // sixth entry: the axes colour
+  EXPECT_EQ(colourAt(8), 0xffffffu);               // eighth: the background
+  EXPECT_EQ(colourAt(-3), kRed.rgb() & 0xffffff);  // eleventh: the first curve colour again
+}
+
+TEST_F(SheetTest, RedrawWalksTheListPastAFailingEntryAndLeavesTheLastChosen) {
+  enter(QStringLiteral("foo(x)"));
+  enter(QStringLiteral("x"));
+  messages.clear();
+  sheet.redraw();
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_GT(count(kBlue), 300);
+  EXPECT_EQ(sheet.currentTerm(), 1);
+  EXPECT_EQ(sheet.entryText(), QStringLiteral("x"));
+
+  sheet.neu();
+  EXPECT_TRUE(sheet.terms().isEmpty());
+  EXPECT_EQ(sheet.currentTerm(), -1);
+  EXPECT_EQ(count(kBlue), 0);
+}
+
+TEST_F(SheetTest, ViewCommandsRewriteTheTextsUnlessOneIsWrong) {
+  auto texts = [&] { return QStringList(sheet.viewTexts().begin(), sheet.viewTexts().end()); };
+  sheet.zoomStep(true);
+  EXPECT_EQ(texts(), QStringList({"-5", "5", "-4,5", "4,5", "0,5", "0,5"}));
+  EXPECT_FLOAT_EQ(sheet.view().xmax, 5);
+  sheet.zoomStep(false);
+  sheet.pan(Pan::Left);
+  EXPECT_EQ(texts(), QStringList({"-9", "11", "-9", "9", "1", "1"}));
+  sheet.one2one();
+  EXPECT_EQ(texts(), QStringList({"-8,52", "8,52", "-7,7", "7,7", "1", "1"}));
+  sheet.zoomBack();
+  EXPECT_EQ(sheet.viewTexts(), kDefaultViewTexts);
+
+  sheet.setViewTexts({"-10", "10", "-9", "9", "eins", "1"});
+  sheet.pan(Pan::Right);
+  sheet.zoomStep(true);
+  EXPECT_EQ(messages, QStringList(2, QStringLiteral("Im Feld x-tic steht keine gültige Zahl!")));
+  EXPECT_EQ(texts()[0], QStringLiteral("-10"));
+  EXPECT_FLOAT_EQ(sheet.view().xmin, -10);  // the canvas keeps its last window
+}
+
+TEST_F(SheetTest, APastedPictureStaysBehindZoomButNotBehindPanOrErase) {
+  QImage picture(50, 40, QImage::Format_RGB32);
+  const QColor pasted(0, 128, 255);
+  picture.fill(pasted);
+  sheet.setPicture(picture);
+  EXPECT_EQ(count(pasted), 50 * 40);
+  sheet.zoomStep(true);
+  EXPECT_GT(count(pasted), 50 * 40 / 2);
+  sheet.pan(Pan::Up);
+  EXPECT_EQ(count(pasted), 0);
+  sheet.setPicture(picture);
+  sheet.erase();
+  EXPECT_EQ(count(pasted), 0);
+}
+
+TEST_F(SheetTest, EquationsAreListedOnceAndAnEmptyOneIsRefused) {
+  sheet.drawEquation(QString());
+  EXPECT_EQ(messages, QStringList({"Sie haben noch keine Funktionsgleichung berechnet!"}));
+  sheet.setEntryText(QStringLiteral("x"));
+  sheet.drawEquation(QStringLiteral("2x+3"));
+  sheet.drawEquation(QStringLiteral("2x+3"));
+  EXPECT_EQ(sheet.terms(), QStringList({"2x+3"}));
+  EXPECT_EQ(sheet.entryText(), QStringLiteral("2x+3"));
+  EXPECT_GT(count(kRed), 300);
+}
+
+TEST_F(SheetTest, GraphFileRoundTripKeepsTheLastDrawnWindowAndAFailedSaveKeepsTheOldFile) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath(QStringLiteral("blatt.fkt"));
+  enter(QStringLiteral("x^2-2x"));
+  enter(QStringLiteral("sin(x)"));
+  sheet.zoomStep(true);
+  sheet.setViewTexts({"1", "2", "3", "4", "5", "6"});  // typed, not drawn: not saved
+  sheet.save(name);
+  QFile file(name);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("-5,5,-4.5,4.5,0.5,0.5\r\n\"x^2-2x\"\r\n\"sin(x)\"\r\n"));
+  file.close();
+
+  sheet.neu();
+  sheet.open(name);
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_EQ(sheet.terms(), QStringList({"x^2-2x", "sin(x)"}));
+  EXPECT_EQ(sheet.viewTexts()[2], QStringLiteral("-4,5"));
+  EXPECT_FLOAT_EQ(sheet.view().ymax, 4.5f);
+
+  sheet.save(dir.filePath(QStringLiteral("fehlt/blatt.fkt")));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Die Datei "))) << messages[0].toStdString();
+  EXPECT_TRUE(QFile::exists(name));
+}
+
+TEST_F(SheetTest, AMalformedFileChangesNothing) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath(QStringLiteral("kaputt.fkt"));
+  QFile file(name);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("-10,10,-9\r\n\"x\"\r\n");
+  file.close();
+  enter(QStringLiteral("x^2"));
+  sheet.open(name);
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(
+      messages[0].startsWith(QStringLiteral("Die Datei %1 ist keine Graphdatei.\n").arg(name)));
+  EXPECT_EQ(sheet.terms(), QStringList({"x^2"}));
+  sheet.open(dir.filePath(QStringLiteral("fehlt.fkt")));
+  EXPECT_EQ(messages.size(), 2);
+}
+
+TEST_F(SheetTest, LabelsTakeTheChosenEntrysColourAndArePrintedWhereDropped) {
+  sheet.showGraphLabel(QStringLiteral("f(x) ="));
+  EXPECT_EQ(messages, QStringList({"Sie haben noch keinen Funktionsterm eingegeben!"}));
+  EXPECT_FALSE(sheet.label(Sheet::Label::Graph).shown);
+
+  enter(QStringLiteral("x^2-2x"));
+  enter(QStringLiteral("x"));
+  sheet.selectTerm(0);
+  sheet.showGraphLabel(QStringLiteral("f(x) ="));
+  const SheetLabel& label = sheet.label(Sheet::Label::Graph);
+  EXPECT_TRUE(label.shown);
+  EXPECT_EQ(label.text, QStringLiteral("f(x) =x^2-2x"));
+  EXPECT_EQ(label.color, kRed);
+
+  const QImage before = sheet.canvas().image();
+  sheet.hideLabel(Sheet::Label::Graph);
+  sheet.printLabel(Sheet::Label::Graph, QPointF(60, 300));
+  int above = 0, below = 0;
+  for (int y = 0; y < 400; ++y) {
+    for (int x = 0; x < 600; ++x) {
+      if (y == 0 || sheet.canvas().pixel(x, y) == before.pixel(x, 400 - y)) continue;
+      (y <= 300 && x >= 60 ? below : above) += 1;
+    }
+  }
+  EXPECT_GT(below, 20);  // the text hangs below and right of its corner
+  EXPECT_EQ(above, 0);
+
+  sheet.showComment(QStringLiteral("Hallo"));
+  EXPECT_EQ(sheet.label(Sheet::Label::Kommentar).text, QStringLiteral("Hallo"));
+  sheet.neu();
+  EXPECT_FALSE(sheet.label(Sheet::Label::Graph).shown ||
+               sheet.label(Sheet::Label::Kommentar).shown);
+}
+
+TEST_F(SheetTest, ZoomRectangleBecomesTheWindowAndAnEmptyOneChangesNothing) {
+  const QImage before = sheet.canvas().image();
+  GestureModes zoom;
+  zoom.zoom = true;
+  GestureStep step = sheet.mousePressed(zoom, at(3, 3));
+  EXPECT_EQ(step.cursor, GestureCursor::Zoom);
+  sheet.mouseMoved(zoom, true, at(5, 3));  // no height
+  step = sheet.mouseReleased(zoom, at(5, 3));
+  EXPECT_FALSE(step.finished.zoom);
+  EXPECT_EQ(sheet.viewTexts(), kDefaultViewTexts);
+  EXPECT_EQ(sheet.canvas().image(), before);  // the rubber band is gone again
+
+  const double pixel = 1 / std::min(sheet.frame().massX, sheet.frame().massY);
+  sheet.mousePressed(zoom, at(-4, 6));
+  sheet.mouseMoved(zoom, true, at(0, 3));
+  sheet.mouseMoved(zoom, true, at(2, 1));
+  step = sheet.mouseReleased(zoom, at(2, 1));
+  EXPECT_TRUE(step.finished.zoom);
+  EXPECT_EQ(step.cursor, GestureCursor::Cross);
+  EXPECT_NEAR(sheet.view().xmin, -4, pixel);
+  EXPECT_NEAR(sheet.view().xmax, 2, pixel);
+  EXPECT_NEAR(sheet.view().ymin, 1, pixel);
+  EXPECT_NEAR(sheet.view().ymax, 6, pixel);
+  EXPECT_EQ(sheet.viewTexts()[4], QStringLiteral("1"));
+}
+
+TEST_F(SheetTest, LinesAndPointsAreDrawnWhereTheGestureEnds) {
+  const QImage before = sheet.canvas().image();
+  GestureModes line;
+  line.line = true;
+  sheet.mousePressed(line, at(-5.5f, -2.5f));
+  sheet.mouseMoved(line, true, at(0.5f, 0.5f));
+  sheet.mouseMoved(line, false, at(9, -9));  // another button held: no band
+  sheet.mouseMoved(line, true, at(4.5f, 6.5f));
+  EXPECT_TRUE(sheet.mouseReleased(line, at(4.5f, 6.5f)).finished.line);
+  auto pixel = [&](const QImage& image, QPointF p) {
+    return image.pixel(qRound(p.x()), image.height() - qRound(p.y()));
+  };
+  EXPECT_EQ(pixel(sheet.canvas().image(), at(-0.5f, 2)), qRgb(0, 0, 0));  // white inverted
+  EXPECT_EQ(pixel(sheet.canvas().image(), at(-2.5f, -1)), pixel(before, at(-2.5f, -1)));
+
+  GestureModes point;
+  point.point = true;
+  sheet.mousePressed(point, at(-5, -5));
+  EXPECT_TRUE(sheet.mouseReleased(point, at(4.5f, 4.5f)).finished.point);
+  int black = 0;
+  const QPointF ring = at(4.5f, 4.5f);
+  for (int dy = -5; dy <= 5; ++dy) {
+    for (int dx = -5; dx <= 5; ++dx) {
+      black += sheet.canvas().pixel(qRound(ring.x()) + dx, qRound(ring.y()) + dy) == qRgb(0, 0, 0);
+    }
+  }
+  EXPECT_GT(black, 6);
+  EXPECT_EQ(sheet.canvas().drawWidth(), 3);
+}
+
+TEST_F(SheetTest, CoordinateTextsRoundToTheTickDecimals) {
+  EXPECT_EQ(coordinateTexts(at(2, -3), sheet.view(), sheet.frame()),
+            std::make_pair(QStringLiteral("x = 2"), QStringLiteral("y = -3")));
+  sheet.applyView({"-1", "1", "-1", "1", "0,25", "0,25"});
+  EXPECT_EQ(coordinateTexts(at(0.5f, -0.25f), sheet.view(), sheet.frame()).second,
+            QStringLiteral("y = -0,25"));
+}
+
+}  // namespace
