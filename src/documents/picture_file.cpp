@@ -1,9 +1,10 @@
 #include "documents/picture_file.h"
 
+#include "documents/save_file.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 
@@ -47,11 +48,14 @@ QByteArray svgPicture(const Canvas& canvas) {
   return bytes;
 }
 
+QString unsupportedPictureMessage(const QString& name) {
+  return QStringLiteral("Bilder werden als .png oder .svg gespeichert, nicht als %1.").arg(name);
+}
+
 QString writePicture(const Canvas& canvas, const QString& fileName, int scale) {
   const std::optional<PictureFormat> format = pictureFormatFor(fileName);
   if (!format) {
-    return QStringLiteral("Bilder werden als .png oder .svg gespeichert, nicht als %1.")
-        .arg(QFileInfo(fileName).fileName());
+    return unsupportedPictureMessage(QFileInfo(fileName).fileName());
   }
   QByteArray bytes;
   if (*format == PictureFormat::Svg) {
@@ -63,10 +67,5 @@ QString writePicture(const Canvas& canvas, const QString& fileName, int scale) {
       return QStringLiteral("Das Bild konnte nicht erzeugt werden.");
     }
   }
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    return QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
-        .arg(fileName, file.errorString());
-  }
-  return QString();
+  return saveFile(fileName, bytes);
 }

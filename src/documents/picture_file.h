@@ -13,6 +13,8 @@ enum class PictureFormat { Png, Svg };
 
 // By the file name's extension (.png, .svg, any case); nullopt for others.
 std::optional<PictureFormat> pictureFormatFor(const QString& fileName);
+// "Bilder werden als .png oder .svg gespeichert, nicht als NAME."
+QString unsupportedPictureMessage(const QString& name);
 
 // The drawing replayed at `scale` (1 to 4) times the canvas size.
 QImage renderPicture(const Canvas& canvas, int scale);

@@ -74,8 +74,7 @@ std::optional<std::variant<ExportRequest, QString>> exportRequest(const QStringL
   request.sheet = files[0];
   request.output = files[1];
   if (!pictureFormatFor(request.output)) {
-    return QStringLiteral("Bilder werden als .png oder .svg gespeichert, nicht als %1.")
-        .arg(request.output);
+    return unsupportedPictureMessage(request.output);
   }
   return request;
 }

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "engine/messages.h"
+
 class Engine;
 
 struct CalculatorResult {
@@ -13,7 +15,6 @@ struct CalculatorResult {
 
 inline const QString kMissingTermMessage =
     QStringLiteral("Sie haben noch keine Funktionsgleichung eingegeben!");
-inline const QString kUndefinedText = QStringLiteral("nicht definiert");
 
 // `term` is the text of the function entry field, `xText` that of the x field;
 // neither is changed.

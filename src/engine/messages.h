@@ -14,3 +14,4 @@ inline const QString kNoDerivativesMessage =
 inline const QString kWrongValuesMessage = QStringLiteral("Sie haben falsche Werte eingegeben!");
 inline const QString kValuesTooLargeMessage =
     QStringLiteral("Die Werte sind zu groß für diese Berechnung!");
+inline const QString kUndefinedText = QStringLiteral("nicht definiert");

@@ -8,9 +8,11 @@
 #include <system_error>
 #include <type_traits>
 
+#include "engine/messages.h"
+
 namespace {
 
-const QString kUndefined = QStringLiteral("nicht definiert");
+const QString& kUndefined = kUndefinedText;
 
 // Fixed form as long as it needs at most `precision` digit positions, E notation otherwise.
 QString numberText(double value, int precision) {

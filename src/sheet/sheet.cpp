@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QImage>
-#include <QSaveFile>
 #include <variant>
 
 #include "documents/graph_file.h"
+#include "documents/save_file.h"
 #include "engine/engine.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
@@ -288,12 +288,6 @@ void Sheet::save(const QString& fileName) {
     emit message(*failure);
     return;
   }
-  // Written beside the target and renamed over it at the end, so a failed
-  // save never destroys the old file.
-  QSaveFile file(fileName);
-  QByteArray& content = std::get<QByteArray>(bytes);
-  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-    emit message(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
-                     .arg(fileName, file.errorString()));
-  }
+  const QString failure = saveFile(fileName, std::get<QByteArray>(bytes));
+  if (!failure.isEmpty()) emit message(failure);
 }

@@ -18,6 +18,9 @@
 
 namespace {
 
+const QString kIncompleteMessage =
+    QStringLiteral("Sie haben noch nicht alle erforderlichen Eingaben getätigt!");
+
 const QString kNoEquationMessage =
     QStringLiteral("Sie haben noch keine DGL 1. Ordnung eingegeben!");
 
@@ -118,8 +121,7 @@ void DglPage::command5() {
     return;
   }
   if (txtx0_->text().isEmpty() || txty0_->text().isEmpty()) {
-    showError(dialogs,
-              QStringLiteral("Sie haben noch nicht alle erforderlichen Eingaben getätigt!"));
+    showError(dialogs, kIncompleteMessage);
     return;
   }
   std::optional<float> x0 = parseSingle(txtx0_->text());
@@ -147,8 +149,7 @@ void DglPage::cmdDgl2() {
   Dialogs& dialogs = dialogs_;
   if (txtDGL2_->text().isEmpty() || txt_ystrich_->text().isEmpty() || txt_y0_->text().isEmpty() ||
       txt_x0_->text().isEmpty()) {
-    showError(dialogs,
-              QStringLiteral("Sie haben noch nicht alle erforderlichen Eingaben getätigt!"));
+    showError(dialogs, kIncompleteMessage);
     return;
   }
   std::optional<float> x0 = parseSingle(txt_x0_->text());

@@ -17,6 +17,7 @@
 #include "engine/messages.h"
 #include "engine/notation.h"
 #include "sheet/sheet.h"
+#include "ui/calculator_frame.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -24,8 +25,7 @@ namespace {
 const QColor kFirstColour(0, 0, 255), kSecondColour(0, 128, 0);
 
 QLineEdit* field(const char* name, const QColor& colour = QColor()) {
-  auto* edit = new QLineEdit;
-  edit->setObjectName(QLatin1String(name));
+  QLineEdit* edit = namedField(QLatin1String(name));
   if (colour.isValid()) {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Text, colour);

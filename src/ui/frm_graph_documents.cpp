@@ -15,6 +15,8 @@
 
 namespace {
 
+const QString kPrintFailed = QStringLiteral("Fehler beim Drucken!");
+
 const QString kFilter = QStringLiteral("*.fkt (*.fkt)");
 
 }  // namespace
@@ -63,12 +65,12 @@ void FrmGraph::drucke() {
   for (int copy = 0; copy < copies; ++copy) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-      showError(dialogs_, QStringLiteral("Fehler beim Drucken!"));
+      showError(dialogs_, kPrintFailed);
       return;
     }
     paintSheet(painter, printed, printer.resolution(), screenDpi);
     if (!painter.end()) {
-      showError(dialogs_, QStringLiteral("Fehler beim Drucken!"));
+      showError(dialogs_, kPrintFailed);
       return;
     }
   }

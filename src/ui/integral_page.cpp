@@ -21,6 +21,8 @@
 
 namespace {
 
+const QString kTwoCurvesFirst = QStringLiteral("zuerst 2 Kurven zeichnen");
+
 QLabel* integralSign() {
   auto* sign = new QLabel(QStringLiteral("∫"));
   QFont font = sign->font();
@@ -146,7 +148,7 @@ void IntegralPage::opened() {
   grenzeUntenEingegeben = grenzeObenEingegeben = false;
   const auto curves = sheet_.terms().size();
   if (curves < 2) {
-    txtIntegral2_->setText(QStringLiteral("zuerst 2 Kurven zeichnen"));
+    txtIntegral2_->setText(kTwoCurvesFirst);
   } else if (curves == 2) {
     setTextColour(txtIntegral2_, Qt::black);
     txtIntegral2_->setText(QStringLiteral("[f(x)-g(x)]dx"));
@@ -205,7 +207,7 @@ void IntegralPage::cmdIntegral1() {
 void IntegralPage::cmdIntegral2() {
   if (sheet_.terms().size() < 2) {
     setTextColour(txtIntegral2_, Qt::red);
-    txtIntegral2_->setText(QStringLiteral("zuerst 2 Kurven zeichnen"));
+    txtIntegral2_->setText(kTwoCurvesFirst);
     return;
   }
   sheet_.redraw();
