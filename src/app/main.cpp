@@ -2,10 +2,12 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTranslator>
 #include <cstring>
 
+#include "documents/recovery_file.h"
 #include "documents/sheet_export.h"
 #include "engine/engine.h"
 #include "ui/frm_graph.h"
@@ -56,6 +58,12 @@ int main(int argc, char** argv) {
   }
   QtDialogs dialogs;
   FrmGraph window(dialogs);
+  window.setRecovery(std::make_unique<RecoveryFile>(
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
   window.show();
+  window.offerRecovery();
+  // A sheet named on the command line is opened at once.
+  const QStringList arguments = QCoreApplication::arguments().mid(1);
+  if (!arguments.isEmpty()) window.openFile(arguments.first());
   return application.exec();
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -319,4 +320,26 @@ QRgb Canvas::pixel(int x, int y) const {
   if (x < 0 || x >= width() || row < 0 || row >= height()) return 0;
   const double ratio = devicePixelRatio();
   return image_.pixel(static_cast<int>(x * ratio), static_cast<int>(row * ratio));
+}
+
+CanvasSnapshot Canvas::snapshot() const {
+  auto settings = std::make_shared<Canvas>(*this);
+  settings->image_ = QImage();
+  // Level 1: most of a drawing is paper of one colour, which packs to a few
+  // per cent at a fraction of the time of the default level.
+  QByteArray pixels = qCompress(image_.constBits(), static_cast<int>(image_.sizeInBytes()), 1);
+  return CanvasSnapshot{std::move(settings), std::move(pixels), image_.size(),
+                        image_.devicePixelRatio()};
+}
+
+void Canvas::restore(const CanvasSnapshot& snapshot) {
+  *this = *snapshot.settings;
+  image_ = QImage(snapshot.pixelSize, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(snapshot.ratio);
+  const QByteArray pixels = qUncompress(snapshot.pixels);
+  if (pixels.size() == image_.sizeInBytes()) {
+    std::memcpy(image_.bits(), pixels.constData(), static_cast<size_t>(pixels.size()));
+  } else {
+    clear();  // cannot happen with a snapshot of this canvas; paper rather than garbage
+  }
 }

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -55,6 +56,18 @@ class Canvas;
 // canvas' logical pixels: the paper, the background picture, every recorded
 // operation.
 void paintCanvas(QPainter& painter, const Canvas& canvas, CanvasDevice device);
+
+class Canvas;
+
+// A canvas kept aside with its pixels packed small, as the sheet's history
+// holds many of them; restoring gives back every pixel and setting.
+struct CanvasSnapshot {
+  std::shared_ptr<const Canvas> settings;  // everything but the pixels
+  QByteArray pixels;                       // the image bits, compressed
+  QSize pixelSize;
+  double ratio = 1;
+  qsizetype bytes() const { return pixels.size(); }
+};
 
 class Canvas {
  public:
@@ -118,6 +131,9 @@ class Canvas {
   // Image row of a canvas y (y grows upwards, rows downwards).
   double pixelRow(double y) const { return height() - y; }
   QRgb pixel(int x, int y) const;  // the colour at canvas pixel (x, y); y upwards
+
+  CanvasSnapshot snapshot() const;
+  void restore(const CanvasSnapshot& snapshot);
 
  private:
   // Draws the operation on the image with the current settings and records it.

@@ -47,3 +47,11 @@ struct Appearance {
   // through the five curve colours.
   QColor curveColor(int entry) const { return palette[entry < kPaletteSize ? entry : entry % 5]; }
 };
+
+// A label lying on the canvas until it is dropped onto the drawing.
+struct SheetLabel {
+  QString text;
+  QColor color = Qt::black;
+  bool shown = false;
+  bool operator==(const SheetLabel&) const = default;
+};

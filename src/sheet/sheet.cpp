@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QImage>
+#include <QTimer>
 #include <variant>
 
 #include "documents/graph_file.h"
+#include "documents/recovery_file.h"
 #include "documents/save_file.h"
 #include "engine/engine.h"
 #include "engine/messages.h"
@@ -13,18 +15,27 @@
 
 Sheet::Sheet(Engine& engine, QObject* parent) : QObject(parent), engine_(engine) {
   surface_ = [this] { return Surface{QSize(canvas_.width(), canvas_.height()), 1}; };
+  committed_ = capture(0);
+  for (auto changed : {&Sheet::drawingChanged, &Sheet::appearanceChanged, &Sheet::labelsChanged}) {
+    connect(this, changed, this, &Sheet::noteChange);
+  }
 }
 
+// The field's text is part of the state, but typing is no step: the state
+// the next step goes back to holds it.
 void Sheet::setEntryText(const QString& text) {
-  if (entry_ == text) return;
   entry_ = text;
-  emit termsChanged();
+  if (!stepPending_) committed_.entry = text;
 }
 
 void Sheet::selectTerm(int index) {
   if (index < 0 || index >= terms_.size()) return;
   current_ = index;
   entry_ = terms_[index];
+  if (!stepPending_) {
+    committed_.current = current_;
+    committed_.entry = entry_;
+  }
   emit termsChanged();
 }
 
@@ -35,6 +46,7 @@ void Sheet::appendTerms(const QStringList& terms, const QString& shown) {
   }
   entry_ = shown;
   emit termsChanged();
+  noteChange();
 }
 
 void Sheet::replaceTerms(const QStringList& terms) {
@@ -42,6 +54,12 @@ void Sheet::replaceTerms(const QStringList& terms) {
   current_ = terms_.isEmpty() ? -1 : 0;
   entry_ = terms_.isEmpty() ? QString() : terms_.last();
   emit termsChanged();
+  noteChange();
+}
+
+void Sheet::typeViewTexts(const ViewTexts& texts) {
+  viewTexts_ = texts;
+  if (!stepPending_) committed_.viewTexts = texts;
 }
 
 void Sheet::setViewTexts(const ViewTexts& texts) {
@@ -229,13 +247,15 @@ void Sheet::printLabel(Label which, QPointF at) {
   emit drawingChanged();
 }
 
-GestureStep Sheet::mousePressed(const GestureModes& modes, QPointF at) {
+GestureStep Sheet::mousePressed(const GestureModes& modes, QPointF at, bool leftButton) {
+  gestureActive_ = leftButton && (modes.zoom || modes.point || modes.line);
   GestureStep step = gesture_.press(modes, at, canvas_, viewTexts_, view_, frame_);
   if (step.viewTexts) setViewTexts(*step.viewTexts);
   return step;
 }
 
 void Sheet::mouseMoved(const GestureModes& modes, bool leftOnly, QPointF at) {
+  if (!modes.zoom && !modes.line) return;  // only rubber bands move
   gesture_.move(modes, leftOnly, at, canvas_);
   emit drawingChanged();
 }
@@ -246,22 +266,23 @@ GestureStep Sheet::mouseReleased(const GestureModes& modes, QPointF at) {
                                         setViewTexts(texts);
                                         if (redrawn) redraw();
                                       });
+  gestureActive_ = false;
   emit drawingChanged();
   return step;
 }
 
-void Sheet::open(const QString& fileName) {
+bool Sheet::open(const QString& fileName) {
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
     emit message(QStringLiteral("Die Datei %1 kann nicht geöffnet werden: %2")
                      .arg(fileName, file.errorString()));
-    return;
+    return false;
   }
   // The whole file is checked before anything changes.
   auto read = readGraphFile(file.readAll());
   if (auto* failure = std::get_if<QString>(&read)) {
     emit message(QStringLiteral("Die Datei %1 ist keine Graphdatei.\n%2").arg(fileName, *failure));
-    return;
+    return false;
   }
   const GraphFile& content = std::get<GraphFile>(read);
   ViewTexts texts;
@@ -270,7 +291,7 @@ void Sheet::open(const QString& fileName) {
   if (auto* failure = std::get_if<QString>(&window)) {
     emit message(
         QStringLiteral("Die Datei %1 ist keine Graphdatei.\nZeile 1: %2").arg(fileName, *failure));
-    return;
+    return false;
   }
   setViewTexts(texts);
   if (!content.terms.isEmpty()) {
@@ -278,16 +299,129 @@ void Sheet::open(const QString& fileName) {
     appendTerms(content.terms, shown);
   }
   redraw();
+  takeStep();
+  savedId_ = committed_.id;
+  return true;
 }
 
-void Sheet::save(const QString& fileName) {
+bool Sheet::save(const QString& fileName) {
   // The window of the last drawing, not what the fields may hold by now.
   auto bytes = writeGraphFile(
       {view_.xmin, view_.xmax, view_.ymin, view_.ymax, view_.xtic, view_.ytic}, terms_);
   if (auto* failure = std::get_if<QString>(&bytes)) {
     emit message(*failure);
-    return;
+    return false;
   }
   const QString failure = saveFile(fileName, std::get<QByteArray>(bytes));
-  if (!failure.isEmpty()) emit message(failure);
+  if (!failure.isEmpty()) {
+    emit message(failure);
+    return false;
+  }
+  takeStep();
+  savedId_ = committed_.id;
+  return true;
+}
+
+void Sheet::noteChange() {
+  if (quiet_) return;
+  stepPending_ = true;
+  if (stepArmed_) return;
+  // Everything one event changes is one step.
+  stepArmed_ = true;
+  QTimer::singleShot(0, this, [this] {
+    stepArmed_ = false;
+    takeStep();
+  });
+}
+
+void Sheet::takeStep() {
+  if (!stepPending_ || gestureActive_) return;  // a gesture is one step when it ends
+  stepPending_ = false;
+  SheetState now = capture(++lastId_);
+  history_.push(std::move(committed_));
+  committed_ = std::move(now);
+  emit historyChanged();
+}
+
+void Sheet::withoutStep(const std::function<void()>& change) {
+  takeStep();  // what came before stays a step of its own
+  const bool wasQuiet = quiet_;
+  quiet_ = true;
+  change();
+  quiet_ = wasQuiet;
+  committed_ = capture(committed_.id);
+}
+
+bool Sheet::canUndo() const {
+  return history_.canUndo() || (stepPending_ && !gestureActive_);
+}
+
+bool Sheet::canRedo() const {
+  return history_.canRedo() && !stepPending_;
+}
+
+void Sheet::undo() {
+  takeStep();
+  if (!history_.canUndo()) return;
+  restore(history_.undo(std::move(committed_)));
+}
+
+void Sheet::redo() {
+  takeStep();
+  if (!history_.canRedo()) return;
+  restore(history_.redo(std::move(committed_)));
+}
+
+bool Sheet::modified() const {
+  return stepPending_ || committed_.id != savedId_;
+}
+
+SheetState Sheet::capture(int id) const {
+  return SheetState{id,    terms_, current_,    entry_,  viewTexts_,
+                    view_, frame_, appearance_, labels_, canvas_.snapshot()};
+}
+
+void Sheet::restore(const SheetState& state) {
+  const bool wasQuiet = quiet_;
+  quiet_ = true;
+  terms_ = state.terms;
+  current_ = state.current;
+  entry_ = state.entry;
+  viewTexts_ = state.viewTexts;
+  view_ = state.view;
+  frame_ = state.frame;
+  appearance_ = state.appearance;
+  labels_ = state.labels;
+  canvas_.restore(state.canvas);
+  committed_ = state;
+  emit termsChanged();
+  emit viewTextsChanged();
+  emit appearanceChanged();
+  emit labelsChanged();
+  emit drawingChanged();
+  emit historyChanged();
+  quiet_ = wasQuiet;
+}
+
+QByteArray Sheet::recoveryBytes() const {
+  return writeRecovery({{view_.xmin, view_.xmax, view_.ymin, view_.ymax, view_.xtic, view_.ytic},
+                        terms_,
+                        appearance_,
+                        labels_});
+}
+
+bool Sheet::restoreRecovery(const QByteArray& bytes) {
+  std::optional<RecoveredSheet> recovered = readRecovery(bytes);
+  if (!recovered) return false;
+  ViewTexts texts;
+  for (int i = 0; i < 6; ++i) texts[i] = numberText(recovered->view[i]);
+  if (std::holds_alternative<QString>(readViewWindow(texts))) return false;
+  setViewTexts(texts);
+  setAppearance(recovered->appearance);
+  labels_ = recovered->labels;
+  emit labelsChanged();
+  canvas_.setPicture(QImage());
+  replaceTerms(recovered->terms);
+  redraw();
+  return true;
 }

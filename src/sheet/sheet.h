@@ -16,16 +16,10 @@
 #include "plot/mouse_gesture.h"
 #include "plot/view_commands.h"
 #include "plot/view_window.h"
+#include "sheet/sheet_history.h"
 
 class Engine;
 class QImage;
-
-// A label lying on the canvas until it is dropped onto the drawing.
-struct SheetLabel {
-  QString text;
-  QColor color = Qt::black;
-  bool shown = false;
-};
 
 class Sheet : public QObject {
   Q_OBJECT
@@ -62,6 +56,8 @@ class Sheet : public QObject {
   // drawing of the coordinate system with its pixel frame.
   const ViewTexts& viewTexts() const { return viewTexts_; }
   void setViewTexts(const ViewTexts& texts);
+  // The user typing in the view fields: no step, and the fields need no update.
+  void typeViewTexts(const ViewTexts& texts);
   const ViewWindow& view() const { return view_; }
   const PixelFrame& frame() const { return frame_; }
 
@@ -108,14 +104,34 @@ class Sheet : public QObject {
   void hideLabel(Label which);
   void printLabel(Label which, QPointF at);
 
-  // The mouse on the canvas, in canvas pixels.
-  GestureStep mousePressed(const GestureModes& modes, QPointF at);
+  // The mouse on the canvas, in canvas pixels. A gesture begun with the left
+  // button is one step when it ends.
+  GestureStep mousePressed(const GestureModes& modes, QPointF at, bool leftButton = true);
   void mouseMoved(const GestureModes& modes, bool leftOnly, QPointF at);
   GestureStep mouseReleased(const GestureModes& modes, QPointF at);
 
   // The graph file: the window of the last drawing and the function list.
-  void open(const QString& fileName);
-  void save(const QString& fileName);
+  bool open(const QString& fileName);
+  bool save(const QString& fileName);
+
+  // Every change of the list, the drawing, the appearance or the labels is a
+  // step, taken when the event that made it is handled. Undo restores the
+  // sheet as it was before the last step, redo does it again.
+  void undo();
+  void redo();
+  bool canUndo() const;
+  bool canRedo() const;
+  const SheetHistory& history() const { return history_; }
+  // Runs `change` without making it a step: the drawing follows a new size of
+  // the window, which nobody wants to take back.
+  void withoutStep(const std::function<void()>& change);
+  // Changed since it was last opened or saved (undo back there counts as unchanged).
+  bool modified() const;
+
+  // What a crash must not lose: the graph file's content, the appearance
+  // and the labels; restoring it is one step.
+  QByteArray recoveryBytes() const;
+  bool restoreRecovery(const QByteArray& bytes);  // false: damaged, nothing changed
 
   // Canvas changes made directly through canvas() are announced with this.
   void drawn() { emit drawingChanged(); }
@@ -128,9 +144,14 @@ class Sheet : public QObject {
   void labelsChanged();
   void drawingChanged();
   void message(const QString& text);  // a command ended with this error message
+  void historyChanged();              // a step was taken, undone or redone
 
  private:
   void listTerm(const QString& term);
+  void noteChange();
+  void takeStep();
+  SheetState capture(int id) const;
+  void restore(const SheetState& state);
 
   Engine& engine_;
   Canvas canvas_;
@@ -142,6 +163,11 @@ class Sheet : public QObject {
   ViewWindow view_;
   PixelFrame frame_;
   Appearance appearance_;
-  SheetLabel labels_[2];
+  std::array<SheetLabel, 2> labels_;
   MouseGesture gesture_;
+
+  SheetHistory history_;
+  SheetState committed_;  // the state after the last step
+  int lastId_ = 0, savedId_ = 0;
+  bool stepPending_ = false, stepArmed_ = false, quiet_ = false, gestureActive_ = false;
 };

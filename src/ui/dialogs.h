@@ -18,6 +18,11 @@ class Dialogs {
 
   // A modal message with an OK button only.
   virtual void message(const QString& title, const QString& text, Icon icon) = 0;
+  // A question with the buttons "Ja", "Nein" and, with `cancel`, "Abbrechen";
+  // closing the box counts as "Abbrechen", or as "Nein" without it.
+  enum class Answer { Yes, No, Cancel };
+  virtual Answer ask(const QString& title, const QString& text, bool cancel,
+                     Answer defaultButton) = 0;
   // The colour chosen, or nullopt when the user cancels.
   virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
   // A line of text, or nullopt when the user cancels.

@@ -1,5 +1,6 @@
 #include "ui/frm_graph.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "documents/recovery_file.h"
 #include "engine/function_calculator.h"
 #include "ui/canvas_widget.h"
 #include "ui/dgl_page.h"
@@ -59,6 +61,7 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   connectTabs();
   connectSheet();
   showTerms();
+  showHistory();
 }
 
 FrmGraph::~FrmGraph() {
@@ -138,6 +141,22 @@ void FrmGraph::connectSheet() {
   connect(&sheet_, &Sheet::termsChanged, this, &FrmGraph::showTerms);
   connect(&sheet_, &Sheet::viewTextsChanged, this, &FrmGraph::showViewTexts);
   connect(&sheet_, &Sheet::labelsChanged, this, &FrmGraph::showLabels);
+  connect(&sheet_, &Sheet::historyChanged, this, &FrmGraph::showHistory);
+  connect(&sheet_, &Sheet::appearanceChanged, this, [this] {
+    showing_ = true;
+    kurvalonPage()->showAppearance(sheet_.appearance());
+    showing_ = false;
+  });
+  // The recovery file follows the sheet, at most about once a second.
+  recoveryTimer_ = new QTimer(this);
+  recoveryTimer_->setSingleShot(true);
+  recoveryTimer_->setInterval(1000);
+  connect(recoveryTimer_, &QTimer::timeout, this, [this] {
+    if (recovery_) recovery_->write(sheet_.recoveryBytes());
+  });
+  connect(&sheet_, &Sheet::historyChanged, this, [this] {
+    if (!recoveryTimer_->isActive()) recoveryTimer_->start();
+  });
 
   // Keys reach the entry field through the combo box or its line edit,
   // depending on where the focus is.
@@ -152,7 +171,7 @@ void FrmGraph::connectSheet() {
   });
 
   connect(canvas, &CanvasWidget::resized, this, [this] {
-    sheet_.redraw();
+    sheet_.withoutStep([this] { sheet_.redraw(); });
     cboFunktionsterm()->setFocus();
   });
   connect(canvas, &CanvasWidget::pressed, this, &FrmGraph::canvasPressed);
@@ -166,7 +185,7 @@ void FrmGraph::connectSheet() {
 
   KurvalonPage* page = kurvalonPage();
   connect(page, &KurvalonPage::viewTextsEdited, this, [this] {
-    if (!showing_) sheet_.setViewTexts(kurvalonPage()->viewTexts());
+    if (!showing_) sheet_.typeViewTexts(kurvalonPage()->viewTexts());
   });
   connect(page, &KurvalonPage::viewEntered, &sheet_, &Sheet::redraw);
   connect(page, &KurvalonPage::appearanceChanged, this, [this] {
@@ -215,6 +234,55 @@ void FrmGraph::showViewTexts() {
   showing_ = true;
   kurvalonPage()->setViewTexts(sheet_.viewTexts());
   showing_ = false;
+}
+
+void FrmGraph::showHistory() {
+  mnuUndo_->setEnabled(sheet_.canUndo());
+  mnuRedo_->setEnabled(sheet_.canRedo());
+}
+
+void FrmGraph::setRecovery(std::unique_ptr<RecoveryFile> recovery) {
+  recovery_ = std::move(recovery);
+}
+
+void FrmGraph::offerRecovery() {
+  if (!recovery_ || !recovery_->leftOver()) return;
+  const QByteArray bytes = *recovery_->leftOver();
+  recovery_->forgetLeftOver();
+  if (!readRecovery(bytes)) {
+    showError(dialogs_,
+              QStringLiteral("Die Wiederherstellungsdatei %1 ist beschädigt und wird gelöscht.")
+                  .arg(recovery_->path()));
+    recovery_->remove();
+    return;
+  }
+  if (dialogs_.ask(QStringLiteral("Kurvalon"),
+                   QStringLiteral("Kurvalon wurde nicht ordnungsgemäß beendet. Das letzte Blatt "
+                                  "wiederherstellen?"),
+                   false, Dialogs::Answer::Yes) == Dialogs::Answer::Yes) {
+    sheet_.restoreRecovery(bytes);
+  } else {
+    recovery_->remove();
+  }
+}
+
+void FrmGraph::openFile(const QString& fileName) {
+  sheet_.open(fileName);
+}
+
+void FrmGraph::closeEvent(QCloseEvent* event) {
+  if (sheet_.modified()) {
+    Dialogs::Answer answer = dialogs_.ask(QStringLiteral("Kurvalon"),
+                                          QStringLiteral("Die Änderungen am Blatt speichern?"),
+                                          true, Dialogs::Answer::Yes);
+    if (answer == Dialogs::Answer::Cancel || (answer == Dialogs::Answer::Yes && !speichern())) {
+      event->ignore();
+      return;
+    }
+  }
+  if (recovery_) recovery_->remove();
+  recoveryTimer_->stop();
+  event->accept();
 }
 
 void FrmGraph::showLabels() {

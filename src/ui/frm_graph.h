@@ -8,11 +8,14 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "engine/engine.h"
 #include "sheet/sheet.h"
 
 class QAction;
+class QTimer;
+class RecoveryFile;
 class QComboBox;
 class QStatusBar;
 class QToolBar;
@@ -41,8 +44,15 @@ class FrmGraph : public QMainWindow {
   QAction* toolButton(const QString& key) const;
   bool modeOn(const QString& key) const;  // zoom, point or line mode
 
-  // The graph file, the printout and the picture export, with their dialogs.
-  void speichern();
+  // Where the sheet is kept against a crash; a file left there by a program
+  // that died is offered back by offerRecovery().
+  void setRecovery(std::unique_ptr<RecoveryFile> recovery);
+  void offerRecovery();
+  void openFile(const QString& fileName);  // a sheet named on the command line
+
+  // The graph file, the printout and the picture export, with their dialogs;
+  // speichern() is false when cancelled or failed.
+  bool speichern();
   void öffnen();
   void drucke();
   void exportieren();  // PNG (1 to 4 times its size) or SVG
@@ -56,6 +66,7 @@ class FrmGraph : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -69,6 +80,7 @@ class FrmGraph : public QMainWindow {
   void showTerms();
   void showViewTexts();
   void showLabels();
+  void showHistory();
 
   void calculate();
   void chooseSwatchColor(int index);
@@ -97,4 +109,9 @@ class FrmGraph : public QMainWindow {
 
   QToolBar* tbrGraph_ = nullptr;
   std::map<QString, QAction*> toolButtons_;
+  QAction* mnuUndo_ = nullptr;
+  QAction* mnuRedo_ = nullptr;
+
+  std::unique_ptr<RecoveryFile> recovery_;
+  QTimer* recoveryTimer_ = nullptr;
 };

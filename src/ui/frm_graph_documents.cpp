@@ -21,9 +21,9 @@ const QString kFilter = QStringLiteral("*.fkt (*.fkt)");
 
 }  // namespace
 
-void FrmGraph::speichern() {
+bool FrmGraph::speichern() {
   QString name = dialogs_.saveFileName(kFilter);
-  if (!name.isEmpty()) sheet_.save(name);
+  return !name.isEmpty() && sheet_.save(name);
 }
 
 void FrmGraph::exportieren() {

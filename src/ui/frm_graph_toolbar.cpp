@@ -112,6 +112,13 @@ void FrmGraph::buildMenus() {
   // The edit items do what the toolbar's clipboard buttons do.
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
+  mnuUndo_ = item(edit, "mnuUndo", QStringLiteral("&Rückgängig"),
+                  QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { sheet_.undo(); });
+  mnuRedo_ = item(edit, "mnuRedo", QStringLiteral("&Wiederherstellen"),
+                  QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { sheet_.redo(); });
+  mnuRedo_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  edit->addSeparator();
   item(edit, "mnuCut", QStringLiteral("&Ausschneiden"), QKeySequence(Qt::CTRL | Qt::Key_X),
        [this] { buttonClick(QStringLiteral("cut")); });
   item(edit, "mnuCopy", QStringLiteral("&Copieren"), QKeySequence(Qt::CTRL | Qt::Key_C),

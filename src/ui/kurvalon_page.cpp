@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "plot/view_field_keys.h"
 #include "ui/swatch.h"
@@ -189,6 +190,21 @@ Appearance KurvalonPage::appearance() const {
   appearance.gridColor = picFarbeGitter_->color();
   appearance.lineWidth = lineWidth();
   return appearance;
+}
+
+void KurvalonPage::showAppearance(const Appearance& shown) {
+  for (int i = 0; i < kPaletteSize; ++i) {
+    if (swatchColor(i) == shown.palette[i]) continue;
+    // A caption takes its swatch's colour once chosen; the start colour brings its own back.
+    const PaletteEntry& entry = kDefaultPalette[i];
+    picGraphFarben_[i]->setColor(shown.palette[i]);
+    lblGraphFarben_[i]->setTextColor(shown.palette[i] == entry.swatch ? entry.captionText
+                                                                      : shown.palette[i]);
+  }
+  chkGrid_->setChecked(shown.grid);
+  optGitter_[shown.gridDotted ? 0 : 1]->setChecked(true);
+  picFarbeGitter_->setColor(shown.gridColor);
+  optLine_[std::clamp(shown.lineWidth, 1, 3) - 1]->setChecked(true);
 }
 
 int KurvalonPage::lineWidth() const {

@@ -25,6 +25,8 @@ class KurvalonPage : public QWidget {
   ViewTexts viewTexts() const;
   void setViewTexts(const ViewTexts& texts);
   Appearance appearance() const;
+  // Sets the controls to the sheet's appearance (after undo, redo or recovery).
+  void showAppearance(const Appearance& appearance);
   int lineWidth() const;
 
   QColor swatchColor(int index) const;

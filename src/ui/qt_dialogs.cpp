@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 void QtDialogs::message(const QString& title, const QString& text, Icon icon) {
   QMessageBox box(parent_);
@@ -29,6 +30,26 @@ void QtDialogs::message(const QString& title, const QString& text, Icon icon) {
       break;
   }
   box.exec();
+}
+
+Dialogs::Answer QtDialogs::ask(const QString& title, const QString& text, bool cancel,
+                               Answer defaultButton) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(title);
+  box.setText(text);
+  box.setIcon(QMessageBox::Question);
+  QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+  QPushButton* abort =
+      cancel ? box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole) : nullptr;
+  box.setDefaultButton(defaultButton == Answer::Yes  ? yes
+                       : defaultButton == Answer::No ? no
+                                                     : abort);
+  box.setEscapeButton(cancel ? abort : no);
+  box.exec();
+  if (box.clickedButton() == yes) return Answer::Yes;
+  if (box.clickedButton() == no || !cancel) return Answer::No;
+  return Answer::Cancel;
 }
 
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {

@@ -6,6 +6,7 @@
 class QtDialogs : public Dialogs {
  public:
   void message(const QString& title, const QString& text, Icon icon) override;
+  Answer ask(const QString& title, const QString& text, bool cancel, Answer defaultButton) override;
   std::optional<QColor> chooseColor(const QColor& initial) override;
   std::optional<QString> inputText(const QString& prompt, const QString& title,
                                    const QString& initial) override;

@@ -27,6 +27,11 @@ class RandomDialogs : public Dialogs {
 
   void message(const QString&, const QString&, Icon) override { ++messages; }
 
+  Answer ask(const QString&, const QString&, bool cancel, Answer) override {
+    const int pick = static_cast<int>(random_() % (cancel ? 3 : 2));
+    return pick == 0 ? Answer::Yes : pick == 1 ? Answer::No : Answer::Cancel;
+  }
+
   std::optional<QColor> chooseColor(const QColor&) override {
     if (chance(4)) return std::nullopt;
     return QColor::fromRgb(static_cast<QRgb>(random_() & 0xffffff));

@@ -95,7 +95,8 @@ class RandomUser {
     if (pick < 85) return stepSpinner();
     if (pick < 91) return enterTerm();
     if (pick < 94) return chooseListEntry();
-    if (pick < 97) return dropLabel();
+    if (pick < 96) return dropLabel();
+    if (pick < 98) return undoOrRedo();
     return resizeWindow();
   }
 
@@ -175,6 +176,22 @@ class RandomUser {
       QTest::mouseClick(bar, button, {}, bar->tabRect(tab).center());
     }
     return note(bar, "tab " + std::to_string(tab) + " of");
+  }
+
+  // Runs of undo and redo, through the menu or the keys.
+  std::string undoOrRedo() {
+    const bool undo = random_() % 3 != 0;
+    const int times = 1 + static_cast<int>(random_() % 5);
+    for (int i = 0; i < times; ++i) {
+      if (random_() % 2) {
+        window_.findChild<QAction*>(undo ? QStringLiteral("mnuUndo") : QStringLiteral("mnuRedo"))
+            ->trigger();
+      } else {
+        QTest::keyClick(window_.picGraph(), undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+      }
+      QCoreApplication::processEvents();
+    }
+    return std::string(undo ? "undo" : "redo") + " x" + std::to_string(times);
   }
 
   std::string triggerAction() {

@@ -24,6 +24,17 @@ class FakeDialogs : public Dialogs {
     messages.push_back({title, text, icon});
   }
 
+  Answer ask(const QString& title, const QString& text, bool cancel, Answer) override {
+    questions.push_back({title, text, Icon::Question});
+    if (answers.empty()) {
+      ADD_FAILURE() << "unexpected question " << text.toStdString();
+      return cancel ? Answer::Cancel : Answer::No;
+    }
+    Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
   std::optional<QColor> chooseColor(const QColor&) override {
     if (colorAnswers.empty()) {
       ADD_FAILURE() << "unexpected colour dialog";
@@ -75,6 +86,8 @@ class FakeDialogs : public Dialogs {
   }
 
   std::vector<Message> messages;
+  std::vector<Message> questions;  // title and text of each question asked
+  std::deque<Answer> answers;
   std::vector<Message> inputs;                     // title and prompt of each input box
   std::deque<std::optional<QColor>> colorAnswers;  // nullopt: the user cancels
   std::deque<std::optional<QString>> inputAnswers;

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include "qstring_print.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "documents/recovery_file.h"
+#include "engine/engine.h"
+#include "gui_app.h"
+#include "sheet/sheet.h"
+
+namespace {
+
+// Everything undo must bring back, to compare before and after.
+struct Seen {
+  QStringList terms;
+  QString entry;
+  ViewTexts viewTexts;
+  QColor firstSwatch;
+  bool labelShown;
+  QImage image;
+  bool operator==(const Seen&) const = default;
+};
+
+class HistoryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensureApplication();
+    sheet.setSurface([] { return Sheet::Surface{QSize(600, 400), 1}; });
+    sheet.withoutStep([this] { sheet.redraw(); });
+  }
+
+  // One user action: the change, then the event loop takes the step.
+  void act(const std::function<void()>& change) {
+    change();
+    QCoreApplication::processEvents();
+  }
+  void enter(const QString& term) {
+    act([&] {
+      sheet.setEntryText(term);
+      sheet.enterTerm();
+    });
+  }
+  Seen seen() const {
+    return {sheet.terms(),
+            sheet.entryText(),
+            sheet.viewTexts(),
+            sheet.appearance().palette[0],
+            sheet.label(Sheet::Label::Graph).shown,
+            sheet.canvas().image().copy()};
+  }
+
+  Engine engine;
+  Sheet sheet{engine};
+};
+
+TEST_F(HistoryTest, UndoRestoresEachStepPixelForPixelAndRedoAppliesItAgain) {
+  // Each step with what the sheet showed just before it (typing included).
+  std::vector<Seen> before;
+  auto step = [&](const std::function<void()>& change) {
+    before.push_back(seen());
+    act(change);
+  };
+  for (const char* term : {"x^2-2x", "sin(x)"}) {
+    act([&] { sheet.setEntryText(QString::fromLatin1(term)); });
+    step([&] { sheet.enterTerm(); });
+  }
+  step([&] { sheet.zoomStep(true); });
+  step([&] {
+    Appearance appearance = sheet.appearance();
+    appearance.palette[0] = QColor(0, 128, 0);
+    sheet.setAppearance(appearance);
+    sheet.redraw();
+  });
+  step([&] { sheet.showGraphLabel(QStringLiteral("f(x) =")); });
+  step([&] { sheet.neu(); });
+  const Seen last = seen();
+  EXPECT_EQ(sheet.history().steps(), 6);
+  EXPECT_FALSE(sheet.canRedo());
+
+  std::vector<Seen> after;
+  for (int i = static_cast<int>(before.size()) - 1; i >= 0; --i) {
+    after.insert(after.begin(), seen());
+    sheet.undo();
+    EXPECT_TRUE(seen() == before[i]) << "undo of step " << i;
+  }
+  EXPECT_FALSE(sheet.canUndo());
+  sheet.undo();  // nothing left: nothing happens
+  EXPECT_TRUE(seen() == before[0]);
+  for (size_t i = 0; i < after.size(); ++i) {
+    sheet.redo();
+    EXPECT_TRUE(seen() == after[i]) << "redo of step " << i;
+  }
+  EXPECT_TRUE(seen() == last);
+  EXPECT_FALSE(sheet.canRedo());
+}
+
+TEST_F(HistoryTest, ANewChangeAfterUndoDropsTheRedoStepsAndTypingIsNoStep) {
+  enter(QStringLiteral("x"));
+  enter(QStringLiteral("2x"));
+  sheet.undo();
+  EXPECT_TRUE(sheet.canRedo());
+  act([&] { sheet.typeViewTexts({"-1", "1", "-1", "1", "1", "1"}); });  // typed, not applied
+  act([&] { sheet.setEntryText(QStringLiteral("3x")); });
+  EXPECT_TRUE(sheet.canRedo());
+  EXPECT_EQ(sheet.history().steps(), 1);
+  act([&] { sheet.redraw(); });  // the typed window applied
+  EXPECT_FALSE(sheet.canRedo());
+  EXPECT_EQ(sheet.history().steps(), 2);
+  sheet.undo();
+  EXPECT_EQ(sheet.viewTexts(), ViewTexts({"-1", "1", "-1", "1", "1", "1"}));  // as typed then
+  EXPECT_FLOAT_EQ(sheet.view().xmin, -10);  // drawn in the old window
+  EXPECT_EQ(sheet.terms(), QStringList({"x"}));
+}
+
+TEST_F(HistoryTest, AGestureIsOneStepAndAResizeNone) {
+  GestureModes zoom;
+  zoom.zoom = true;
+  const QPointF from = sheet.frame().point(-4, 6, sheet.view());
+  const QPointF to = sheet.frame().point(2, 1, sheet.view());
+  act([&] { sheet.mousePressed(zoom, from); });
+  act([&] { sheet.mouseMoved(zoom, true, (from + to) / 2); });
+  act([&] { sheet.mouseMoved(zoom, true, to); });
+  act([&] { sheet.mouseReleased(zoom, to); });
+  EXPECT_EQ(sheet.history().steps(), 1);
+  sheet.setSurface([] { return Sheet::Surface{QSize(700, 500), 1}; });
+  sheet.withoutStep([&] { sheet.redraw(); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(sheet.history().steps(), 1);
+  sheet.undo();
+  EXPECT_EQ(sheet.viewTexts(), kDefaultViewTexts);
+}
+
+TEST_F(HistoryTest, KeepsAtLeastAHundredStepsWithinFiftyMegabytes) {
+  for (int i = 0; i < 260; ++i) enter(QStringLiteral("%1x").arg(i));
+  EXPECT_GE(sheet.history().steps(), 100);
+  EXPECT_LE(sheet.history().steps(), SheetHistory::kMaxSteps);
+  EXPECT_LE(sheet.history().bytes(), 50 * 1024 * 1024);
+  const int steps = sheet.history().steps();
+  while (sheet.canUndo()) sheet.undo();
+  EXPECT_EQ(sheet.terms().size(), 260 - steps);  // each step had listed one term
+}
+
+TEST_F(HistoryTest, ModifiedSinceSavedOrOpenedAndUndoBackIsUnchanged) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath(QStringLiteral("blatt.fkt"));
+  EXPECT_FALSE(sheet.modified());
+  enter(QStringLiteral("x"));
+  EXPECT_TRUE(sheet.modified());
+  ASSERT_TRUE(sheet.save(name));
+  EXPECT_FALSE(sheet.modified());
+  enter(QStringLiteral("2x"));
+  EXPECT_TRUE(sheet.modified());
+  sheet.undo();
+  EXPECT_FALSE(sheet.modified());
+  act([&] { sheet.neu(); });
+  ASSERT_TRUE(sheet.open(name));
+  EXPECT_FALSE(sheet.modified());
+  sheet.undo();  // opening was a step too
+  EXPECT_TRUE(sheet.terms().isEmpty());
+}
+
+TEST_F(HistoryTest, RecoveryBringsBackListWindowAppearanceAndLabelsAsOneStep) {
+  enter(QStringLiteral("x^2-2x"));
+  enter(QStringLiteral("sin(x)"));
+  act([&] {
+    sheet.zoomStep(true);
+    Appearance appearance = sheet.appearance();
+    appearance.palette[1] = QColor(10, 20, 30);
+    appearance.grid = false;
+    appearance.lineWidth = 3;
+    sheet.setAppearance(appearance);
+    sheet.showComment(QStringLiteral("Notiz"));
+    sheet.redraw();
+  });
+  const QByteArray bytes = sheet.recoveryBytes();
+  const QImage drawn = sheet.canvas().image().copy();
+
+  Sheet other(engine);
+  other.setSurface([] { return Sheet::Surface{QSize(600, 400), 1}; });
+  ASSERT_TRUE(other.restoreRecovery(bytes));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(other.terms(), sheet.terms());
+  EXPECT_EQ(other.viewTexts(), sheet.viewTexts());
+  EXPECT_EQ(other.appearance().palette[1], QColor(10, 20, 30));
+  EXPECT_EQ(other.label(Sheet::Label::Kommentar), sheet.label(Sheet::Label::Kommentar));
+  EXPECT_EQ(other.canvas().image(), drawn);
+  EXPECT_EQ(other.history().steps(), 1);
+
+  for (const QByteArray& damaged :
+       {QByteArray(), QByteArray("{"), bytes.left(bytes.size() / 2), QByteArray("[1,2]"),
+        QByteArray(bytes).replace("\"lineWidth\":3", "\"lineWidth\":9"),
+        QByteArray(bytes).replace("kurvalon-recovery", "something-else")}) {
+    EXPECT_FALSE(readRecovery(damaged)) << damaged.toStdString();
+    EXPECT_FALSE(other.restoreRecovery(damaged));
+  }
+  EXPECT_EQ(other.terms(), sheet.terms());  // nothing changed
+}
+
+TEST_F(HistoryTest, EveryProgramHasASlotOfItsOwnAndTakesOverOnlyALeftOverOne) {
+  QTemporaryDir dir;
+  auto first = std::make_unique<RecoveryFile>(dir.path());
+  RecoveryFile second(dir.path());
+  ASSERT_TRUE(first->claimed() && second.claimed());
+  EXPECT_NE(first->path(), second.path());
+  ASSERT_TRUE(first->write("eins"));
+  ASSERT_TRUE(second.write("zwei"));
+  EXPECT_FALSE(first->leftOver() || second.leftOver());
+
+  // A slot whose program is gone: its lock goes, its file stays.
+  const QString left = first->path();
+  first.reset();
+  RecoveryFile third(dir.path());
+  EXPECT_EQ(third.path(), left);
+  ASSERT_TRUE(third.leftOver());
+  EXPECT_EQ(*third.leftOver(), QByteArray("eins"));
+  third.remove();
+  EXPECT_FALSE(QFile::exists(left));
+  QFile kept(second.path());
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray("zwei"));
+}
+
+}  // namespace
