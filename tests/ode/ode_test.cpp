@@ -5,15 +5,11 @@
 #include "engine/recording_engine.h"
 #include "ode/osculating_curve.h"
 #include "ode/slope_field.h"
+#include "qstring_print.h"
 
 namespace {
 
-Engine& engine() {
-  static Engine shared;
-  return shared;
-}
-
-// A 600 x 400 canvas showing `view`, with the three drawings on it.
+// A 600 x 400 canvas showing `view`, and the drawings on it.
 struct Window {
   ViewWindow view;
   PixelFrame frame;
@@ -23,13 +19,14 @@ struct Window {
     return QPointF(view.xmin + (p.x() - frame.pixLinks) / frame.massX,
                    view.ymin + (p.y() - frame.pixUnten) / frame.massY);
   }
-  OdeDrawing field(const QString& f) const { return slopeField(engine(), f, view, frame); }
+  OdeDrawing field(const QString& f) const { return slopeField(engine, f, view, frame); }
   OdeDrawing euler(const QString& f, float x0, const QString& y0) const {
-    return eulerCurve(engine(), f, x0, y0, view, frame);
+    return eulerCurve(engine, f, x0, y0, view, frame);
   }
   OdeDrawing osculating(const QString& f, float x0, float y0, const QString& slope0) const {
-    return osculatingCurve(engine(), f, x0, y0, slope0, view, frame);
+    return osculatingCurve(engine, f, x0, y0, slope0, view, frame);
   }
+  static inline Engine engine;
 };
 
 TEST(OdeRequests, SlopeAsksThreeWithBlanksSecondDerivativeFourInEngineNotation) {
@@ -48,9 +45,12 @@ TEST(Ode, SlopeFieldStartsOneTickInsideAndDrawsUnitMarksAlongTheSlope) {
   EXPECT_TRUE(xy.failure.isEmpty());
   EXPECT_NEAR(QLineF(w.world(xy.lines.front().center()), {-9, -8}).length(), 0, 1e-4);
   EXPECT_NEAR(QLineF(w.world(xy.lines.back().center()), {9, 8}).length(), 0, 1e-4);
-  // On the x axis (x = -9, y = 0) the marks of x*y are horizontal.
+  // On the x axis (x = -9, y = 0) the marks of x*y are horizontal; at (-9, 1) they fall by 9.
   EXPECT_NEAR(w.world(xy.lines[8].center()).y(), 0, 1e-4);
   EXPECT_FLOAT_EQ(xy.lines[8].y1(), xy.lines[8].y2());
+  const QLineF steep(w.world(xy.lines[9].p1()), w.world(xy.lines[9].p2()));
+  EXPECT_NEAR(steep.dy() / steep.dx(), -9, 1e-3);
+  EXPECT_NEAR(steep.length(), 1, 1e-3);
 
   const Window shifted(ViewWindow{.xmin = 0.5f});
   OdeDrawing flat = shifted.field("0");
@@ -78,30 +78,29 @@ TEST(Ode, EulerStepsAFiftiethOfATickBothWays) {
   EXPECT_NEAR(w.euler("0", 10, "0").steps, 1000, 1);
   // sqrt(-x) has no value right of 0: about 50 steps from -1 stay, then a message.
   OdeDrawing stopped = w.euler("sqrt(-x)", -1, "0");
-  EXPECT_TRUE(stopped.failure.startsWith(QStringLiteral("Die Steigung lässt sich im Punkt (")))
+  EXPECT_TRUE(stopped.failure.startsWith("Die Steigung lässt sich im Punkt ("))
       << stopped.failure.toStdString();
   EXPECT_NEAR(stopped.steps, 50.5, 0.5);
 }
 
-TEST(Ode, ConstantCurvatureTracesTheParabolaAndDecimalCommaIsRead) {
+TEST(Ode, OsculatingCirclesTraceTheCurveAndStopWhereTheyCannot) {
   const Window w;
+  // Constant curvature 2 from (0; 0) with slope 0 traces x^2; the first circle has radius
+  // 0,5 around (0; 0,5), and the first step lands on it.
   OdeDrawing curve = w.osculating("2", 0, 0, "0");
   EXPECT_TRUE(curve.failure.isEmpty());
   EXPECT_NEAR(curve.steps, 500, 1);
-  // The first circle has radius 0,5 around (0; 0,5): the first step lands on it.
   const QPointF step = w.world(curve.lines.front().p2());
   EXPECT_NEAR(std::hypot(step.x(), step.y() - 0.5), 0.5, 1e-4);
   for (int i : {49, 99, 149}) {
     const QPointF p = w.world(curve.lines[i].p2());
     EXPECT_NEAR(p.y(), p.x() * p.x(), 0.05 * p.x() * p.x()) << i;
   }
+  // A decimal comma is read; steps of 0,04 from xmin.
   OdeDrawing comma = w.osculating("-0,5*y", -10, 1, "0");
   EXPECT_EQ(comma.lines, w.osculating("-0.5*y", -10, 1, "0").lines);
-  EXPECT_NEAR(comma.steps, 500, 1);  // steps of 0,04 from xmin
-}
-
-TEST(Ode, ZeroCurvatureStepsAlongTheTangentAndNoRealRootEnds) {
-  const Window w;
+  EXPECT_NEAR(comma.steps, 500, 1);
+  // Zero curvature steps along the tangent.
   OdeDrawing flat = w.osculating("-y", 0, 0, "0");
   EXPECT_GE(flat.steps, 499);
   EXPECT_NEAR(w.world(flat.lines.back().p2()).y(), 0, 1e-5);

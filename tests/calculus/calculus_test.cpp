@@ -1,0 +1,211 @@
+#include "calculus/curve_discussion.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "calculus/derivatives.h"
+#include "calculus/integration.h"
+#include "calculus/root_finders.h"
+#include "engine/funktionswert.h"
+#include "engine/number_text.h"
+#include "engine/recording_engine.h"
+#include "qstring_print.h"
+
+namespace {
+
+QStringList discuss(Engine& engine, const QString& f) {
+  Derivatives d = formDerivatives(engine, f);
+  return Kurvendiskussion(engine, {f, d.first, d.second}, -10, 10);
+}
+
+QStringList discuss(const char* f) {
+  Engine engine;
+  return discuss(engine, f);
+}
+
+const QStringList kHeadings = {"Nullstellen:", "", "Extrema:", "", "Wendepunkte:"};
+
+TEST(Derivatives, AreAskedOfTheTermItself) {
+  RecordingEngine engine;
+  Derivatives d = formDerivatives(engine, "x^2-2x");
+  EXPECT_EQ(engine.requests,
+            QStringList({"diff(x^2-2x,x)", "diff(x^2-2x,x,2)", "diff(x^2-2x,x,3)"}));
+  EXPECT_EQ(QStringList({d.first, d.second, d.third}), QStringList({"2*x-2", "2", "0"}));
+}
+
+// Points are numbered on across the sections. The zero of x+10 is the first sample itself:
+// its product is 0, no sign change. A pole is no zero.
+TEST(CurveDiscussion, ListsZerosExtremaAndInflectionPoints) {
+  const std::pair<const char*, QStringList> cases[] = {
+      {"x^2-2x-3",
+       {"Nullstellen:", "  N:  x(1)= -1,0", "  N:  x(2)= 3,0", "",
+        "Extrema:", "  TP: x(3)= 1,0  y(3)= -4,0", "", "Wendepunkte:"}},
+      {"x^2-2x+1",
+       {"Nullstellen:", "  BP: x(1)= 1,0", "", "Extrema:", "  TP: x(2)= 1,0  y(2)= 0,0", "",
+        "Wendepunkte:"}},
+      {"x^3-3x",
+       {"Nullstellen:", "  N:  x(1)= -1,732", "  N:  x(2)= 0,0", "  N:  x(3)= 1,732", "",
+        "Extrema:", "  HP: x(4)= -1,0  y(4)= 2,0", "  TP: x(5)= 1,0  y(5)= -2,0", "",
+        "Wendepunkte:", "  WP: x(6)= 0,0  y(6)= 0,0"}},
+      {"exp(x)", kHeadings},
+      {"x+10", kHeadings},
+      {"1/x", kHeadings}};
+  for (const auto& [f, lines] : cases) EXPECT_EQ(discuss(f), lines) << f;
+}
+
+TEST(CurveDiscussion, FindsTheZerosOfTanButNoneAtItsPoles) {
+  int zeros = 0;
+  for (const QString& line : discuss("tan(x)")) {
+    if (!line.startsWith("  N:")) continue;
+    ++zeros;
+    double x = parseNumber(line.section("= ", 1)).value_or(NAN);
+    EXPECT_NEAR(x / M_PI, std::round(x / M_PI), 0.001) << line.toStdString();
+  }
+  EXPECT_EQ(zeros, 7);
+  // A steep zero is still one.
+  EXPECT_TRUE(discuss("1000000*(x-1.1)").contains("  N:  x(1)= 1,1"));
+}
+
+// An engine that cannot evaluate f itself: points that need f's value are
+// left out rather than listed with a value of an earlier point.
+class NoValuesOfF : public Engine {
+ public:
+  QString request(const QString& text, int32_t capacity = kCapacity) override {
+    if (text.startsWith("APPROX(SUBST(x^2-2x+1,")) return "undef";
+    return Engine::request(text, capacity);
+  }
+};
+
+TEST(CurveDiscussion, LeavesOutPointsWithoutValuesAndDoesNotScanATermOfAnotherVariable) {
+  NoValuesOfF noValues;
+  EXPECT_EQ(discuss(noValues, "x^2-2x+1"), kHeadings);
+  // y is not x: the term has no value anywhere; f and f' = y are asked once each.
+  RecordingEngine engine;
+  EXPECT_EQ(discuss(engine, "x*y-1"), kHeadings);
+  EXPECT_LT(engine.requests.filter("y").size(), 10);
+}
+
+TEST(CurveDiscussion, ProgressCountsTheStepsOfEachScan) {
+  Engine engine;
+  Derivatives d = formDerivatives(engine, "x^2");
+  int scans[5] = {}, last = 0;
+  Kurvendiskussion(engine, {"x^2", d.first, d.second}, -10, 10,
+                   [&](int scan, int step) { scans[scan] = last = step; });
+  for (int scan = 1; scan <= 4; ++scan) {
+    EXPECT_TRUE(scans[scan] == 1702 || scans[scan] == 1703) << scans[scan];
+  }
+  EXPECT_EQ(last, scans[4]);
+}
+
+// At most three crossings are searched; a pole is none.
+TEST(Intersections, FindsUpToThreeCrossingsOrNamesWhereTheDifferenceHasNoValue) {
+  Engine engine;
+  const std::pair<const char*, std::vector<double>> cases[] = {
+      {"(x^2+1)-(0)", {}},
+      {"(x)-(1,5)", {1.5}},
+      {"(x+2)-(x^2)", {-1, 2}},
+      {"(x^3-4x)-(0)", {-2, 0, 2}},
+      {"(sin(x))-(0)", {-3 * M_PI, -2 * M_PI, -M_PI}},
+      {"(1/x)-(0)", {}}};
+  for (const auto& [difference, xs] : cases) {
+    Intersections found = findIntersections(engine, difference, -10, 10);
+    EXPECT_TRUE(found.failure.isEmpty()) << difference;
+    ASSERT_EQ(found.xs.size(), qsizetype(xs.size())) << difference;
+    for (size_t i = 0; i < xs.size(); ++i) EXPECT_NEAR(found.xs[i], xs[i], 1e-4) << difference;
+  }
+  EXPECT_TRUE(findIntersections(engine, "(sqrt(x))-(1)", -10, 10)
+                  .failure.startsWith("Die Funktion lässt sich an der Stelle x = -10"));
+}
+
+TEST(Hatching, LinesRunFromTheAxisOrBetweenTheCurvesAtXticOver19) {
+  Engine engine;
+  ViewWindow view;  // -10..10, -9..9, tics 1
+  PixelFrame frame = computePixelFrame(view, 600, 400);
+  auto lines = std::get<QList<QLineF>>(hatchToAxis(engine, "x^2", 0, 2, view, frame));
+  // 0, 1/19, ..., 2 up to rounding: 38 or 39 lines.
+  EXPECT_GE(lines.size(), 38);
+  EXPECT_LE(lines.size(), 39);
+  EXPECT_FLOAT_EQ(lines.front().x1(), 294);
+  EXPECT_FLOAT_EQ(lines.front().y1(), 196);           // the x axis
+  EXPECT_NEAR(lines[19].x1(), 294 + 27.6, 1e-3);      // x = 1
+  EXPECT_NEAR(lines[19].y2(), 196 + 64.0 / 3, 1e-3);  // y = 1
+  // Between curves the loop runs a thirtieth of a tick past the upper limit.
+  auto between = std::get<QList<QLineF>>(hatchBetween(engine, "x+2", "x^2", -1, 2, view, frame));
+  EXPECT_EQ(between.size(), 58);                            // -1 + 57/19 = 2.0 still below 2 + 1/30
+  EXPECT_NEAR(between.front().y1(), 196 + 64.0 / 3, 1e-3);  // x^2 at -1
+  EXPECT_NEAR(between.front().y2(), 196 + 64.0 / 3, 1e-3);  // x+2 at -1
+  EXPECT_NEAR(between[38].y1(), 196 + 64.0 / 3, 1e-3);      // x^2 at 1
+  EXPECT_NEAR(between[38].y2(), 196 + 3 * 64.0 / 3, 1e-3);  // x+2 at 1
+  EXPECT_TRUE(std::holds_alternative<QString>(hatchToAxis(engine, "ln(x)", -1, 1, view, frame)));
+}
+
+// Tiefpunkt of `term` from the bracket (a, m, b): the minimum and the requests.
+std::pair<double, QStringList> minimum(const char* term, double a, double m, double b) {
+  RecordingEngine engine;
+  return {Tiefpunkt(engine, term, a, m, b), engine.requests};
+}
+
+TEST(RegulaFalsi, WorkedExampleMovesOnlyTheLeftEnd) {
+  RecordingEngine engine;
+  float x1 = 1, y1 = -1, x2 = 2, y2 = 2;
+  const std::optional<float> zero = regulaFalsi(engine, "x^2-2", x1, y1, x2, y2);
+  EXPECT_EQ(numberText(zero.value_or(0)), "1,414211");
+  EXPECT_EQ(engine.requests.size(), 7);
+  EXPECT_EQ(engine.requests.mid(0, 3),
+            QStringList({"APPROX(SUBST(x^2-2,x,1.333333))", "APPROX(SUBST(x^2-2,x,1.4))",
+                         "APPROX(SUBST(x^2-2,x,1.411765))"}));
+  EXPECT_EQ(std::tuple(x1, x2, y2), std::tuple(zero.value_or(0), 2.0f, 2.0f));
+}
+
+// The zero as shown (or "none") and at most how many requests it takes from [a, b]. The first
+// trial point is 1: the zero of x-1, the pole of 1/(x-1). Steep zeros stay above 1e-05 in single
+// precision (not 1,1, a 7-digit number) but their end values shrink. Trial points creep towards
+// the pole of 1/x until the pass bound; at other poles and jumps they soon hit an end.
+TEST(RegulaFalsi, FindsOrdinaryAndSteepZerosButNoneAtPolesOrJumps) {
+  const std::tuple<const char*, float, float, const char*, qsizetype> cases[] = {
+      {"x-1", 0, 3, "1", 1},
+      {"1/(x-1)", 0, 2, "none", 1},
+      {"1000000*(x-1,1)", 1.09f, 1.11f, "1,1", 200},
+      {"1000000*(x-1,1234567)", 1.12f, 1.13f, "1,123457", 200},
+      {"1000000*(x^3-2)", 1.2f, 1.3f, "1,259921", 200},
+      {"1/x", -0.0117f, 0.0118f, "none", 1000},
+      {"1/x", -1000, 0.001f, "none", 1000},
+      {"tan(x)", 1.57f, 1.58f, "none", 200},
+      {"tan(x)", 1, 2, "none", 200},
+      {"1/(x-2)^3", 1.5f, 2.25f, "none", 200},
+      {"floor(x)-0,5", 0.99f, 1.01f, "none", 200}};
+  for (auto [term, a, b, shown, maxRequests] : cases) {
+    RecordingEngine engine;
+    float ya = float(*Funktionswert(engine, term, a)), yb = float(*Funktionswert(engine, term, b));
+    engine.requests.clear();
+    const std::optional<float> zero = regulaFalsi(engine, term, a, ya, b, yb);
+    EXPECT_EQ(zero ? numberText(*zero) : "none", shown) << term << " from " << a;
+    EXPECT_LE(engine.requests.size(), maxRequests) << term << " from " << a;
+  }
+}
+
+// Tiny values come back in E notation and must compare by their exponent.
+TEST(Tiefpunkt, NarrowsTheBracketToTheMinimum) {
+  RecordingEngine engine;
+  double xa = -1, xm = 0.5, xb = 3;
+  const double x = Tiefpunkt(engine, "x^2", xa, xm, xb);
+  EXPECT_EQ(engine.requests.size(), 36);
+  EXPECT_TRUE(x == xm && xa <= x && x <= xb && xb - xa < 0.001) << xa << " " << xb;
+  EXPECT_NEAR(x, 0, 0.001);
+  EXPECT_NEAR(minimum("(x-0,3)^2/10^9", -2, 0, 5).first, 0.3, 0.001);
+  EXPECT_NEAR(minimum("x^4-2x^2", 0.2, 0.5, 3).first, 1, 0.001);
+  // The new point goes into the larger part, on a tie into the right one.
+  EXPECT_EQ(minimum("x^2", -1, 0.5, 3).second.value(1), "APPROX(SUBST(x^2,x,1.75))");
+  EXPECT_EQ(minimum("x^2", -3, 0.5, 1).second.value(1), "APPROX(SUBST(x^2,x,-1.25))");
+  EXPECT_EQ(minimum("x^2", -1, 0.5, 2).second.value(1), "APPROX(SUBST(x^2,x,1.25))");
+  // Infinite or NaN ends and neighbouring doubles stop after one pass; a
+  // bracket too wide for 200 passes stops after them.
+  EXPECT_EQ(minimum("x^2", -INFINITY, 0, 1).second.size(), 2);
+  EXPECT_EQ(minimum("x^2", NAN, 0, 1).second.size(), 2);
+  EXPECT_EQ(minimum("x^2", 1e13, 1e13 + 0.001953125, 1e13 + 0.00390625).second.size(), 2);
+  EXPECT_EQ(minimum("x^2", -1e300, 0, 1e300).second.size(), 400);
+}
+
+}  // namespace

@@ -1,0 +1,276 @@
+#include "documents/graph_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <string_view>
+
+#include "canvas/canvas.h"
+#include "documents/picture_file.h"
+#include "documents/printing.h"
+#include "documents/sheet_export.h"
+#include "engine/engine.h"
+#include "gui_app.h"
+#include "plot/appearance.h"
+#include "plot/coordinate_system.h"
+#include "qstring_print.h"
+
+using namespace std::string_view_literals;
+
+namespace {
+
+constexpr std::array<float, 6> kDefaultView = {-10, 10, -9, 9, 1, 1};
+
+QByteArray bytesOf(std::string_view text) {
+  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Written files have point decimals (exact enough that every float reads back), quoted
+// Latin-1 terms and CRLF; other layouts read as well.
+TEST(GraphFile, WritesWhatReadsBackAndReadsOtherLayouts) {
+  const struct {
+    std::string_view bytes;
+    std::array<float, 6> view;
+    QStringList terms;
+    bool written;  // exactly what writeGraphFile gives for view and terms
+  } cases[] = {
+      {"-10,10,-9,9,1,1\r\n\"x^2-2x\"\r\n", kDefaultView, {"x^2-2x"}, true},
+      {"-10,10,-9,9,1,1\r\n", kDefaultView, {}, true},
+      {"-0.5,1E+07,1.5E-07,9,2.5,0.1\r\n\"max(x,1)\"\r\n\"\"\r\n\" x\xB2\t\"\r\n",
+       {-0.5f, 1e7f, 1.5e-7f, 9, 2.5f, 0.1f},
+       {"max(x,1)", "", " x²\t"},
+       true},
+      {"-3.3333333,3.3333333,1.0000001,16777216,3.4028235E+38,1.1754944E-38\r\n\"x\"\r\n",
+       {-10.0f / 3, 10.0f / 3, 1.00000012f, 16777216.0f, 3.40282347e38f, 1.17549435e-38f},
+       {"x"},
+       true},
+      {"-10,10,-9\n9,1,1\n\"x\"", kDefaultView, {"x"}, false},
+      {"\r\n -10 , 10,-9,9,1,1 \r\"x\"\r\r\n  \"\"  \r\n\r\n", kDefaultView, {"x", ""}, false},
+      {".5,-.5,1E+07,1.5E-07,+2,3.", {0.5f, -0.5f, 1e7f, 1.5e-7f, 2, 3}, {}, false},
+  };
+  for (const auto& c : cases) {
+    if (c.written) {
+      EXPECT_EQ(writeGraphFile(c.view, c.terms),
+                (std::variant<QByteArray, QString>(bytesOf(c.bytes))));
+    }
+    const auto read = readGraphFile(bytesOf(c.bytes));
+    ASSERT_TRUE(std::holds_alternative<GraphFile>(read)) << std::get<QString>(read).toStdString();
+    EXPECT_EQ(std::get<GraphFile>(read).view, c.view) << c.bytes;
+    EXPECT_EQ(std::get<GraphFile>(read).terms, c.terms) << c.bytes;
+  }
+}
+
+TEST(GraphFile, RefusesMalformedFilesNamingTheLineAndTermsThatCouldNotBeReadBack) {
+  const std::tuple<std::string_view, const char*, const char*> cases[] = {
+      {" \r\n\r\n", "Die Datei ist leer", ""},
+      {"-10,10,-9\r\n9,1\r\n\"x\"\r\n", "Zeile 2:", "fehlen Zahlen"},
+      {"-10,abc,-9,9,1,1\r\n", "Zeile 1:", "\"abc\" ist keine Zahl"},
+      {"-10,10,-9,9,1.2.3,1\r\n", "Zeile 1:", "\"1.2.3\" ist keine Zahl"},
+      {"-10,10,-9,9,1E+39,1\r\n", "Zeile 1:", "Zahlenbereich"},
+      {"-10,10,,9,1,1\r\n", "Zeile 1:", "leer"},
+      {"-10,10,-9,9,1,1,7\r\n", "Zeile 1:", "Zu viele Zahlen"},
+      {"-10,10,-9,9,1,1\r\n\"x\"\r\nx^2\r\n", "Zeile 3:", "nicht in Anführungszeichen"},
+      {"-10,10,-9,9,1,1\r\n\"\r\n", "Zeile 2:", "nicht in Anführungszeichen"},
+      {"-10,10,-9,9,1,1\r\n\"x\",\"y\"\r\n", "Zeile 2:", "weiteres Anführungszeichen"},
+      {"\x00\x01\x02PK\x03\x04"sv, "Zeile 1:", "Steuerzeichen"}};
+  for (const auto& [bytes, start, names] : cases) {
+    const auto read = readGraphFile(bytesOf(bytes));
+    ASSERT_TRUE(std::holds_alternative<QString>(read)) << bytes;
+    const QString& message = std::get<QString>(read);
+    EXPECT_TRUE(message.startsWith(QString::fromUtf8(start)) &&
+                message.contains(QString::fromUtf8(names)))
+        << message.toStdString();
+  }
+  const std::pair<QString, const char*> terms[] = {
+      {"a\"b", "\"a\"b\" enthält ein Anführungszeichen"},
+      {"2π", "\"2π\" enthält das Zeichen \"π\""},
+      {"x\ny", "Steuerzeichen"}};
+  for (const auto& [term, names] : terms) {
+    const auto written = writeGraphFile(kDefaultView, {"x", term});
+    ASSERT_TRUE(std::holds_alternative<QString>(written)) << names;
+    EXPECT_TRUE(std::get<QString>(written).contains(QString::fromUtf8(names)))
+        << std::get<QString>(written).toStdString();
+  }
+}
+
+const QByteArray kSheet = "-10,10,-9,9,1,1\r\n\"x^2-2x\"\r\n\"sin(x)\"\r\n\"1/x\"\r\n";
+
+class PictureFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensureApplication();
+    ASSERT_TRUE(dir.isValid());
+  }
+  QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+  void write(const char* name, const QByteArray& bytes) {
+    QFile file(path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  // The three-curve sheet drawn on a 600 x 400 canvas.
+  Canvas drawn() {
+    Canvas canvas(600, 400);
+    EXPECT_EQ(drawSheet(canvas, engine, std::get<GraphFile>(readGraphFile(kSheet))), QString());
+    return canvas;
+  }
+  Engine engine;
+  QTemporaryDir dir;
+};
+
+TEST_F(PictureFileTest, ReplayingTheRecordGivesTheScreenImage) {
+  Canvas canvas = drawn();
+  // Hatching, an inverted rubber band, a circle and text on top of the curves.
+  canvas.setDrawMode(Canvas::DrawMode::MaskPen);
+  canvas.setForeColor(QColor(255, 255, 0));
+  canvas.lines({QLineF(300, 100, 300, 300), QLineF(310, 100, 310, 300)});
+  canvas.setDrawMode(Canvas::DrawMode::Invert);
+  canvas.box(100, 100, 200, 150);
+  canvas.setDrawMode(Canvas::DrawMode::Copy);
+  canvas.circle(450, 300, 40);
+  canvas.setCurrentX(20);
+  canvas.setCurrentY(380);
+  canvas.print(QStringLiteral("f(x) = x^2-2x"));
+  EXPECT_EQ(renderPicture(canvas, 1), canvas.image());
+}
+
+TEST_F(PictureFileTest, PngHasTheAxesAtTheComputedPixelsAndTheCurveWhereItBelongs) {
+  Canvas canvas = drawn();
+  // The frame the drawing used, computed again for the same window.
+  Canvas scratch(600, 400);
+  const ViewWindow view;
+  const Appearance appearance;
+  const PixelFrame frame = Koordinatensystem_zeichnen(scratch, view, appearance);
+  for (int scale : {1, 3}) {
+    ASSERT_EQ(writePicture(canvas, path("sheet.PNG"), scale), QString());
+    QImage png(path("sheet.PNG"));
+    ASSERT_EQ(png.size(), QSize(600 * scale, 400 * scale));
+    const QRgb axes = appearance.palette[kAchsen].rgb();
+    // Off the curves, a point of the x axis and one of the y axis.
+    EXPECT_EQ(png.pixel((frame.pixLinks + 10) * scale, (400 - qRound(frame.nullY)) * scale), axes);
+    EXPECT_EQ(png.pixel(qRound(frame.nullX) * scale, (400 - frame.pixUnten - 20) * scale), axes);
+    // The parabola x^2-2x passes (3|3) in red, the first palette colour.
+    const QPointF vertex = frame.point(3, 3, view);
+    bool red = false;
+    for (int dy = -2 * scale; dy <= 2 * scale; ++dy) {
+      const QColor pixel(
+          png.pixel(qRound(vertex.x()) * scale, (400 - qRound(vertex.y())) * scale + dy));
+      red |= pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80;
+    }
+    EXPECT_TRUE(red) << scale;
+  }
+}
+
+TEST_F(PictureFileTest, SvgIsWellFormedWithEachCurveAsAPathAndInvertedShapesInBlack) {
+  Canvas canvas = drawn();
+  canvas.setDrawMode(Canvas::DrawMode::Invert);
+  canvas.box(100, 100, 200, 150);
+  ASSERT_EQ(writePicture(canvas, path("sheet.svg")), QString());
+  QFile file(path("sheet.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&file);
+  int curvePaths = 0;
+  bool blackShape = false;
+  QString viewBox, stroke;  // Qt writes the pen on the group around each shape
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == u"svg") viewBox = xml.attributes().value("viewBox").toString();
+    if (xml.name() == u"g") stroke = xml.attributes().value("stroke").toString();
+    const bool shape = xml.name() == u"path" || xml.name() == u"rect";
+    if (shape && QStringList({"#ff0000", "#0000c0", "#00c000"}).contains(stroke)) {
+      curvePaths += xml.attributes().value("d").count(u'L') > 100;  // a curve of many segments
+    }
+    blackShape |= shape && stroke == "#000000";
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_EQ(viewBox, "0 0 600 400");
+  EXPECT_GE(curvePaths, 3);
+  EXPECT_TRUE(blackShape);
+}
+
+// The extension decides the format; a picture is written whole or not at all.
+TEST_F(PictureFileTest, FailedWritesLeaveNoFileAndKeepAnOldOne) {
+  Canvas canvas = drawn();
+  EXPECT_NE(writePicture(canvas, path("picture.jpg")), QString());
+  EXPECT_NE(writePicture(canvas, path("png")), QString());
+  EXPECT_NE(writePicture(canvas, path("no-folder/picture.png")), QString());
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  write("old.jpg", "old");
+  EXPECT_NE(writePicture(canvas, path("old.jpg")), QString());
+  QFile old(path("old.jpg"));
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), "old");
+}
+
+TEST_F(PictureFileTest, ExportArgumentsAreReadOrRefusedWithAMessage) {
+  EXPECT_EQ(exportRequest({"sheet.fkt"}), std::nullopt);
+  auto request = exportRequest({"--export", "a.fkt", "b.svg", "--size", "800x600"});
+  ASSERT_TRUE(request && std::holds_alternative<ExportRequest>(*request));
+  const ExportRequest& read = std::get<ExportRequest>(*request);
+  EXPECT_EQ(std::tuple(read.sheet, read.output, read.size),
+            std::tuple(QString("a.fkt"), QString("b.svg"), QSize(800, 600)));
+  EXPECT_EQ(std::get<ExportRequest>(*exportRequest({"--export", "a.fkt", "b.png"})).size,
+            QSize(1000, 700));
+  const QStringList wrong[] = {{"--export", "a.fkt"},
+                               {"--export", "a.fkt", "b.jpg"},
+                               {"--export", "a.fkt", "b.png", "--size", "800"},
+                               {"--export", "a.fkt", "b.png", "--size", "10x10"},
+                               {"--export", "a.fkt", "b.png", "--size"},
+                               {"--export", "a.fkt", "b.png", "--colour"}};
+  for (const QStringList& arguments : wrong) {
+    auto refused = exportRequest(arguments);
+    EXPECT_TRUE(refused && std::holds_alternative<QString>(*refused))
+        << arguments.join(' ').toStdString();
+  }
+}
+
+TEST(Printing, LinesFollowOnlyWhenDerivativesWereFormed) {
+  PrintedSheet sheet;
+  sheet.f = "x^2";
+  sheet.discussion = {"Nullstellen:"};
+  EXPECT_TRUE(printedLines(sheet).isEmpty());
+  sheet.f1 = "2*x";
+  sheet.f2 = "2";
+  sheet.f3 = "0";
+  EXPECT_EQ(printedLines(sheet), QStringList({"f(x) = x^2", "f'(x) = 2*x", "f''(x) = 2",
+                                              "f'''(x) = 0", "", "Nullstellen:"}));
+}
+
+// A page of 144 dots per inch, 100 twips are 10 dots; a screen of 72 dpi, so the picture
+// doubles on the page. It stands at (100, 100) twips, scaled to fit the page's width; the
+// text begins 100 twips below the picture's height.
+TEST(Printing, PictureAtHundredTwipsInItsOwnSizeOrScaledToFitThenTheText) {
+  ensureApplication();
+  auto page = [](const QSize& size, Qt::GlobalColor colour) {
+    PrintedSheet sheet;
+    sheet.picture = QImage(size, QImage::Format_RGB32);
+    sheet.picture.fill(colour);
+    sheet.f = sheet.f1 = sheet.f2 = sheet.f3 = "x";
+    QImage image(1200, 1600, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(144 / 0.0254));
+    image.setDotsPerMeterY(qRound(144 / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintSheet(painter, sheet, 144, 72);
+    return image;
+  };
+  const QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0);
+  const QImage own = page({100, 50}, Qt::red);
+  EXPECT_EQ(
+      std::tuple(own.pixel(10, 10), own.pixel(209, 109), own.pixel(9, 10), own.pixel(210, 60)),
+      std::tuple(red, red, white, white));
+  QImage blank(1200, 1, QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  int text = 111;
+  while (text < 1600 && own.copy(0, text, 1200, 1) == blank) ++text;
+  EXPECT_TRUE(text >= 110 && text < 130) << text;
+  // 2000 dots wide in its own size: too wide for 1200, and its height is scaled alike.
+  const QImage wide = page({1000, 100}, Qt::blue);
+  EXPECT_EQ(std::pair(wide.pixel(1195, 20), wide.pixel(600, 10 + 119 + 5)),
+            std::pair(qRgb(0, 0, 255), white));
+}
+
+}  // namespace
