@@ -87,18 +87,6 @@ TEST(CurveDiscussion, LeavesOutPointsWithoutValuesAndDoesNotScanATermOfAnotherVa
   EXPECT_LT(engine.requests.filter("y").size(), 10);
 }
 
-TEST(CurveDiscussion, ProgressCountsTheStepsOfEachScan) {
-  Engine engine;
-  Derivatives d = formDerivatives(engine, "x^2");
-  int scans[5] = {}, last = 0;
-  Kurvendiskussion(engine, {"x^2", d.first, d.second}, -10, 10,
-                   [&](int scan, int step) { scans[scan] = last = step; });
-  for (int scan = 1; scan <= 4; ++scan) {
-    EXPECT_TRUE(scans[scan] == 1702 || scans[scan] == 1703) << scans[scan];
-  }
-  EXPECT_EQ(last, scans[4]);
-}
-
 // At most three crossings are searched; a pole is none.
 TEST(Intersections, FindsUpToThreeCrossingsOrNamesWhereTheDifferenceHasNoValue) {
   Engine engine;
@@ -141,12 +129,6 @@ TEST(Hatching, LinesRunFromTheAxisOrBetweenTheCurvesAtXticOver19) {
   EXPECT_TRUE(std::holds_alternative<QString>(hatchToAxis(engine, "ln(x)", -1, 1, view, frame)));
 }
 
-// Tiefpunkt of `term` from the bracket (a, m, b): the minimum and the requests.
-std::pair<double, QStringList> minimum(const char* term, double a, double m, double b) {
-  RecordingEngine engine;
-  return {Tiefpunkt(engine, term, a, m, b), engine.requests};
-}
-
 TEST(RegulaFalsi, WorkedExampleMovesOnlyTheLeftEnd) {
   RecordingEngine engine;
   float x1 = 1, y1 = -1, x2 = 2, y2 = 2;
@@ -187,25 +169,4 @@ TEST(RegulaFalsi, FindsOrdinaryAndSteepZerosButNoneAtPolesOrJumps) {
 }
 
 // Tiny values come back in E notation and must compare by their exponent.
-TEST(Tiefpunkt, NarrowsTheBracketToTheMinimum) {
-  RecordingEngine engine;
-  double xa = -1, xm = 0.5, xb = 3;
-  const double x = Tiefpunkt(engine, "x^2", xa, xm, xb);
-  EXPECT_EQ(engine.requests.size(), 36);
-  EXPECT_TRUE(x == xm && xa <= x && x <= xb && xb - xa < 0.001) << xa << " " << xb;
-  EXPECT_NEAR(x, 0, 0.001);
-  EXPECT_NEAR(minimum("(x-0,3)^2/10^9", -2, 0, 5).first, 0.3, 0.001);
-  EXPECT_NEAR(minimum("x^4-2x^2", 0.2, 0.5, 3).first, 1, 0.001);
-  // The new point goes into the larger part, on a tie into the right one.
-  EXPECT_EQ(minimum("x^2", -1, 0.5, 3).second.value(1), "APPROX(SUBST(x^2,x,1.75))");
-  EXPECT_EQ(minimum("x^2", -3, 0.5, 1).second.value(1), "APPROX(SUBST(x^2,x,-1.25))");
-  EXPECT_EQ(minimum("x^2", -1, 0.5, 2).second.value(1), "APPROX(SUBST(x^2,x,1.25))");
-  // Infinite or NaN ends and neighbouring doubles stop after one pass; a
-  // bracket too wide for 200 passes stops after them.
-  EXPECT_EQ(minimum("x^2", -INFINITY, 0, 1).second.size(), 2);
-  EXPECT_EQ(minimum("x^2", NAN, 0, 1).second.size(), 2);
-  EXPECT_EQ(minimum("x^2", 1e13, 1e13 + 0.001953125, 1e13 + 0.00390625).second.size(), 2);
-  EXPECT_EQ(minimum("x^2", -1e300, 0, 1e300).second.size(), 400);
-}
-
 }  // namespace

@@ -30,13 +30,6 @@ std::pair<QRect, int> ink(const QImage& image) {
   return ink;
 }
 
-std::set<QRgb> colours(const QImage& image) {
-  std::set<QRgb> found;
-  for (int r = 0; r < image.height(); ++r)
-    for (int c = 0; c < image.width(); ++c) found.insert(image.pixel(c, r));
-  return found;
-}
-
 TEST(Canvas, LinesLandOnImageRowHeightMinusYIncludeBothEndsAndWidenUpwards) {
   // Requested width, width used, the line, and the bounds and number of the pixels it inks.
   const std::tuple<int, int, QLineF, QRect, int> cases[] = {
@@ -130,79 +123,4 @@ TEST(Canvas, PrintHangsTextBelowThePositionAndMovesToTheNextLine) {
 // The record holds what was drawn since the last clear or resize, in image rows, and nothing
 // for lines that lie outside; an inverted shape drawn again (a rubber band taken back) leaves
 // it with its pixels. (Replaying the record is tested with the picture files.)
-TEST(Canvas, RecordsWhatWasDrawnSinceTheLastClear) {
-  Canvas canvas(100, 50);
-  canvas.line(0, 0, 10, 10);
-  canvas.resize(100, 50);
-  canvas.lines({QLineF(10, 10, 90, 10), QLineF(500, 500, 600, 600)});
-  canvas.lines({QLineF(500, 500, 600, 600)});
-  ASSERT_EQ(canvas.operations().size(), 1u);
-  EXPECT_EQ(canvas.operations()[0].lines, QList<QLineF>({QLineF(10, 40, 90, 40)}));
-  canvas.clear();
-  EXPECT_TRUE(canvas.operations().empty());
-  canvas.line(0, 25, 100, 25);
-  const QImage lineOnly = canvas.image();
-  canvas.setDrawMode(Canvas::DrawMode::Invert);
-  canvas.box(10, 10, 40, 40);  // a rubber band ...
-  canvas.box(10, 10, 60, 40);  // ... dragged on: the old one taken back, a new one drawn
-  canvas.box(10, 10, 40, 40);
-  ASSERT_EQ(canvas.operations().size(), 2u);
-  EXPECT_EQ(canvas.operations()[1].rect, QRectF(10, 10, 50, 30));
-  canvas.box(10, 10, 60, 40);
-  EXPECT_EQ(canvas.operations().size(), 1u);
-  EXPECT_EQ(canvas.image(), lineOnly);
-}
-
-TEST(Canvas, SmoothingBlendsCopiedLinesOnlyAndKeepsTheirShape) {
-  Canvas canvas(100, 100);
-  canvas.setSmooth(true);
-  canvas.line(10, 10, 90, 37);                     // a slanted line touches pixels partly
-  EXPECT_GT(colours(canvas.image()).size(), 10u);  // shades of grey along the edges
-  canvas.clear();
-  canvas.setDrawMode(Canvas::DrawMode::Invert);
-  canvas.line(10, 10, 90, 37);
-  EXPECT_EQ(colours(canvas.image()), (std::set<QRgb>{kWhite, kBlack}));  // inverted pixels whole
-  // 400 segments along two straight pieces draw what the two pieces draw.
-  QList<QLineF> many;
-  auto y = [](double t) { return t < 50 ? 20 + 0.5 * (t - 10) : 40 - 0.25 * (t - 50); };
-  for (int i = 0; i < 400; ++i)
-    many.append(QLineF(10 + i * 0.2, y(10 + i * 0.2), 10.2 + i * 0.2, y(10.2 + i * 0.2)));
-  Canvas fine(100, 60), coarse(100, 60);
-  for (Canvas* canvas : {&fine, &coarse}) {
-    canvas->setSmooth(true);
-    canvas->setDrawWidth(2);
-  }
-  fine.lines(many);
-  coarse.lines({QLineF(10, 20, 50, 40), QLineF(50, 40, 90, 30)});
-  int differing = 0;
-  for (int r = 0; r < 60; ++r)
-    for (int c = 0; c < 100; ++c)
-      differing +=
-          std::abs(qGray(fine.image().pixel(c, r)) - qGray(coarse.image().pixel(c, r))) > 40;
-  EXPECT_LE(differing, 4);
-  EXPECT_GT(ink(fine.image()).second, 150);
-}
-
-TEST(Canvas, HighDensityImagesKeepTheGeometryInLogicalPixels) {
-  Canvas canvas(100, 50);
-  canvas.resize(100, 50, 2);
-  EXPECT_EQ(std::tuple(canvas.width(), canvas.height(), canvas.image().size()),
-            std::tuple(100, 50, QSize(200, 100)));
-  const QRgb blue = QColor(Qt::blue).rgb();
-  canvas.setForeColor(Qt::blue);
-  canvas.line(10, 10, 90, 10);
-  EXPECT_EQ(std::pair(canvas.pixel(50, 10), canvas.pixel(50, 20)), std::pair(blue, kWhite));
-  // Around physical row 2 * (50 - 10) = 80 the line is two pixels thick.
-  int thick = 0;
-  for (int row = 76; row <= 84; ++row) thick += canvas.image().pixel(100, row) == blue;
-  EXPECT_EQ(thick, 2);
-  EXPECT_EQ(canvas.image().pixel(100, 80), blue);
-  // A picture's pixels are screen pixels: a 20 x 10 picture covers 10 x 5 logical pixels.
-  QImage picture(20, 10, QImage::Format_RGB32);
-  picture.fill(Qt::green);
-  canvas.setPicture(picture);
-  EXPECT_EQ(std::pair(canvas.pixel(9, 46), canvas.pixel(11, 46)),
-            std::pair(QColor(Qt::green).rgb(), kWhite));
-}
-
 }  // namespace

@@ -164,33 +164,6 @@ TEST_F(PictureFileTest, PngHasTheAxesAtTheComputedPixelsAndTheCurveWhereItBelong
   }
 }
 
-TEST_F(PictureFileTest, SvgIsWellFormedWithEachCurveAsAPathAndInvertedShapesInBlack) {
-  Canvas canvas = drawn();
-  canvas.setDrawMode(Canvas::DrawMode::Invert);
-  canvas.box(100, 100, 200, 150);
-  ASSERT_EQ(writePicture(canvas, path("sheet.svg")), QString());
-  QFile file(path("sheet.svg"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  QXmlStreamReader xml(&file);
-  int curvePaths = 0;
-  bool blackShape = false;
-  QString viewBox, stroke;  // Qt writes the pen on the group around each shape
-  while (!xml.atEnd()) {
-    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-    if (xml.name() == u"svg") viewBox = xml.attributes().value("viewBox").toString();
-    if (xml.name() == u"g") stroke = xml.attributes().value("stroke").toString();
-    const bool shape = xml.name() == u"path" || xml.name() == u"rect";
-    if (shape && QStringList({"#ff0000", "#0000c0", "#00c000"}).contains(stroke)) {
-      curvePaths += xml.attributes().value("d").count(u'L') > 100;  // a curve of many segments
-    }
-    blackShape |= shape && stroke == "#000000";
-  }
-  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-  EXPECT_EQ(viewBox, "0 0 600 400");
-  EXPECT_GE(curvePaths, 3);
-  EXPECT_TRUE(blackShape);
-}
-
 // The extension decides the format; a picture is written whole or not at all.
 TEST_F(PictureFileTest, FailedWritesLeaveNoFileAndKeepAnOldOne) {
   Canvas canvas = drawn();
@@ -203,28 +176,6 @@ TEST_F(PictureFileTest, FailedWritesLeaveNoFileAndKeepAnOldOne) {
   QFile old(path("old.jpg"));
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), "old");
-}
-
-TEST_F(PictureFileTest, ExportArgumentsAreReadOrRefusedWithAMessage) {
-  EXPECT_EQ(exportRequest({"sheet.fkt"}), std::nullopt);
-  auto request = exportRequest({"--export", "a.fkt", "b.svg", "--size", "800x600"});
-  ASSERT_TRUE(request && std::holds_alternative<ExportRequest>(*request));
-  const ExportRequest& read = std::get<ExportRequest>(*request);
-  EXPECT_EQ(std::tuple(read.sheet, read.output, read.size),
-            std::tuple(QString("a.fkt"), QString("b.svg"), QSize(800, 600)));
-  EXPECT_EQ(std::get<ExportRequest>(*exportRequest({"--export", "a.fkt", "b.png"})).size,
-            QSize(1000, 700));
-  const QStringList wrong[] = {{"--export", "a.fkt"},
-                               {"--export", "a.fkt", "b.jpg"},
-                               {"--export", "a.fkt", "b.png", "--size", "800"},
-                               {"--export", "a.fkt", "b.png", "--size", "10x10"},
-                               {"--export", "a.fkt", "b.png", "--size"},
-                               {"--export", "a.fkt", "b.png", "--colour"}};
-  for (const QStringList& arguments : wrong) {
-    auto refused = exportRequest(arguments);
-    EXPECT_TRUE(refused && std::holds_alternative<QString>(*refused))
-        << arguments.join(' ').toStdString();
-  }
 }
 
 TEST(Printing, LinesFollowOnlyWhenDerivativesWereFormed) {
@@ -242,35 +193,4 @@ TEST(Printing, LinesFollowOnlyWhenDerivativesWereFormed) {
 // A page of 144 dots per inch, 100 twips are 10 dots; a screen of 72 dpi, so the picture
 // doubles on the page. It stands at (100, 100) twips, scaled to fit the page's width; the
 // text begins 100 twips below the picture's height.
-TEST(Printing, PictureAtHundredTwipsInItsOwnSizeOrScaledToFitThenTheText) {
-  ensureApplication();
-  auto page = [](const QSize& size, Qt::GlobalColor colour) {
-    PrintedSheet sheet;
-    sheet.picture = QImage(size, QImage::Format_RGB32);
-    sheet.picture.fill(colour);
-    sheet.f = sheet.f1 = sheet.f2 = sheet.f3 = "x";
-    QImage image(1200, 1600, QImage::Format_RGB32);
-    image.setDotsPerMeterX(qRound(144 / 0.0254));
-    image.setDotsPerMeterY(qRound(144 / 0.0254));
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    paintSheet(painter, sheet, 144, 72);
-    return image;
-  };
-  const QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0);
-  const QImage own = page({100, 50}, Qt::red);
-  EXPECT_EQ(
-      std::tuple(own.pixel(10, 10), own.pixel(209, 109), own.pixel(9, 10), own.pixel(210, 60)),
-      std::tuple(red, red, white, white));
-  QImage blank(1200, 1, QImage::Format_RGB32);
-  blank.fill(Qt::white);
-  int text = 111;
-  while (text < 1600 && own.copy(0, text, 1200, 1) == blank) ++text;
-  EXPECT_TRUE(text >= 110 && text < 130) << text;
-  // 2000 dots wide in its own size: too wide for 1200, and its height is scaled alike.
-  const QImage wide = page({1000, 100}, Qt::blue);
-  EXPECT_EQ(std::pair(wide.pixel(1195, 20), wide.pixel(600, 10 + 119 + 5)),
-            std::pair(qRgb(0, 0, 255), white));
-}
-
 }  // namespace

@@ -177,27 +177,4 @@ TEST(NaturalSpline, ThreePointsGiveTheTwoWorkedPieces) {
   EXPECT_FALSE(naturalSpline({"0"}, {"0"}));
 }
 
-TEST(NaturalSpline, PiecesMeetInThePointsWithSmoothJoins) {
-  auto pieces = naturalSpline({"-2", "0", "1", "3", "4"}, {"1", "-1", "2", "0", "1"});
-  ASSERT_TRUE(pieces && pieces->size() == 4u);
-  const double xs[] = {-2, 0, 1, 3, 4}, ys[] = {1, -1, 2, 0, 1};
-  // Value, slope and curvature of a piece at x.
-  auto at = [&](int i, double x, int derivative) {
-    const auto& [a, b, c, d] = (*pieces)[i].coefficients;
-    return derivative == 0   ? ((a * x + b) * x + c) * x + d
-           : derivative == 1 ? (3 * a * x + 2 * b) * x + c
-                             : 6 * a * x + 2 * b;
-  };
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_NEAR(at(i, xs[i], 0), ys[i], 1e-5);
-    EXPECT_NEAR(at(i, xs[i + 1], 0), ys[i + 1], 1e-5);
-    for (int derivative = 1; i > 0 && derivative <= 2; ++derivative) {
-      EXPECT_NEAR(at(i - 1, xs[i], derivative), at(i, xs[i], derivative), 1e-4) << i;
-    }
-  }
-  // Natural: no curvature at both ends.
-  EXPECT_NEAR(at(0, -2, 2), 0, 1e-4);
-  EXPECT_NEAR(at(3, 4, 2), 0, 1e-4);
-}
-
 }  // namespace

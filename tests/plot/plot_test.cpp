@@ -96,18 +96,6 @@ TEST(ViewCommands, FieldThatIsNoNumberIsNamed) {
 }
 
 // Digits, one comma (a point becomes one) and one minus sign get in; 0 stands for refused.
-TEST(ViewFieldKeys, LetsInDigitsOneCommaAndOneMinus) {
-  const std::tuple<char16_t, const char*, char16_t> cases[] = {
-      {u'7', "", u'7'}, {u'0', "-1,5", u'0'}, {u'.', "1", u','}, {u',', "1", u','},
-      {u'.', "1,5", 0}, {u',', "1,5", 0},     {u'-', "", u'-'},  {u'-', "3", u'-'},
-      {u'-', "-3", 0},  {u'a', "", 0},        {u'E', "1", 0},    {u' ', "", 0},
-      {u'+', "", 0},    {u'x', "1", 0}};
-  for (const auto& [typed, text, inserted] : cases) {
-    EXPECT_EQ(filterViewFieldKey(QChar(typed), text).value_or(QChar(0)), QChar(inserted))
-        << char(typed) << " into " << text;
-  }
-}
-
 const QRgb kAxes = qRgb(64, 64, 64), kScale = qRgb(128, 128, 128), kWhite = qRgb(255, 255, 255);
 
 struct Drawing {

@@ -72,21 +72,6 @@ TEST_F(SheetTest, EnterListsEachTermOnceInItsColourAndReportsAFaultyOneAfterList
   EXPECT_EQ(sheet.canvas().image(), before);
 }
 
-TEST_F(SheetTest, EntriesTakeTheirSwatchesAndCycleBeyondTheTenth) {
-  for (const char* term : {"1", "2", "3", "4", "5", "6", "7", "8", "-1", "-2", "-3"}) {
-    enter(QString::fromLatin1(term));
-  }
-  EXPECT_TRUE(messages.isEmpty());
-  auto colourAt = [&](float y) {
-    const QPointF p = at(0, y);
-    return sheet.canvas().pixel(sheet.frame().pixLinks + 40, static_cast<int>(std::lround(p.y()))) &
-           0xffffff;
-  };
-  EXPECT_EQ(colourAt(6), kAxes.rgb() & 0xffffff);  // sixth entry: the axes colour
-  EXPECT_EQ(colourAt(8), 0xffffffu);               // eighth: the background
-  EXPECT_EQ(colourAt(-3), kRed.rgb() & 0xffffff);  // eleventh: the first curve colour again
-}
-
 TEST_F(SheetTest, RedrawWalksTheListPastAFailingEntryAndLeavesTheLastChosen) {
   enter(QStringLiteral("foo(x)"));
   enter(QStringLiteral("x"));
@@ -101,42 +86,6 @@ TEST_F(SheetTest, RedrawWalksTheListPastAFailingEntryAndLeavesTheLastChosen) {
   EXPECT_TRUE(sheet.terms().isEmpty());
   EXPECT_EQ(sheet.currentTerm(), -1);
   EXPECT_EQ(count(kBlue), 0);
-}
-
-TEST_F(SheetTest, ViewCommandsRewriteTheTextsUnlessOneIsWrong) {
-  auto texts = [&] { return QStringList(sheet.viewTexts().begin(), sheet.viewTexts().end()); };
-  sheet.zoomStep(true);
-  EXPECT_EQ(texts(), QStringList({"-5", "5", "-4,5", "4,5", "0,5", "0,5"}));
-  EXPECT_FLOAT_EQ(sheet.view().xmax, 5);
-  sheet.zoomStep(false);
-  sheet.pan(Pan::Left);
-  EXPECT_EQ(texts(), QStringList({"-9", "11", "-9", "9", "1", "1"}));
-  sheet.one2one();
-  EXPECT_EQ(texts(), QStringList({"-8,52", "8,52", "-7,7", "7,7", "1", "1"}));
-  sheet.zoomBack();
-  EXPECT_EQ(sheet.viewTexts(), kDefaultViewTexts);
-
-  sheet.setViewTexts({"-10", "10", "-9", "9", "eins", "1"});
-  sheet.pan(Pan::Right);
-  sheet.zoomStep(true);
-  EXPECT_EQ(messages, QStringList(2, QStringLiteral("Im Feld x-tic steht keine gültige Zahl!")));
-  EXPECT_EQ(texts()[0], QStringLiteral("-10"));
-  EXPECT_FLOAT_EQ(sheet.view().xmin, -10);  // the canvas keeps its last window
-}
-
-TEST_F(SheetTest, APastedPictureStaysBehindZoomButNotBehindPanOrErase) {
-  QImage picture(50, 40, QImage::Format_RGB32);
-  const QColor pasted(0, 128, 255);
-  picture.fill(pasted);
-  sheet.setPicture(picture);
-  EXPECT_EQ(count(pasted), 50 * 40);
-  sheet.zoomStep(true);
-  EXPECT_GT(count(pasted), 50 * 40 / 2);
-  sheet.pan(Pan::Up);
-  EXPECT_EQ(count(pasted), 0);
-  sheet.setPicture(picture);
-  sheet.erase();
-  EXPECT_EQ(count(pasted), 0);
 }
 
 TEST_F(SheetTest, EquationsAreListedOnceAndAnEmptyOneIsRefused) {
@@ -174,23 +123,6 @@ TEST_F(SheetTest, GraphFileRoundTripKeepsTheLastDrawnWindowAndAFailedSaveKeepsTh
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Die Datei "))) << messages[0].toStdString();
   EXPECT_TRUE(QFile::exists(name));
-}
-
-TEST_F(SheetTest, AMalformedFileChangesNothing) {
-  QTemporaryDir dir;
-  const QString name = dir.filePath(QStringLiteral("kaputt.fkt"));
-  QFile file(name);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("-10,10,-9\r\n\"x\"\r\n");
-  file.close();
-  enter(QStringLiteral("x^2"));
-  sheet.open(name);
-  ASSERT_EQ(messages.size(), 1);
-  EXPECT_TRUE(
-      messages[0].startsWith(QStringLiteral("Die Datei %1 ist keine Graphdatei.\n").arg(name)));
-  EXPECT_EQ(sheet.terms(), QStringList({"x^2"}));
-  sheet.open(dir.filePath(QStringLiteral("fehlt.fkt")));
-  EXPECT_EQ(messages.size(), 2);
 }
 
 TEST_F(SheetTest, LabelsTakeTheChosenEntrysColourAndArePrintedWhereDropped) {
@@ -281,14 +213,6 @@ TEST_F(SheetTest, LinesAndPointsAreDrawnWhereTheGestureEnds) {
   }
   EXPECT_GT(black, 6);
   EXPECT_EQ(sheet.canvas().drawWidth(), 3);
-}
-
-TEST_F(SheetTest, CoordinateTextsRoundToTheTickDecimals) {
-  EXPECT_EQ(coordinateTexts(at(2, -3), sheet.view(), sheet.frame()),
-            std::make_pair(QStringLiteral("x = 2"), QStringLiteral("y = -3")));
-  sheet.applyView({"-1", "1", "-1", "1", "0,25", "0,25"});
-  EXPECT_EQ(coordinateTexts(at(0.5f, -0.25f), sheet.view(), sheet.frame()).second,
-            QStringLiteral("y = -0,25"));
 }
 
 }  // namespace

@@ -208,18 +208,4 @@ TEST(Requests, AnswerNonNumbersWhereThereIsNoRealValue) {
 }
 
 // Answers that are terms can be sent back as requests of their own.
-TEST(Requests, TermAnswersServeAsLaterRequests) {
-  for (const std::string term : {"x*exp(x)/(x^2+1)", "sqrt(1-x^2)", "x^3*ln(x)", "sin(x)^2"}) {
-    for (const std::string& form : {"diff(" + term + ",x)", "INT(" + term + ",x)"}) {
-      const std::string answer = ask(form);
-      ASSERT_FALSE(isError(answer)) << form << " -> " << answer;
-      EXPECT_FALSE(std::isnan(value("APPROX(SUBST(" + answer + ",x,0.5))"))) << answer;
-    }
-  }
-  // The derivative's value agrees with a difference quotient of the term.
-  auto f = [](double x) { return x * std::exp(x) / (x * x + 1); };
-  EXPECT_NEAR(value("APPROX(SUBST(" + ask("diff(x*exp(x)/(x^2+1),x)") + ",x,0.5))"),
-              (f(0.5 + 1e-6) - f(0.5 - 1e-6)) / 2e-6, 1e-8);
-}
-
 }  // namespace

@@ -1,0 +1,152 @@
+// What only the window has: the toolbar, mouse events on the canvas, the
+// label drag, the tabs, the file and print dialogs, the keys of the grids.
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "ui/differential_page.h"
+#include "ui/interpolation_pages.h"
+#include "ui/value_grid.h"
+#include "ui/window_fixture.h"
+
+namespace {
+
+class WindowEventsTest : public WindowTest {
+ protected:
+  QStringList fields() {
+    const ViewTexts texts = window->kurvalonPage()->viewTexts();
+    return QStringList(texts.begin(), texts.end());
+  }
+  QPoint at(float x, float y) {
+    const QPointF p = window->sheet().frame().point(x, y, window->sheet().view());
+    return QPoint(qRound(p.x()), window->picGraph()->height() - qRound(p.y()));
+  }
+  void mouse(QEvent::Type type, Qt::MouseButtons held, QPoint position) {
+    QMouseEvent event(type, position, window->picGraph()->mapToGlobal(position),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(window->picGraph(), &event);
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(WindowEventsTest, ToolbarKeysReachTheSheet) {
+  const struct {
+    const char* key;
+    QStringList fields;
+  } steps[] = {{"zoomin_step", {"-5", "5", "-4,5", "4,5", "0,5", "0,5"}},
+               {"zoom_undo", {"-10", "10", "-9", "9", "1", "1"}},
+               {"left", {"-9", "11", "-9", "9", "1", "1"}},
+               {"one2one", {"-8,52", "8,52", "-7,7", "7,7", "1", "1"}}};
+  for (const auto& step : steps) {
+    window->buttonClick(QLatin1String(step.key));
+    EXPECT_EQ(fields(), step.fields) << step.key;
+  }
+  enterTerm(QStringLiteral("x"));
+  window->buttonClick(QStringLiteral("copy"));
+  EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+            window->sheet().canvas().image());
+  window->buttonClick(QStringLiteral("new"));
+  EXPECT_EQ(window->cboFunktionsterm()->count(), 0);
+  window->buttonClick(QStringLiteral("paste"));
+  EXPECT_EQ(window->sheet().canvas().picture().size(), window->sheet().canvas().image().size());
+}
+
+TEST_F(WindowEventsTest, MouseZoomsShowsCoordinatesAndThePointModeEnds) {
+  mouse(QEvent::MouseMove, Qt::NoButton, at(2, -3));
+  EXPECT_EQ(window->statusPanel(1), QStringLiteral("x = 2"));
+  EXPECT_EQ(window->statusPanel(2), QStringLiteral("y = -3"));
+  window->buttonClick(QStringLiteral("zoom"));
+  mouse(QEvent::MouseButtonPress, Qt::LeftButton, at(-4, 6));
+  mouse(QEvent::MouseMove, Qt::LeftButton, at(2, 1));
+  mouse(QEvent::MouseButtonRelease, Qt::NoButton, at(2, 1));
+  EXPECT_FALSE(window->modeOn(QStringLiteral("zoom")));
+  EXPECT_NEAR(window->sheet().view().xmax, 2, 0.1);
+  window->buttonClick(QStringLiteral("point"));
+  EXPECT_TRUE(window->modeOn(QStringLiteral("point")));
+  mouse(QEvent::MouseButtonPress, Qt::LeftButton, at(0, 3));
+  mouse(QEvent::MouseButtonRelease, Qt::NoButton, at(0, 3));
+  EXPECT_FALSE(window->modeOn(QStringLiteral("point")));
+}
+
+TEST_F(WindowEventsTest, TheLabelLeavesOnPressAndIsPrintedWhereDropped) {
+  enterTerm(QStringLiteral("x^2-2x"));
+  window->buttonClick(QStringLiteral("label"));
+  QLabel* label = window->picGraph()->label(0);
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_EQ(label->text(), QStringLiteral("f(x) =x^2-2x"));
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  const QImage before = window->sheet().canvas().image();
+  QTest::mousePress(label, Qt::LeftButton, {}, QPoint(4, 3));
+  EXPECT_FALSE(label->isVisible());
+  window->picGraph()->dropLabel(QStringLiteral("lblGraph"), QPointF(60, 40));
+  EXPECT_NE(window->sheet().canvas().image(), before);
+}
+
+TEST_F(WindowEventsTest, TabsResetTheirPagesAndLeadBackToTheGraph) {
+  auto* newton = window->findChild<NewtonPage*>();
+  newton->grdNewton()->setTextAt(1, 1, QStringLiteral("7"));
+  openTab(window->tabMain(), 3);
+  EXPECT_EQ(newton->grdNewton()->textAt(1, 1), QString());  // a fresh table
+  QTest::mouseDClick(window->tabMain()->tabBar(), Qt::LeftButton, {},
+                     window->tabMain()->tabBar()->tabRect(3).center());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->tabMain()->currentIndex(), 0);
+  window->tabMain()->setCurrentIndex(2);
+  const int width = window->sheet().frame().pixBreite;
+  window->resize(window->width() + 200, window->height());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->tabMain()->currentIndex(), 0);
+  EXPECT_EQ(window->sheet().frame().pixBreite, width + 200);
+}
+
+TEST_F(WindowEventsTest, GridKeysKeepNumbersAndStayInDataCells) {
+  auto* grid = window->findChild<NewtonPage*>()->grdNewton();
+  openTab(window->tabMain(), 3);
+  grid->setCurrent(1, 1);
+  for (auto key : {Qt::Key_1, Qt::Key_A, Qt::Key_Comma, Qt::Key_5, Qt::Key_Backspace, Qt::Key_2}) {
+    QTest::keyClick(grid, key);
+  }
+  EXPECT_EQ(grid->textAt(1, 1), QStringLiteral("1,2"));
+  QTest::keyClick(grid, Qt::Key_Left);
+  QTest::keyClick(grid, Qt::Key_Up);
+  EXPECT_EQ(grid->currentRow(), 1);  // the headings are not data cells
+  EXPECT_EQ(grid->currentColumn(), 1);
+}
+
+TEST_F(WindowEventsTest, FileDialogsOpenSaveExportAndPrint) {
+  enterTerm(QStringLiteral("x^2-2x"));
+  const QString sheet = dir.filePath(QStringLiteral("blatt.fkt"));
+  dialogs.fileAnswers = {sheet, QString(), sheet};
+  EXPECT_TRUE(window->speichern());
+  EXPECT_FALSE(window->speichern());  // cancelled
+  window->buttonClick(QStringLiteral("new"));
+  window->öffnen();
+  EXPECT_EQ(window->cboFunktionsterm()->itemText(0), QStringLiteral("x^2-2x"));
+
+  dialogs.fileAnswers = {dir.filePath(QStringLiteral("bild")),
+                         dir.filePath(QStringLiteral("bild.svg"))};
+  dialogs.itemAnswers = {1};
+  window->exportieren();
+  window->exportieren();
+  EXPECT_EQ(QImage(dir.filePath(QStringLiteral("bild.png"))).width(),
+            2 * window->sheet().canvas().width());
+  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("bild.svg"))));
+
+  auto* page = window->findChild<DifferentialPage*>();
+  page->txt_y()->setText(QStringLiteral("x^2-2*x"));
+  page->txt_ystr()->setText(QStringLiteral("2*x-2"));
+  dialogs.printerFile = dir.filePath(QStringLiteral("blatt.pdf"));
+  window->drucke();
+  QProcess pdf;
+  pdf.start(QStringLiteral("pdftotext"), {*dialogs.printerFile, QStringLiteral("-")});
+  ASSERT_TRUE(pdf.waitForFinished(20000));
+  const QString printed = QString::fromUtf8(pdf.readAllStandardOutput());
+  EXPECT_TRUE(printed.contains(QStringLiteral("f'(x) = 2*x-2"))) << printed.toStdString();
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace
