@@ -68,6 +68,7 @@ TEST(GraphFile, RefusesMalformedFilesNamingTheLineAndTermsThatCouldNotBeReadBack
   const std::tuple<std::string_view, const char*, const char*> cases[] = {
       {" \r\n\r\n", "Die Datei ist leer", ""},
       {"-10,10,-9\r\n9,1\r\n\"x\"\r\n", "Zeile 2:", "fehlen Zahlen"},
+      {"-10,10,-9,9,1\r\n", "Zeile 1:", "fehlen Zahlen"},
       {"-10,abc,-9,9,1,1\r\n", "Zeile 1:", "\"abc\" ist keine Zahl"},
       {"-10,10,-9,9,1.2.3,1\r\n", "Zeile 1:", "\"1.2.3\" ist keine Zahl"},
       {"-10,10,-9,9,1E+39,1\r\n", "Zeile 1:", "Zahlenbereich"},
