@@ -3,165 +3,22 @@
 #include <giac/giac.h>
 
 #include <clocale>
+#include <functional>
 #include <cmath>
+#include <algorithm>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <unordered_map>
 
+#include "symbolic/giac_errors.h"
+#include "symbolic/giac_input.h"
 #include "symbolic/giac_printer.h"
 #include "symbolic/number_format.h"
 #include "symbolic/watchdog.h"
 
 namespace symbolic {
 namespace {
-
-constexpr int kMaxExponent = 10000;  // beyond this a literal is refused, not computed
-constexpr int kMaxSeriesTerms = 100;
-
-struct Failure {
-  std::string message;
-};
-
-std::string wrap(const std::string& text) {
-  return "(" + text + ")";
-}
-
-// A decimal literal as an exact Giac rational: 1.5 -> (15/10), 1.5e-07 -> (15/10^8).
-std::string exactNumber(const std::string& literal) {
-  std::string digits;
-  int exponent = 0;
-  size_t pos = 0;
-  bool afterPoint = false;
-  for (; pos < literal.size() && literal[pos] != 'e' && literal[pos] != 'E'; ++pos) {
-    if (literal[pos] == '.') {
-      afterPoint = true;
-    } else {
-      digits += literal[pos];
-      if (afterPoint) --exponent;
-    }
-  }
-  if (pos < literal.size()) {
-    std::string written = literal.substr(pos + 1);
-    if (written.size() > 6) throw Failure{"Zahl zu groß"};
-    exponent += std::stoi(written);
-  }
-  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
-  if (std::abs(exponent) > kMaxExponent) throw Failure{"Zahl zu groß"};
-  if (exponent == 0) return digits;
-  return wrap(digits + (exponent > 0 ? "*10^" : "/10^") + std::to_string(std::abs(exponent)));
-}
-
-int smallInteger(const Node& node, const char* command, int limit) {
-  if (node.kind != NodeKind::Number ||
-      node.text.find_first_not_of("0123456789") != std::string::npos || node.text.size() > 4 ||
-      std::stoi(node.text) > limit) {
-    throw Failure{std::string(command) + " erwartet eine ganze Zahl von 0 bis " +
-                  std::to_string(limit)};
-  }
-  return std::stoi(node.text);
-}
-
-std::string variable(const Node& node, const char* command) {
-  if (node.kind != NodeKind::Symbol || node.text == "pi" || node.text == "e" || node.text == "i" ||
-      node.text == "infinity" || node.text == "undef") {
-    throw Failure{std::string(command) + " erwartet eine Variable"};
-  }
-  return node.text;
-}
-
-// How a FOURIER of the request is formed, decided by the backend before the
-// request is evaluated (GiacBackend::State::planFourier); not listed means
-// Simplified.
-enum class FourierForm { Simplified, Normal, Undefined };
-using FourierForms = std::unordered_map<const Node*, FourierForm>;
-
-std::string translate(const Node& node, const FourierForms* forms = nullptr);
-
-// a0/2 + sum of a_k cos(k w x) + b_k sin(k w x), k = 1..n, w = 2 pi/(t2 - t1),
-// with the coefficients integrated over [t1, t2] and tidied with simplify, or
-// with normal where simplify would take too long.
-std::string fourierSeries(const Node& node, const FourierForms* forms) {
-  FourierForm form = FourierForm::Simplified;
-  if (forms) {
-    if (auto found = forms->find(&node); found != forms->end()) form = found->second;
-  }
-  std::string f = wrap(translate(*node.args[0], forms));
-  std::string x = variable(*node.args[1], "FOURIER");
-  std::string t1 = wrap(translate(*node.args[2], forms));
-  std::string t2 = wrap(translate(*node.args[3], forms));
-  int n = smallInteger(*node.args[4], "FOURIER", kMaxSeriesTerms);
-  if (form == FourierForm::Undefined) return "undef";
-  const std::string tidy = form == FourierForm::Normal ? "normal" : "simplify";
-  std::string period = wrap(t2 + "-" + t1);
-  std::string series =
-      tidy + "(1/" + period + "*integrate(" + f + "," + x + "," + t1 + "," + t2 + "))";
-  for (int k = 1; k <= n; ++k) {
-    std::string angle = wrap(std::to_string(2 * k) + "*pi/" + period + "*" + x);
-    for (const char* wave : {"cos", "sin"}) {
-      std::string basis = std::string(wave) + "(normal" + angle + ")";
-      series += "+" + tidy + "(2/" + period + "*integrate(" + f + "*" + basis + "," + x + "," + t1 +
-                "," + t2 + "))*" + basis;
-    }
-  }
-  return series;
-}
-
-std::string command(const Node& node, const FourierForms* forms) {
-  const std::string& name = node.text;
-  auto arg = [&](size_t i) { return translate(*node.args[i], forms); };
-  if (name == "approx") return "evalf(" + arg(0) + ")";
-  if (name == "subst") {
-    return "subst(" + arg(0) + "," + variable(*node.args[1], "SUBST") + "," + arg(2) + ")";
-  }
-  if (name == "diff") {
-    if (node.args.size() == 2)
-      return "diff(" + arg(0) + "," + variable(*node.args[1], "diff") + ")";
-    if (node.args.size() == 3) {
-      return "diff(" + arg(0) + "," + variable(*node.args[1], "diff") + "," +
-             std::to_string(smallInteger(*node.args[2], "diff", 100)) + ")";
-    }
-    throw Failure{"diff erwartet 2 oder 3 Argumente"};
-  }
-  if (name == "int") {
-    if (node.args.size() == 2) {
-      return "integrate(" + arg(0) + "," + variable(*node.args[1], "INT") + ")";
-    }
-    if (node.args.size() == 4) {
-      return "integrate(" + arg(0) + "," + variable(*node.args[1], "INT") + "," + arg(2) + "," +
-             arg(3) + ")";
-    }
-    throw Failure{"INT erwartet 2 oder 4 Argumente"};
-  }
-  if (name == "taylor") {
-    return "taylor(" + arg(0) + "," + variable(*node.args[1], "TAYLOR") + "=" + arg(2) + "," +
-           std::to_string(smallInteger(*node.args[3], "TAYLOR", kMaxSeriesTerms)) + ",polynom)";
-  }
-  return fourierSeries(node, forms);
-}
-
-std::string translate(const Node& node, const FourierForms* forms) {
-  switch (node.kind) {
-    case NodeKind::Number:
-      return exactNumber(node.text);
-    case NodeKind::Symbol:
-      return node.text == "e" ? "exp(1)" : node.text;
-    case NodeKind::Call: {
-      if (isCommand(node.text)) return command(node, forms);
-      std::string text = node.text + "(";
-      for (size_t i = 0; i < node.args.size(); ++i)
-        text += (i ? "," : "") + translate(*node.args[i], forms);
-      return text + ")";
-    }
-    case NodeKind::Negate:
-      return "-" + wrap(translate(*node.args[0], forms));
-    default: {
-      static constexpr const char* kOperators[] = {"+", "-", "*", "/", "^"};
-      int index = static_cast<int>(node.kind) - static_cast<int>(NodeKind::Add);
-      return wrap(translate(*node.args[0], forms)) + kOperators[index] +
-             wrap(translate(*node.args[1], forms));
-    }
-  }
-}
 
 bool isRealNumber(const giac::gen& g) {
   return g.type == giac::_INT_ || g.type == giac::_DOUBLE_ || g.type == giac::_ZINT ||
@@ -186,6 +43,25 @@ bool hasUndefined(const giac::gen& g) {
     if (name.print(giac::context0) == "undef") return true;
   }
   return false;
+}
+
+// True if the request names the imaginary unit anywhere; otherwise its terms
+// are real and so must be its answers.
+bool mentionsImaginaryUnit(const Node& node) {
+  if (node.kind == NodeKind::Symbol && node.text == "i") return true;
+  return std::any_of(node.args.begin(), node.args.end(),
+                     [](const NodePtr& argument) { return mentionsImaginaryUnit(*argument); });
+}
+
+bool isCall(const Node& node, const char* name, size_t arguments = 0) {
+  return node.kind == NodeKind::Call && node.text == name &&
+         (arguments == 0 || node.args.size() == arguments);
+}
+
+// A value as a double, NaN where it is no real number.
+double numericValue(const giac::gen& g, giac::context* context) {
+  giac::gen value = giac::evalf_double(g, 1, context);
+  return value.type == giac::_DOUBLE_ ? value._DOUBLE_val : NAN;
 }
 
 // Giac's simplify writes the sine, cosine, tangent and exponential of a
@@ -259,17 +135,6 @@ class QuietStreams {
 
 }  // namespace
 
-std::string toGiacText(const Node& node, std::string& error) {
-  try {
-    return translate(node);
-  } catch (const Failure& failure) {
-    error = failure.message;
-  } catch (const std::exception&) {
-    error = "Zahl zu groß";
-  }
-  return {};
-}
-
 struct GiacBackend::State {
   giac::context context;
   std::ostringstream messages;  // Giac's warnings go here, never to stderr
@@ -280,7 +145,146 @@ struct GiacBackend::State {
 
   giac::gen evaluate(const std::string& text) {
     giac::gen parsed(text, &context);
+    if (text.find("integrate(") != std::string::npos &&
+        (text.find("sign(") != std::string::npos || text.find("abs(") != std::string::npos)) {
+      parsed = splitAtKinks(parsed);
+    }
     return giac::eval(parsed, 1, &context);
+  }
+
+  // Giac integrates sign wrongly (integrate(sign(x),x,-1,1) gives 2*sign(x)),
+  // and so every Fourier coefficient of sign(x). Definite integrals of terms
+  // with sign or abs are therefore split where their arguments change sign;
+  // on each piece sign and abs are what they are there. Walks the parsed,
+  // not yet evaluated request.
+  giac::gen splitAtKinks(const giac::gen& g) {
+    if (g.type == giac::_VECT) {
+      giac::vecteur elements;
+      for (const giac::gen& element : *g._VECTptr) elements.push_back(splitAtKinks(element));
+      return giac::gen(elements, g.subtype);
+    }
+    if (g.type != giac::_SYMB) return g;
+    giac::gen leaf = splitAtKinks(g._SYMBptr->feuille);
+    if (g._SYMBptr->sommet == giac::at_integrate && leaf.type == giac::_VECT &&
+        leaf._VECTptr->size() == 4) {
+      if (std::optional<giac::gen> split = integrateAtKinks(*leaf._VECTptr)) return *split;
+    }
+    return giac::symbolic(g._SYMBptr->sommet, leaf);
+  }
+
+  static giac::vecteur kinksOf(const giac::gen& f) {
+    return giac::lop(f, std::vector<const giac::unary_function_ptr*>{giac::at_sign, giac::at_abs});
+  }
+
+  // The sign an argument keeps between two places: 1, -1, 0, or nothing where
+  // samples across the piece disagree (a place the solver did not report).
+  std::optional<int> signBetween(const giac::gen& argument, const giac::gen& x, double from,
+                                 double to) {
+    constexpr int kSamples = 16;
+    std::optional<int> sign;
+    for (int k = 0; k < kSamples; ++k) {
+      double t = from + (to - from) * (k + 0.5) / kSamples;
+      double value = numericValue(giac::subst(argument, x, giac::gen(t), false, &context), &context);
+      if (!std::isfinite(value)) return std::nullopt;
+      int here = value > 0 ? 1 : value < 0 ? -1 : 0;
+      if (sign && *sign != here) return std::nullopt;
+      sign = here;
+    }
+    return sign;
+  }
+
+  // integrate(f, x, a, b) as the sum over the pieces between the places where
+  // an argument of sign or abs in f is zero; nothing where f has no such
+  // argument or the places cannot be found for sure (Giac then integrates as
+  // it is).
+  std::optional<giac::gen> integrateAtKinks(const giac::vecteur& args) {
+    const giac::gen& x = args[1];
+    if (x.type != giac::_IDNT) return std::nullopt;
+    giac::gen f = giac::eval(args[0], 1, &context);
+    giac::vecteur kinks = kinksOf(f);
+    if (kinks.empty()) return std::nullopt;
+    giac::gen a = giac::eval(args[2], 1, &context);
+    giac::gen b = giac::eval(args[3], 1, &context);
+    double lower = numericValue(a, &context), upper = numericValue(b, &context);
+    if (!std::isfinite(lower) || !std::isfinite(upper) || lower == upper) return std::nullopt;
+    const bool reversed = lower > upper;
+    if (reversed) {
+      std::swap(a, b);
+      std::swap(lower, upper);
+    }
+
+    std::vector<std::pair<double, giac::gen>> places{{lower, a}};
+    for (const giac::gen& kink : kinks) {
+      if (!addZeros(kink._SYMBptr->feuille, x, lower, upper, places)) return std::nullopt;
+    }
+    places.emplace_back(upper, b);
+    std::sort(places.begin() + 1, places.end() - 1,
+              [](const auto& p, const auto& q) { return p.first < q.first; });
+    places.erase(std::unique(places.begin(), places.end(),
+                             [](const auto& p, const auto& q) { return p.first == q.first; }),
+                 places.end());
+
+    giac::gen total = 0;
+    for (size_t i = 0; i + 1 < places.size(); ++i) {
+      const double from = places[i].first, to = places[i + 1].first;
+      giac::gen piece = f;
+      // abs(abs(x)-1): the inner abs stays in the outer one's argument at first.
+      for (giac::vecteur found = kinksOf(piece); !found.empty(); found = kinksOf(piece)) {
+        giac::vecteur values;
+        for (const giac::gen& kink : found) {
+          const giac::gen& argument = kink._SYMBptr->feuille;
+          std::optional<int> sign = signBetween(argument, x, from, to);
+          if (!sign) return std::nullopt;
+          values.push_back(kink._SYMBptr->sommet == giac::at_sign ? giac::gen(*sign)
+                                                                  : giac::gen(*sign) * argument);
+        }
+        piece = giac::subst(piece, found, values, false, &context);
+      }
+      total = total + giac::_integrate(giac::gen(giac::makevecteur(piece, x, places[i].second,
+                                                                   places[i + 1].second),
+                                                 giac::_SEQ__VECT),
+                                       &context);
+    }
+    if (places.size() > 2) total = giac::normal(total, &context);
+    return reversed ? -total : total;
+  }
+
+  // Adds the zeros of an argument between two places. The solver gives
+  // periodic zeros with an integer parameter (n_0*pi for sin(x)); each is
+  // taken for every integer that puts it between the places.
+  bool addZeros(const giac::gen& argument, const giac::gen& x, double lower, double upper,
+                std::vector<std::pair<double, giac::gen>>& places) {
+    constexpr double kMaxZeros = 1000;
+    constexpr int kGeneralSolutions = 2;
+    for (const giac::gen& root : giac::solve(argument, x, kGeneralSolutions, &context)) {
+      giac::vecteur names = giac::lidnt(root);
+      names.erase(std::remove_if(names.begin(), names.end(),
+                                 [](const giac::gen& name) {
+                                   return name.print(giac::context0) == "pi";
+                                 }),
+                  names.end());
+      if (names.size() > 1) return false;
+      if (names.empty()) {
+        double place = numericValue(root, &context);
+        if (!std::isfinite(place)) return false;
+        if (place > lower && place < upper) places.emplace_back(place, root);
+        continue;
+      }
+      auto zero = [&](double k) { return giac::subst(root, names.front(), giac::gen(k), false, &context); };
+      const double start = numericValue(zero(0), &context);
+      const double step = numericValue(zero(1), &context) - start;
+      if (!std::isfinite(start) || !std::isfinite(step) || step == 0) return false;
+      double first = std::ceil((lower - start) / step), last = std::floor((upper - start) / step);
+      if (first > last) std::swap(first, last);
+      if (last - first > kMaxZeros || std::abs(first) > 1e6 || std::abs(last) > 1e6) return false;
+      for (double k = first - 1; k <= last + 1; ++k) {
+        giac::gen exact = giac::subst(root, names.front(), giac::gen(static_cast<int>(k)), false,
+                                      &context);
+        double place = numericValue(exact, &context);
+        if (place > lower && place < upper) places.emplace_back(place, exact);
+      }
+    }
+    return true;
   }
 
   // Exact values are rounded once; other values are computed with 20 digits
@@ -323,14 +327,83 @@ struct GiacBackend::State {
     if (large) forms[&node] = FourierForm::Normal;
   }
 
-  // Derivatives and antiderivatives come back as Giac forms them or
-  // simplified, whichever is shorter.
-  std::string shorterAnswer(const std::string& text) {
+  // Derivatives and antiderivatives come back in the shortest of the forms a
+  // textbook may write: as Giac forms them, simplified, in normal form, or
+  // factored over the rationals (common factors of a sum pulled out). A tie
+  // keeps the earlier form. For a real request only real forms count; nothing
+  // when there is none.
+  std::optional<std::string> readableAnswer(const giac::gen& value, bool real) {
+    std::optional<std::string> best;
+    auto consider = [&](const giac::gen& form) {
+      if ((real && giac::has_i(form)) || hasUndefined(form)) return;
+      std::string text = printTerm(form, &context);
+      if (!best || text.size() < best->size()) best = std::move(text);
+    };
+    consider(value);
+    // Large angles make simplify take minutes; long terms make factoring slow
+    // and have no short form anyway.
+    if (hasLargeAngle(value, &context) || printTerm(value, &context).size() > kMaxFormLength) {
+      return best;
+    }
+    const std::function<giac::gen(const giac::gen&)> forms[] = {
+        [&](const giac::gen& g) {
+          return giac::eval(giac::symbolic(giac::at_simplify, g), 1, &context);
+        },
+        [&](const giac::gen& g) { return giac::normal(g, &context); },
+        [&](const giac::gen& g) { return giac::factor(g, false, &context); },
+    };
+    for (const auto& form : forms) {
+      try {
+        consider(form(value));
+      } catch (const std::exception&) {
+        // A form Giac cannot make is no candidate; the time limit is checked
+        // after the whole request.
+      }
+    }
+    return best;
+  }
+
+  static constexpr size_t kMaxFormLength = 400;
+
+  // An antiderivative without an elementary form: Giac leaves an integral
+  // unevaluated, or answers with a function the term reader does not know
+  // (igamma for exp(x^3)). Roots of polynomials (rootof) are elementary.
+  static bool elementary(const std::string& antiderivative) {
+    if (antiderivative.find("integrate(") != std::string::npos) return false;
+    return antiderivative.find("rootof(") != std::string::npos || parse(antiderivative);
+  }
+
+  // A definite integral of a real term that Giac writes with the imaginary
+  // unit (through erf of imaginary arguments) by its real value.
+  std::string realIntegral(const giac::gen& value) {
+    giac::gen number =
+        giac::_evalf(giac::gen(giac::makevecteur(value, 20), giac::_SEQ__VECT), &context);
+    double re = numericValue(giac::re(number, &context), &context);
+    double im = numericValue(giac::im(number, &context), &context);
+    if (!std::isfinite(re) || !std::isfinite(im) || std::abs(im) > 1e-12 * std::max(1.0, std::abs(re))) {
+      return kUndefined;
+    }
+    return formatNumber(re);
+  }
+
+  std::string termAnswer(const Node& request, const std::string& text) {
     giac::gen value = evaluate(text);
-    std::string plain = printTerm(value, &context);
-    if (hasLargeAngle(value, &context)) return plain;
-    std::string simplified = printTerm(evaluate("simplify(" + text + ")"), &context);
-    return simplified.size() < plain.size() ? simplified : plain;
+    if (value.type == giac::_STRNG) return "Fehler: " + germanError(*value._STRNGptr);
+    if (hasUndefined(value)) return kUndefined;
+    const bool real = !mentionsImaginaryUnit(request);
+    if (isCall(request, "diff") || isCall(request, "int", 2)) {
+      std::optional<std::string> answer = readableAnswer(value, real);
+      if (isCall(request, "diff")) return answer ? *answer : "Fehler: kein reelles Ergebnis";
+      if (!answer || !elementary(*answer)) return "Fehler: keine elementare Stammfunktion";
+      return *answer;
+    }
+    if (real && giac::has_i(value)) {
+      if (isCall(request, "int", 4)) return realIntegral(value);
+      if (isCall(request, "taylor") || isCall(request, "fourier")) {
+        return "Fehler: kein reelles Ergebnis";
+      }
+    }
+    return printTerm(value, &context);
   }
 };
 
@@ -357,14 +430,11 @@ std::string GiacBackend::answer(const Node& request) {
       // Exact first, so that rational values are rounded only once.
       giac::gen exact = state_->evaluate(translate(*request.args[0], &forms));
       result = state_->approxAnswer(exact);
-    } else if (request.kind == NodeKind::Call &&
-               (request.text == "diff" || (request.text == "int" && request.args.size() == 2))) {
-      result = state_->shorterAnswer(text);
     } else {
-      result = printTerm(state_->evaluate(text), &state_->context);
+      result = state_->termAnswer(request, text);
     }
   } catch (const std::exception& exception) {
-    result = std::string("Fehler: ") + exception.what();
+    result = "Fehler: " + germanError(exception.what());
   } catch (...) {
     result = "Fehler: Rechnung fehlgeschlagen";
   }
@@ -375,7 +445,6 @@ std::string GiacBackend::answer(const Node& request) {
     result = "Fehler: Zeitlimit überschritten";
   }
   state_->messages.str({});
-  if (result.find("Integer_too_large") != std::string::npos) result = "Fehler: Zahl zu groß";
   return result;
 }
 

@@ -10,10 +10,6 @@
 
 namespace symbolic {
 
-// The Giac input for a parsed term or request; empty with `error` set when a
-// command is used wrongly (for instance SUBST with a number as its variable).
-std::string toGiacText(const Node& node, std::string& error);
-
 class GiacBackend {
  public:
   GiacBackend();

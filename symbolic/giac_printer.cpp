@@ -45,8 +45,10 @@ class Printer {
         return {g.print(context_), kAtom};
       case giac::_SYMB:
         return symbolic(g);
-      default:
-        return {g.print(context_), kSum};
+      default: {
+        std::string text = g.print(context_);
+        return {text, kSum, text.front() == '-'};
+      }
     }
   }
 
@@ -75,6 +77,11 @@ class Printer {
     if (leaf.type == giac::_VECT)
       return std::vector<gen>(leaf._VECTptr->begin(), leaf._VECTptr->end());
     return {leaf};
+  }
+
+  static bool isNumber(const gen& g) {
+    return g.type == giac::_INT_ || g.type == giac::_ZINT || g.type == giac::_FRAC ||
+           g.type == giac::_DOUBLE_ || g.type == giac::_REAL;
   }
 
   static bool isNegativeNumber(const gen& g) {
@@ -119,14 +126,17 @@ class Printer {
   }
 
   // Splits factors into numerator and denominator, so that 1/6*x^3 prints as
-  // x^3/6 and 1/2*sqrt(x)^-1 as 1/(2*sqrt(x)).
+  // x^3/6 and 1/2*sqrt(x)^-1 as 1/(2*sqrt(x)). Numbers are collected into one
+  // coefficient wherever they stand: 2*x*inv(2*sqrt(x)) prints as x/sqrt(x).
   Piece product(const std::vector<gen>& factors) {
     gen coefficient = 1;
     std::vector<gen> numerator, denominator;
     for (const gen& factor : flatten(factors)) {
-      if (factor.type == giac::_INT_ || factor.type == giac::_ZINT || factor.type == giac::_FRAC ||
-          factor.type == giac::_DOUBLE_ || factor.type == giac::_REAL) {
+      if (isNumber(factor)) {
         coefficient = coefficient * factor;
+      } else if (factor.type == giac::_SYMB && factor._SYMBptr->sommet == giac::at_inv &&
+                 isNumber(argument(factor)) && !giac::is_zero(argument(factor))) {
+        coefficient = coefficient / argument(factor);
       } else if (factor.type == giac::_SYMB && factor._SYMBptr->sommet == giac::at_inv) {
         denominator.push_back(argument(factor));
       } else if (factor.type == giac::_SYMB && factor._SYMBptr->sommet == giac::at_pow &&
@@ -158,11 +168,15 @@ class Printer {
     return negative ? negate(piece) : piece;
   }
 
-  // Products inside products, and inverses of products, become single factors.
+  // Products inside products, inverses of products and negated factors
+  // become single factors (a negation a factor -1).
   static std::vector<gen> flatten(const std::vector<gen>& factors) {
     std::vector<gen> flat;
     for (const gen& factor : factors) {
-      if (factor.type == giac::_SYMB && factor._SYMBptr->sommet == giac::at_prod) {
+      if (factor.type == giac::_SYMB && factor._SYMBptr->sommet == giac::at_neg) {
+        flat.push_back(gen(-1));
+        for (const gen& inner : flatten({argument(factor)})) flat.push_back(inner);
+      } else if (factor.type == giac::_SYMB && factor._SYMBptr->sommet == giac::at_prod) {
         for (const gen& inner : flatten(arguments(factor))) flat.push_back(inner);
       } else if (factor.type == giac::_SYMB && factor._SYMBptr->sommet == giac::at_inv &&
                  argument(factor).type == giac::_SYMB &&
