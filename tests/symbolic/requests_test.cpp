@@ -8,25 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "symbolic/ask.h"
 #include "symbolic/number_format.h"
 #include "symbolic/symbolic.h"
 
 namespace {
-
-// Asks through the C interface with room enough for any answer.
-std::string ask(const std::string& request) {
-  std::string text = request;
-  std::vector<char> answer(200);
-  int32_t length = symbolic_calculate(text.data(), answer.data(), answer.size());
-  if (length < 0) {
-    answer.resize(static_cast<size_t>(-length) + 1);
-    length = symbolic_calculate(text.data(), answer.data(), answer.size());
-  }
-  return std::string(answer.data(), length > 0 ? length : 0);
-}
-
-const auto value = [](const std::string& request) { return symbolic::parseDecimal(ask(request)); };
-const auto isError = [](const std::string& answer) { return answer.rfind("Fehler: ", 0) == 0; };
 
 TEST(CallContract, LongAnswerIsReportedAndFetchedWhole) {
   std::string request = "TAYLOR(exp(x),x,0,12)";
