@@ -42,7 +42,9 @@ std::optional<float> valueAt(Engine& engine, const QString& term, double x) {
 }  // namespace
 
 QString antiderivative(Engine& engine, const QString& integrand) {
-  return engine.request(QStringLiteral("INT(") + integrand + QStringLiteral(",x)"));
+  const QString answer = engine.request(QStringLiteral("INT(") + integrand + QStringLiteral(",x)"));
+  if (answer.startsWith(QStringLiteral("Fehler: "))) return answer;
+  return answer + QStringLiteral(" + C");
 }
 
 QString definiteIntegral(Engine& engine, const QString& term, const QString& lowerText,

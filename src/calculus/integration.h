@@ -11,7 +11,9 @@
 
 class Engine;
 
-// The engine's answer to INT(<integrand>,x), the integrand sent as given.
+// The engine's answer to INT(<integrand>,x), the integrand sent as given,
+// with " + C" appended; a failure ("Fehler: keine elementare Stammfunktion")
+// is shown as it is.
 QString antiderivative(Engine& engine, const QString& integrand);
 
 // INT(term,x,lower,upper), then approx of that answer; the texts may carry a

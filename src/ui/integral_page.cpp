@@ -170,7 +170,7 @@ void IntegralPage::cmdInt() {
   }
   // With the field empty, the term of the function field is integrated.
   QString integrand = txtInt_->text().isEmpty() ? komma2point(entry) : txtInt_->text();
-  txtIntSymb_->setText(antiderivative(sheet_.engine(), integrand) + QStringLiteral(" + C"));
+  txtIntSymb_->setText(antiderivative(sheet_.engine(), integrand));
 }
 
 void IntegralPage::drawHatching(const std::variant<QList<QLineF>, QString>& lines) {

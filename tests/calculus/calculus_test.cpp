@@ -35,6 +35,12 @@ TEST(Derivatives, AreAskedOfTheTermItself) {
   EXPECT_EQ(QStringList({d.first, d.second, d.third}), QStringList({"2*x-2", "2", "0"}));
 }
 
+TEST(Antiderivative, GetsItsConstantUnlessTheEngineFails) {
+  Engine engine;
+  EXPECT_EQ(antiderivative(engine, "x^2"), "x^3/3 + C");
+  EXPECT_EQ(antiderivative(engine, "exp(x^2)"), "Fehler: keine elementare Stammfunktion");
+}
+
 // Points are numbered on across the sections. The zero of x+10 is the first sample itself:
 // its product is 0, no sign change. A pole is no zero.
 TEST(CurveDiscussion, ListsZerosExtremaAndInflectionPoints) {
