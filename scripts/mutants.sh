@@ -145,6 +145,18 @@ mutant symbolic/numeric.cpp "fast evaluation: sign(0) is 1" \
 mutant symbolic/giac_printer.cpp "a denominator of several factors loses its parentheses" \
   'text += "/(" + join(lower) + ")";' \
   'text += "/" + join(lower);'
+mutant symbolic/giac_backend.cpp "a longer form of an answer wins" \
+  'if (!best || text.size() < best->size()) best = std::move(text);' \
+  'if (!best || text.size() > best->size()) best = std::move(text);'
+mutant symbolic/giac_backend.cpp "abs on a piece keeps the sign of the argument where it is negative" \
+  ': giac::gen(*sign) * argument);' \
+  ': argument);'
+mutant symbolic/giac_backend.cpp "imaginary antiderivatives of real terms are kept" \
+  'if ((real && giac::has_i(form)) || hasUndefined(form)) return;' \
+  'if (hasUndefined(form)) return;'
+mutant symbolic/giac_errors.cpp "Giac's messages are passed on in English" \
+  'return translation.german;' \
+  'return std::string(giacMessage);'
 
 # --- Helpers ----------------------------------------------------------------
 
