@@ -188,6 +188,63 @@ void Sheet::zoomStep(bool zoomIn) {
   applyView(std::get<ViewTexts>(zoomed));
 }
 
+void Sheet::showViewSoon(const ViewTexts& texts) {
+  nextView_ = texts;
+  frameDraw_.request();
+}
+
+void Sheet::wheelZoom(QPointF at, double notches, bool fine) {
+  // The point under the cursor in the window about to be shown.
+  const ViewTexts& base = nextView_ ? *nextView_ : viewTexts_;
+  auto window = readViewWindow(base);
+  if (auto* failure = std::get_if<QString>(&window)) {
+    emit message(*failure);
+    return;
+  }
+  const ViewWindow& view = std::get<ViewWindow>(window);
+  const QPointF centre = worldPoint(at, view, computePixelFrame(view, canvas_.width(), canvas_.height()));
+  auto zoomed = zoomAbout(base, centre, notches, fine);
+  if (auto* failure = std::get_if<QString>(&zoomed)) {
+    emit message(*failure);
+    return;
+  }
+  showViewSoon(std::get<ViewTexts>(zoomed));
+}
+
+void Sheet::dragStarted(QPointF at) {
+  frameDraw_.flush();
+  drag_ = Drag{at, viewTexts_, frame_};
+  gestureActive_ = true;
+}
+
+void Sheet::dragMoved(QPointF at) {
+  if (!drag_) return;
+  const PixelFrame& frame = drag_->frame;
+  if (frame.massX == 0 || frame.massY == 0) return;
+  auto shifted = shiftView(drag_->texts, (drag_->from.x() - at.x()) / frame.massX,
+                           (drag_->from.y() - at.y()) / frame.massY);
+  if (auto* failure = std::get_if<QString>(&shifted)) {
+    emit message(*failure);
+    drag_.reset();
+    gestureActive_ = false;
+    return;
+  }
+  if (!drag_->moved) {
+    canvas_.setPicture(QImage());  // a pasted picture does not move along
+    drag_->moved = true;
+  }
+  showViewSoon(std::get<ViewTexts>(shifted));
+}
+
+void Sheet::dragEnded(QPointF at) {
+  if (!drag_) return;
+  dragMoved(at);
+  frameDraw_.flush();
+  drag_.reset();
+  gestureActive_ = false;
+  if (stepPending_) noteChange();
+}
+
 void Sheet::zoomBack() {
   applyView(kDefaultViewTexts);
 }

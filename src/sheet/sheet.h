@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QStringList>
 #include <functional>
+#include <optional>
+#include <utility>
 
 #include "canvas/canvas.h"
 #include "plot/appearance.h"
@@ -16,6 +18,7 @@
 #include "plot/mouse_gesture.h"
 #include "plot/view_commands.h"
 #include "plot/view_window.h"
+#include "sheet/frame_coalescer.h"
 #include "sheet/sheet_history.h"
 
 class Engine;
@@ -92,6 +95,15 @@ class Sheet : public QObject {
   void one2one();
   void applyView(const ViewTexts& texts);  // shows the texts and redraws
 
+  // The wheel over the canvas zooms about the point under the cursor, the
+  // middle button drags the view; the view follows at most once per screen
+  // frame, and a drag is one step when it ends.
+  void wheelZoom(QPointF at, double notches, bool fine);
+  void dragStarted(QPointF at);
+  void dragMoved(QPointF at);
+  void dragEnded(QPointF at);
+  bool dragging() const { return drag_.has_value(); }
+
   // The background picture, and the erase command.
   void setPicture(const QImage& picture);
   void erase();
@@ -148,6 +160,7 @@ class Sheet : public QObject {
 
  private:
   void listTerm(const QString& term);
+  void showViewSoon(const ViewTexts& texts);
   void noteChange();
   void takeStep();
   SheetState capture(int id) const;
@@ -165,6 +178,17 @@ class Sheet : public QObject {
   Appearance appearance_;
   std::array<SheetLabel, 2> labels_;
   MouseGesture gesture_;
+  struct Drag {
+    QPointF from;
+    ViewTexts texts;
+    PixelFrame frame;
+    bool moved = false;
+  };
+  std::optional<Drag> drag_;
+  std::optional<ViewTexts> nextView_;  // waiting for the next frame
+  FrameCoalescer frameDraw_{[this] {
+    if (nextView_) applyView(*std::exchange(nextView_, std::nullopt));
+  }};
 
   SheetHistory history_;
   SheetState committed_;  // the state after the last step

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "canvas/canvas.h"
 #include "sheet/sheet.h"
@@ -71,6 +72,17 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
   emit released(event->button(), toCanvas(event->position()));
+}
+
+void CanvasWidget::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  if (delta == 0) {
+    event->ignore();
+    return;
+  }
+  emit wheeled(toCanvas(event->position()), delta / 120.0,
+               event->modifiers().testFlag(Qt::ControlModifier));
+  event->accept();
 }
 
 bool CanvasWidget::eventFilter(QObject* watched, QEvent* event) {

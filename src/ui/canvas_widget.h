@@ -33,6 +33,8 @@ class CanvasWidget : public QWidget {
   void pressed(Qt::MouseButton button, QPointF at);
   void moved(Qt::MouseButtons buttons, QPointF at);
   void released(Qt::MouseButton button, QPointF at);
+  // Notches of the wheel (positive away from the user), fine with Strg held.
+  void wheeled(QPointF at, double notches, bool fine);
   void labelPressed(int which);
   void labelDropped(int which, QPointF at);  // at: canvas coordinates
 
@@ -42,6 +44,7 @@ class CanvasWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;

@@ -1,6 +1,7 @@
 #include "ui/differential_page.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +22,8 @@
 #include "ui/dialogs.h"
 
 namespace {
+
+constexpr qint64 kProgressInterval = 50;  // milliseconds between updates of the bar
 
 const QColor kFirstColour(0, 0, 255), kSecondColour(0, 128, 0);
 
@@ -134,18 +137,24 @@ void DifferentialPage::cmdDiskussion() {
   }
   lstDisk_->clear();
   lstDisk_->show();
+  prb_->setValue(prb_->minimum());
   prb_->show();
   int shownScan = 1;
   // The run blocks input, but the window keeps painting: the progress bar
-  // moves and the desktop does not take the program for hung.
+  // moves and the desktop does not take the program for hung. Painting costs
+  // more than the scans, so the bar follows the clock, not every step.
+  QElapsedTimer sinceShown;
+  sinceShown.start();
   auto progress = [&](int scan, int step) {
+    if (sinceShown.elapsed() < kProgressInterval) return;
+    sinceShown.restart();
     if (scan != shownScan) {
       prb_->hide();
       prb_->show();
       shownScan = scan;
     }
     prb_->setValue(step);
-    if (step % 64 == 1) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   };
   DiscussionTerms terms{txt_y_->text(), txt_ystr_->text(), txt_y2str_->text()};
   const ViewWindow& view = sheet_.view();

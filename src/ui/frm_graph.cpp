@@ -177,6 +177,7 @@ void FrmGraph::connectSheet() {
   connect(canvas, &CanvasWidget::pressed, this, &FrmGraph::canvasPressed);
   connect(canvas, &CanvasWidget::moved, this, &FrmGraph::canvasMoved);
   connect(canvas, &CanvasWidget::released, this, &FrmGraph::canvasReleased);
+  connect(canvas, &CanvasWidget::wheeled, &sheet_, &Sheet::wheelZoom);
   connect(canvas, &CanvasWidget::labelPressed, this,
           [this](int which) { sheet_.hideLabel(static_cast<Sheet::Label>(which)); });
   connect(canvas, &CanvasWidget::labelDropped, this, [this](int which, QPointF at) {

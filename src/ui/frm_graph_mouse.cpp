@@ -32,7 +32,12 @@ void FrmGraph::applyGestureStep(const GestureStep& step) {
   if (step.finished.line) toolButton(QStringLiteral("line"))->setChecked(false);
 }
 
-void FrmGraph::canvasPressed(Qt::MouseButton, QPointF at) {
+// The middle button drags the view; the other buttons keep their gestures.
+void FrmGraph::canvasPressed(Qt::MouseButton button, QPointF at) {
+  if (button == Qt::MiddleButton) {
+    sheet_.dragStarted(at);
+    return;
+  }
   applyGestureStep(sheet_.mousePressed(gestureModes(), at));
 }
 
@@ -43,10 +48,18 @@ void FrmGraph::canvasMoved(Qt::MouseButtons buttons, QPointF at) {
   };
   panel(1)->setText(x);
   panel(2)->setText(y);
+  if (sheet_.dragging()) {
+    sheet_.dragMoved(at);
+    return;
+  }
   sheet_.mouseMoved(gestureModes(), buttons == Qt::LeftButton, at);
 }
 
 void FrmGraph::canvasReleased(Qt::MouseButton button, QPointF at) {
+  if (button == Qt::MiddleButton) {
+    sheet_.dragEnded(at);
+    return;
+  }
   if (button != Qt::LeftButton) return;
   applyGestureStep(sheet_.mouseReleased(gestureModes(), at));
 }

@@ -95,6 +95,51 @@ TEST(ViewCommands, FieldThatIsNoNumberIsNamed) {
             "Im Feld y-tic steht keine gültige Zahl!");
 }
 
+const auto zoomAt = [](const ViewTexts& t, QPointF c, double notches, bool fine = false) {
+  return std::get<ViewTexts>(zoomAbout(t, c, notches, fine));
+};
+
+// Where a world point lies in the window, as fractions of its width and height.
+QPointF placeIn(const ViewTexts& t, QPointF p) {
+  const ViewWindow w = read(t);
+  return {(p.x() - w.xmin) / (w.xmax - w.xmin), (p.y() - w.ymin) / (w.ymax - w.ymin)};
+}
+
+TEST(ViewCommands, WheelZoomsAboutThePointUnderTheCursorAndDragShiftsTheWindow) {
+  const ViewTexts start = kDefaultViewTexts;
+  // About the origin a notch is the toolbar's zoom step, both ways.
+  EXPECT_EQ(zoomAt(start, {0, 0}, 1), zoom(start, true));
+  EXPECT_EQ(zoomAt(start, {0, 0}, -2), zoom(zoom(start, false), false));
+  // Any point keeps its place in the window through notches in and out.
+  for (const QPointF p : {QPointF(3, 2), QPointF(-7.25, 8.5), QPointF(0.123, -4.567)}) {
+    ViewTexts t = start;
+    for (double notches : {1.0, 1.0, 0.5, -3.0, 2.0, -0.25}) {
+      const ViewTexts next = zoomAt(t, p, notches);
+      const QPointF before = placeIn(t, p), after = placeIn(next, p);
+      EXPECT_NEAR(after.x(), before.x(), 1e-3) << p.x() << " " << notches;
+      EXPECT_NEAR(after.y(), before.y(), 1e-3) << p.y() << " " << notches;
+      t = next;
+    }
+  }
+  EXPECT_EQ(zoomAt(start, {3, 2}, 1), ViewTexts({"-3,5", "6,5", "-3,5", "5,5", "0,5", "0,5"}));
+  // Four fine notches are one notch in extent; the ticks stay until fewer than ten show.
+  const ViewTexts fine = zoomAt(zoomAt(zoomAt(zoomAt(start, {0, 0}, 1, true), {0, 0}, 1, true),
+                                       {0, 0}, 1, true),
+                                {0, 0}, 1, true);
+  EXPECT_NEAR(read(fine).xmax, 5, 1e-3);
+  EXPECT_NEAR(read(fine).ymax, 4.5, 1e-3);
+  EXPECT_EQ(fine[4], "1");    // ten ticks of 1 still show
+  EXPECT_EQ(fine[5], "0,5");  // nine would: halved
+  EXPECT_EQ(zoomAt(start, {0, 0}, -8, true)[4], "2");  // 40 ticks of 1 would be 40: doubled
+  // Ends are rounded to a ten-thousandth of the width, ticks kept.
+  EXPECT_EQ(std::get<ViewTexts>(shiftView(start, 0.123456789, -1)),
+            ViewTexts({"-9,877", "10,123", "-10", "8", "1", "1"}));
+  EXPECT_EQ(std::get<QString>(zoomAbout({"-10", "10", "a", "9", "1", "1"}, {0, 0}, 1, false)),
+            "Im Feld ymin steht keine gültige Zahl!");
+  EXPECT_EQ(std::get<QString>(shiftView({"-10", "10", "-9", "9", "", "1"}, 1, 1)),
+            "Im Feld x-tic steht keine gültige Zahl!");
+}
+
 // Digits, one comma (a point becomes one) and one minus sign get in; 0 stands for refused.
 const QRgb kAxes = qRgb(64, 64, 64), kScale = qRgb(128, 128, 128), kWhite = qRgb(255, 255, 255);
 

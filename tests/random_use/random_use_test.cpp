@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <set>
 
@@ -90,7 +91,8 @@ class RandomUser {
     if (pick < 42) return clickButton();
     if (pick < 54) return switchTab();
     if (pick < 63) return triggerAction();
-    if (pick < 73) return mouseGesture();
+    if (pick < 70) return mouseGesture();
+    if (pick < 73) return turnWheel();
     if (pick < 81) return typeIntoGrid();
     if (pick < 85) return stepSpinner();
     if (pick < 91) return enterTerm();
@@ -230,6 +232,21 @@ class RandomUser {
     for (int i = 0; i < moves; ++i) mouse(QEvent::MouseMove, Qt::NoButton, button, point());
     if (random_() % 8) mouse(QEvent::MouseButtonRelease, button, Qt::NoButton, point());
     return note(canvas, "gesture with " + std::to_string(moves) + " moves on");
+  }
+
+  // Notches both ways, whole or in parts, sometimes fine with Strg.
+  std::string turnWheel() {
+    CanvasWidget* canvas = window_.picGraph();
+    if (!canvas->isVisible()) return "canvas hidden";
+    const QPoint at(static_cast<int>(random_() % canvas->width()),
+                    static_cast<int>(random_() % canvas->height()));
+    const int deltas[] = {120, -120, 360, -480, 15, -40, 1200};
+    const int delta = deltas[random_() % std::size(deltas)];
+    const Qt::KeyboardModifiers keys = random_() % 3 ? Qt::NoModifier : Qt::ControlModifier;
+    QWheelEvent wheel(at, canvas->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, keys,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(canvas, &wheel);
+    return note(canvas, "wheel " + std::to_string(delta) + " on");
   }
 
   std::string typeIntoGrid() {

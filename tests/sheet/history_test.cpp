@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -52,6 +53,13 @@ class HistoryTest : public ::testing::Test {
             sheet.appearance().palette[0],
             sheet.label(Sheet::Label::Graph).shown,
             sheet.canvas().image().copy()};
+  }
+
+  // Lets the frames pass that a coalesced drawing waits for.
+  static void waitFrames() {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 3 * FrameCoalescer::kFrameMs) QCoreApplication::processEvents();
   }
 
   Engine engine;
@@ -133,6 +141,49 @@ TEST_F(HistoryTest, AGestureIsOneStepAndAResizeNone) {
   EXPECT_EQ(sheet.history().steps(), 1);
   sheet.undo();
   EXPECT_EQ(sheet.viewTexts(), kDefaultViewTexts);
+}
+
+// The middle-button drag follows the mouse and is one step; the point under
+// the cursor moves with it, as does the one under the wheel.
+TEST_F(HistoryTest, ADragIsOneStepAndTheWheelKeepsThePointUnderTheCursor) {
+  enter(QStringLiteral("x^2"));
+  const Seen before = seen();
+  const QPointF from = sheet.frame().point(0, 0, sheet.view());
+  act([&] { sheet.dragStarted(from); });
+  for (int i = 1; i <= 5; ++i) act([&] { sheet.dragMoved(from + QPointF(20 * i, 10 * i)); });
+  const QPointF to = from + QPointF(130, 65);
+  act([&] { sheet.dragEnded(to); });
+  EXPECT_EQ(sheet.history().steps(), 2);
+  // The world origin is now where the mouse was let go, within a pixel.
+  const QPointF origin = sheet.frame().point(0, 0, sheet.view());
+  EXPECT_NEAR(origin.x(), to.x(), 1);
+  EXPECT_NEAR(origin.y(), to.y(), 1);
+  sheet.undo();
+  EXPECT_EQ(seen(), before);
+
+  const QPointF cursor(420, 130);
+  const QPointF under = worldPoint(cursor, sheet.view(), sheet.frame());
+  act([&] { sheet.wheelZoom(cursor, 1, false); });
+  act([&] { sheet.wheelZoom(cursor, 2, false); });  // within the same frame
+  waitFrames();
+  const QPointF now = sheet.frame().point(under.x(), under.y(), sheet.view());
+  EXPECT_NEAR(now.x(), cursor.x(), 1);
+  EXPECT_NEAR(now.y(), cursor.y(), 1);
+  EXPECT_EQ(sheet.viewTexts()[4], "0,125");  // three notches: an eighth
+}
+
+TEST(FrameCoalescer, RunsTheFirstRequestAtOnceAndTheRestOfAFrameOnce) {
+  int runs = 0;
+  FrameCoalescer coalescer([&] { ++runs; }, 60000);
+  coalescer.request();
+  EXPECT_EQ(runs, 1);
+  for (int i = 0; i < 5; ++i) coalescer.request();
+  EXPECT_EQ(runs, 1);
+  EXPECT_TRUE(coalescer.waiting());
+  coalescer.flush();
+  EXPECT_EQ(runs, 2);
+  coalescer.flush();  // nothing waits
+  EXPECT_EQ(runs, 2);
 }
 
 TEST_F(HistoryTest, KeepsAtLeastAHundredStepsWithinFiftyMegabytes) {

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include "ui/differential_page.h"
 #include "ui/interpolation_pages.h"
@@ -24,10 +25,10 @@ class WindowEventsTest : public WindowTest {
     const QPointF p = window->sheet().frame().point(x, y, window->sheet().view());
     return QPoint(qRound(p.x()), window->picGraph()->height() - qRound(p.y()));
   }
-  void mouse(QEvent::Type type, Qt::MouseButtons held, QPoint position) {
+  void mouse(QEvent::Type type, Qt::MouseButtons held, QPoint position,
+             Qt::MouseButton button = Qt::LeftButton) {
     QMouseEvent event(type, position, window->picGraph()->mapToGlobal(position),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
-                      Qt::NoModifier);
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(window->picGraph(), &event);
   }
   QTemporaryDir dir;
@@ -70,6 +71,26 @@ TEST_F(WindowEventsTest, MouseZoomsShowsCoordinatesAndThePointModeEnds) {
   mouse(QEvent::MouseButtonPress, Qt::LeftButton, at(0, 3));
   mouse(QEvent::MouseButtonRelease, Qt::NoButton, at(0, 3));
   EXPECT_FALSE(window->modeOn(QStringLiteral("point")));
+}
+
+// The wheel and the middle button move the view; the left-button modes stay as they are.
+TEST_F(WindowEventsTest, WheelZoomsAboutTheCursorAndTheMiddleButtonDragsTheView) {
+  const QPoint origin = at(0, 0);
+  QWheelEvent wheel(origin, window->picGraph()->mapToGlobal(origin), {}, {0, 120}, Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(window->picGraph(), &wheel);
+  EXPECT_NEAR(window->sheet().view().xmin, -5, 0.05);  // about the pixel nearest the origin
+  EXPECT_NEAR(window->sheet().view().ymax, 4.5, 0.05);
+  EXPECT_EQ(fields().mid(4), QStringList({"0,5", "0,5"}));
+  window->buttonClick(QStringLiteral("zoom"));
+  const QPoint from = at(0, 0), to = at(2, 1);
+  mouse(QEvent::MouseButtonPress, Qt::MiddleButton, from, Qt::MiddleButton);
+  mouse(QEvent::MouseMove, Qt::MiddleButton, to);
+  mouse(QEvent::MouseButtonRelease, Qt::NoButton, to, Qt::MiddleButton);
+  EXPECT_TRUE(window->modeOn(QStringLiteral("zoom")));
+  EXPECT_NEAR(window->sheet().view().xmin, -7, 0.1);
+  EXPECT_NEAR(window->sheet().view().ymax, 3.5, 0.1);
+  EXPECT_EQ(fields()[4], "0,5");
 }
 
 TEST_F(WindowEventsTest, TheLabelLeavesOnPressAndIsPrintedWhereDropped) {
