@@ -4,9 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <vector>
 
-#include "symbolic/symbolic.h"
+#include "symbolic/ask.h"  // tests/symbolic: the engine asked as the program does
 
 namespace {
 
@@ -16,17 +15,6 @@ const char* const kTerms[] = {
     "x^3*exp(-x)",      "ln(x^2+1)",       "sqrt(x)*exp(-x)", "x*sin(x)",
     "1/(x^2+1)",        "(x-1)^2*(x+2)",   "tan(x)",        "x/sqrt(x+1)",
 };
-
-std::string ask(const std::string& request) {
-  std::string text = request;
-  std::vector<char> answer(200);
-  int32_t length = symbolic_calculate(text.data(), answer.data(), answer.size());
-  if (length < 0) {
-    answer.resize(static_cast<size_t>(-length) + 1);
-    length = symbolic_calculate(text.data(), answer.data(), answer.size());
-  }
-  return std::string(answer.data(), length > 0 ? length : 0);
-}
 
 // One iteration: f', f'' and f''' of every term.
 void BM_Derivatives(benchmark::State& state) {

@@ -333,18 +333,17 @@ struct GiacBackend::State {
   // keeps the earlier form. For a real request only real forms count; nothing
   // when there is none.
   std::optional<std::string> readableAnswer(const giac::gen& value, bool real) {
+    const std::string plain = printTerm(value, &context);
     std::optional<std::string> best;
+    if (!real || !giac::has_i(value)) best = plain;
     auto consider = [&](const giac::gen& form) {
       if ((real && giac::has_i(form)) || hasUndefined(form)) return;
       std::string text = printTerm(form, &context);
       if (!best || text.size() < best->size()) best = std::move(text);
     };
-    consider(value);
     // Large angles make simplify take minutes; long terms make factoring slow
     // and have no short form anyway.
-    if (hasLargeAngle(value, &context) || printTerm(value, &context).size() > kMaxFormLength) {
-      return best;
-    }
+    if (hasLargeAngle(value, &context) || plain.size() > kMaxFormLength) return best;
     const std::function<giac::gen(const giac::gen&)> forms[] = {
         [&](const giac::gen& g) {
           return giac::eval(giac::symbolic(giac::at_simplify, g), 1, &context);
