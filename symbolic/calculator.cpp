@@ -8,18 +8,25 @@
 namespace symbolic {
 namespace {
 
+// Blanks and letters in the C locale; every graph sample passes here.
+bool isBlank(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+char upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 std::string_view trim(std::string_view text) {
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-    text.remove_prefix(1);
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-    text.remove_suffix(1);
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
   return text;
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;
   for (size_t i = 0; i < prefix.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    if (upper(text[i]) != prefix[i]) return false;
   }
   return true;
 }

@@ -1,5 +1,7 @@
 #include "canvas/canvas.h"
 
+#include "canvas/pixel_packing.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -325,9 +327,7 @@ QRgb Canvas::pixel(int x, int y) const {
 CanvasSnapshot Canvas::snapshot() const {
   auto settings = std::make_shared<Canvas>(*this);
   settings->image_ = QImage();
-  // Level 1: most of a drawing is paper of one colour, which packs to a few
-  // per cent at a fraction of the time of the default level.
-  QByteArray pixels = qCompress(image_.constBits(), static_cast<int>(image_.sizeInBytes()), 1);
+  QByteArray pixels = packPixels(image_);
   return CanvasSnapshot{std::move(settings), std::move(pixels), image_.size(),
                         image_.devicePixelRatio()};
 }
@@ -336,10 +336,7 @@ void Canvas::restore(const CanvasSnapshot& snapshot) {
   *this = *snapshot.settings;
   image_ = QImage(snapshot.pixelSize, QImage::Format_RGB32);
   image_.setDevicePixelRatio(snapshot.ratio);
-  const QByteArray pixels = qUncompress(snapshot.pixels);
-  if (pixels.size() == image_.sizeInBytes()) {
-    std::memcpy(image_.bits(), pixels.constData(), static_cast<size_t>(pixels.size()));
-  } else {
+  if (!unpackPixels(snapshot.pixels, image_)) {
     clear();  // cannot happen with a snapshot of this canvas; paper rather than garbage
   }
 }

@@ -63,7 +63,7 @@ class Canvas;
 // holds many of them; restoring gives back every pixel and setting.
 struct CanvasSnapshot {
   std::shared_ptr<const Canvas> settings;  // everything but the pixels
-  QByteArray pixels;                       // the image bits, compressed
+  QByteArray pixels;                       // the image bits, packed
   QSize pixelSize;
   double ratio = 1;
   qsizetype bytes() const { return pixels.size(); }

@@ -5,15 +5,21 @@
 QString Engine::request(const QString& text, int32_t capacity) {
   // Requests are ASCII almost always; copy those without a detour through a
   // temporary, so the buffer is reused from call to call.
-  Eingabe.resize(static_cast<size_t>(text.size()));
+  text_.resize(static_cast<size_t>(text.size()));
   for (qsizetype i = 0; i < text.size(); ++i) {
     char16_t c = text[i].unicode();
     if (c >= 0x80) {
-      Eingabe = text.toStdString();
+      text_ = text.toStdString();
       break;
     }
-    Eingabe[static_cast<size_t>(i)] = static_cast<char>(c);
+    text_[static_cast<size_t>(i)] = static_cast<char>(c);
   }
+  const std::string_view answer = requestBytes(text_, capacity);
+  return QString::fromUtf8(answer.data(), static_cast<qsizetype>(answer.size()));
+}
+
+std::string_view Engine::requestBytes(std::string_view text, int32_t capacity) {
+  Eingabe.assign(text);
   Ausgabe.resize(static_cast<size_t>(std::max<int32_t>(capacity, 1)));
   AntwortLaenge = symbolic_calculate(Eingabe.data(), Ausgabe.data(), capacity);
   if (AntwortLaenge < 0) {
@@ -22,7 +28,7 @@ QString Engine::request(const QString& text, int32_t capacity) {
     AntwortLaenge =
         symbolic_calculate(Eingabe.data(), Ausgabe.data(), static_cast<int32_t>(Ausgabe.size()));
   }
-  return QString::fromUtf8(Ausgabe.data(), std::max<int32_t>(AntwortLaenge, 0));
+  return {Ausgabe.data(), static_cast<size_t>(std::max<int32_t>(AntwortLaenge, 0))};
 }
 
 void Engine::setTimeLimit(int milliseconds) {

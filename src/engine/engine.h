@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Engine {
@@ -20,7 +21,12 @@ class Engine {
 
   // Sends a request and returns the answer. An answer longer than `capacity`
   // is fetched again with room enough, so it is never cut short.
-  virtual QString request(const QString& text, int32_t capacity = kCapacity);
+  QString request(const QString& text, int32_t capacity = kCapacity);
+
+  // The same request and answer as bytes (UTF-8), for callers that build
+  // many requests, such as graph samples; the answer stays valid until the
+  // next request. Every request, in either form, passes through here.
+  virtual std::string_view requestBytes(std::string_view text, int32_t capacity = kCapacity);
 
   // Time limit of one request in milliseconds.
   static void setTimeLimit(int milliseconds);
@@ -30,4 +36,5 @@ class Engine {
   std::string Eingabe;
   std::vector<char> Ausgabe;
   int32_t AntwortLaenge = 0;
+  std::string text_;  // a QString request turned into bytes
 };

@@ -4,22 +4,54 @@
 #include "engine/notation.h"
 #include "engine/number_text.h"
 
+#include <string>
+#include <string_view>
+
 namespace {
 
-FunctionValue readValue(const QString& answer) {
+// Besides a number, only "undef" is an answer about the value. A refusal
+// ("Fehler: ...") or an expression that still holds a name (2y+1 at x = 1
+// gives 2*y+1) means the term is no function of x: it has no value anywhere.
+FunctionValue readValue(std::string_view answer) {
   FunctionValue result;
-  result.value = parseNumber(point2komma(answer));
-  // Besides a number, only "undef" is an answer about the value. A refusal
-  // ("Fehler: ...") or an expression that still holds a name (2y+1 at x = 1
-  // gives 2*y+1) means the term is no function of x: it has no value anywhere.
-  result.termFaulty = !result.value && answer != QLatin1String("undef");
+  result.value = parseAnswerNumber(answer);
+  result.termFaulty = !result.value && answer != "undef";
   return result;
+}
+
+// The request of funktionswertAnfrage, written as bytes: a curve asks for
+// hundreds of values of one term, so the term's part is kept from call to
+// call and only the number is written anew.
+class SampleRequest {
+ public:
+  std::string& at(const QString& engineTerm) {
+    if (engineTerm != term_ || text_.empty()) {
+      term_ = engineTerm;
+      text_ = "APPROX(SUBST(" + engineTerm.toStdString() + ",x,";
+      prefix_ = text_.size();
+    }
+    text_.resize(prefix_);
+    return text_;
+  }
+
+ private:
+  QString term_;
+  std::string text_;
+  size_t prefix_ = 0;
+};
+
+template <typename Number>
+FunctionValue askValue(Engine& engine, const QString& engineTerm, Number x) {
+  thread_local SampleRequest sample;
+  std::string& request = sample.at(engineTerm);
+  appendRequestNumber(request, x);
+  request += "))";
+  return readValue(engine.requestBytes(request));
 }
 
 template <typename Number>
 FunctionValue evaluate(Engine& engine, const QString& term, Number x) {
-  return readValue(
-      engine.request(funktionswertAnfrage(komma2point(term), komma2point(numberText(x)))));
+  return askValue(engine, komma2point(term), x);
 }
 
 }  // namespace
@@ -50,5 +82,5 @@ std::optional<double> engineTermValue(Engine& engine, const QString& engineTerm,
 }
 
 FunctionValue engineTermAt(Engine& engine, const QString& engineTerm, float x) {
-  return readValue(engine.request(funktionswertAnfrage(engineTerm, komma2point(numberText(x)))));
+  return askValue(engine, engineTerm, x);
 }

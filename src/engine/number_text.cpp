@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 #include <system_error>
 #include <type_traits>
@@ -15,35 +16,107 @@ namespace {
 const QString& kUndefined = kUndefinedText;
 
 // Fixed form as long as it needs at most `precision` digit positions, E notation otherwise.
-QString numberText(double value, int precision) {
-  if (!std::isfinite(value)) return kUndefined;
-  if (value == 0) return QStringLiteral("0");  // also catches -0.0
+// Writes the text of a finite value into `out` (room for kNumberRoom characters) and returns
+// its length; every graph sample passes here, so nothing is allocated.
+constexpr int kNumberRoom = 48;
 
-  const DecimalDigits number = decimalDigits(value, precision);
-  const std::string& digits = number.digits;
-  const int count = static_cast<int>(digits.size());
-  const int exponent = number.pointPos - 1;
+int writeNumber(double value, int precision, char* out) {
+  if (value == 0) {  // also catches -0.0
+    out[0] = '0';
+    return 1;
+  }
+  // to_chars is locale-independent, unlike snprintf: "d.ddddde±xx".
+  char scientific[kNumberRoom];
+  const auto written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                                     std::chars_format::scientific, precision - 1);
+  char digits[kNumberRoom];
+  int count = 0;
+  const char* at = scientific;
+  for (; *at != 'e'; ++at) {
+    if (*at != '.') digits[count++] = *at;
+  }
+  while (count > 1 && digits[count - 1] == '0') --count;
+  int exponent = 0;
+  std::from_chars(at + (at[1] == '+' ? 2 : 1), written.ptr, exponent);
+  const int pointPos = exponent + 1;
   const bool fixed = exponent >= 0 ? exponent + 1 <= precision : -exponent + count - 1 <= precision;
 
-  std::string text = number.negative ? "-" : "";
+  char* text = out;
+  if (std::signbit(value)) *text++ = '-';
+  auto put = [&](const char* from, int n) {
+    std::memcpy(text, from, static_cast<size_t>(n));
+    text += n;
+  };
   if (fixed) {
-    if (number.pointPos >= count) {
-      text += digits + std::string(number.pointPos - count, '0');
-    } else if (number.pointPos > 0) {
-      text += digits.substr(0, number.pointPos) + ',' + digits.substr(number.pointPos);
+    if (pointPos >= count) {
+      put(digits, count);
+      text = std::fill_n(text, pointPos - count, '0');
+    } else if (pointPos > 0) {
+      put(digits, pointPos);
+      *text++ = ',';
+      put(digits + pointPos, count - pointPos);
     } else {
-      text += "0," + std::string(-number.pointPos, '0') + digits;
+      put("0,", 2);
+      text = std::fill_n(text, -pointPos, '0');
+      put(digits, count);
     }
   } else {
-    text += digits[0];
-    if (count > 1) text += ',' + digits.substr(1);
-    text += exponent < 0 ? "E-" : "E+";
-    const std::string magnitude = std::to_string(std::abs(exponent));
-    if (magnitude.size() < 2) text += '0';
-    text += magnitude;
+    *text++ = digits[0];
+    if (count > 1) {
+      *text++ = ',';
+      put(digits + 1, count - 1);
+    }
+    put(exponent < 0 ? "E-" : "E+", 2);
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) *text++ = '0';
+    text = std::to_chars(text, out + kNumberRoom, magnitude).ptr;
   }
-  return QString::fromLatin1(text);
+  return static_cast<int>(text - out);
 }
+
+QString numberText(double value, int precision) {
+  if (!std::isfinite(value)) return kUndefined;
+  char text[kNumberRoom];
+  return QString::fromLatin1(text, writeNumber(value, precision, text));
+}
+
+void appendRequestNumber(std::string& request, double value, int precision) {
+  if (!std::isfinite(value)) {
+    request += kUndefined.toStdString();
+    return;
+  }
+  // komma2point of the number text: the comma becomes a point, "E-07"
+  // becomes "* 10 ^(-07)".
+  char text[kNumberRoom];
+  const std::string_view number(text, static_cast<size_t>(writeNumber(value, precision, text)));
+  const size_t e = number.find('E');
+  std::string_view mantissa = number.substr(0, e);
+  const size_t comma = mantissa.find(',');
+  if (comma == std::string_view::npos) {
+    request += mantissa;
+  } else {
+    request += mantissa.substr(0, comma);
+    request += '.';
+    request += mantissa.substr(comma + 1);
+  }
+  if (e != std::string_view::npos) {
+    request += "* 10 ^(";
+    request += number.substr(e + 1);
+    request += ')';
+  }
+}
+
+}  // namespace
+
+void appendRequestNumber(std::string& request, float value) {
+  appendRequestNumber(request, static_cast<double>(value), 7);
+}
+
+void appendRequestNumber(std::string& request, double value) {
+  appendRequestNumber(request, value, 15);
+}
+
+namespace {
 
 // from_chars reports overflow and underflow alike as out of range; they differ in the decimal
 // position of the first non-zero digit. `plain` is [-]digits[.digits][e[+-]digits].
@@ -80,56 +153,93 @@ bool beyondLargest(std::string_view plain) {
   return leadPosition > 0;
 }
 
-template <typename Real>
-std::optional<Real> parseReal(const QString& text) {
+bool isBlank(QChar c) {
+  return c.isSpace();
+}
+bool isBlank(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+char16_t unit(QChar c) {
+  return c.unicode();
+}
+char16_t unit(char c) {
+  return static_cast<unsigned char>(c);
+}
+
+// The characters of a number in C-locale form, on the stack when they fit.
+class PlainNumber {
+ public:
+  explicit PlainNumber(size_t room) : long_(room > sizeof short_) {
+    if (long_) text_.reserve(room);
+  }
+  PlainNumber& operator+=(char c) {
+    if (long_) {
+      text_ += c;
+    } else {
+      short_[size_++] = c;
+    }
+    return *this;
+  }
+  bool empty() const { return view().empty(); }
+  std::string_view view() const { return long_ ? std::string_view(text_) : std::string_view(short_, size_); }
+
+ private:
+  bool long_;
+  char short_[64];
+  size_t size_ = 0;
+  std::string text_;
+};
+
+template <typename Real, typename Char>
+std::optional<Real> parseReal(const Char* at, const Char* end) {
   // One pass over the text, copying it into a plain C-locale number for
   // from_chars (which ignores the process locale); every graph sample ends
   // here, so no temporaries.
-  const QChar* at = text.constData();
-  const QChar* end = at + text.size();
-  while (at < end && at->isSpace()) ++at;
-  while (end > at && (end - 1)->isSpace()) --end;
+  while (at < end && isBlank(*at)) ++at;
+  while (end > at && isBlank(*(end - 1))) --end;
 
-  std::string plain;
-  plain.reserve(end - at + 2);
-  auto isDigit = [&] { return at < end && *at >= u'0' && *at <= u'9'; };
-  if (at < end && (*at == u'+' || *at == u'-')) {
-    if (*at == u'-') plain += '-';
+  // Room for the digits of any number that reads; longer texts (hundreds
+  // of zeros) take a string.
+  PlainNumber plain(static_cast<size_t>(end - at) + 2);
+  auto isDigit = [&] { return at < end && unit(*at) >= u'0' && unit(*at) <= u'9'; };
+  if (at < end && (unit(*at) == u'+' || unit(*at) == u'-')) {
+    if (unit(*at) == u'-') plain += '-';
     ++at;
   }
-  while (isDigit()) plain += static_cast<char>(at++->unicode());
-  const bool wholeEmpty = plain.empty() || plain == "-";
+  while (isDigit()) plain += static_cast<char>(unit(*at++));
+  const bool wholeEmpty = plain.empty() || plain.view() == "-";
   size_t fractionDigits = 0;
-  if (at < end && (*at == u',' || *at == u'.')) {
+  if (at < end && (unit(*at) == u',' || unit(*at) == u'.')) {
     if (wholeEmpty) plain += '0';
     plain += '.';
     ++at;
     while (isDigit()) {
-      plain += static_cast<char>(at++->unicode());
+      plain += static_cast<char>(unit(*at++));
       ++fractionDigits;
     }
   }
   if (wholeEmpty && fractionDigits == 0) return std::nullopt;
 
-  if (at < end && (*at == u'e' || *at == u'E')) {
+  if (at < end && (unit(*at) == u'e' || unit(*at) == u'E')) {
     plain += 'e';
     ++at;
-    if (at < end && (*at == u'+' || *at == u'-')) {
-      if (*at == u'-') plain += '-';
+    if (at < end && (unit(*at) == u'+' || unit(*at) == u'-')) {
+      if (unit(*at) == u'-') plain += '-';
       ++at;
     }
     if (!isDigit()) return std::nullopt;
-    while (isDigit()) plain += static_cast<char>(at++->unicode());
+    while (isDigit()) plain += static_cast<char>(unit(*at++));
   }
   if (at != end) return std::nullopt;
 
   Real value{};
-  const char* last = plain.data() + plain.size();
-  const auto [ptr, ec] = std::from_chars(plain.data(), last, value);
+  const std::string_view number = plain.view();
+  const char* last = number.data() + number.size();
+  const auto [ptr, ec] = std::from_chars(number.data(), last, value);
   if (ec == std::errc() && ptr == last) return value;
   if (ec != std::errc::result_out_of_range) return std::nullopt;
   // Out of range is either overflow (refused) or underflow (zero).
-  if (beyondLargest(plain)) return std::nullopt;
+  if (beyondLargest(number)) return std::nullopt;
   return Real(0);
 }
 
@@ -153,11 +263,18 @@ QString exactNumberText(float value) {
 }
 
 std::optional<double> parseNumber(const QString& text) {
-  return parseReal<double>(text);
+  return parseReal<double>(text.constData(), text.constData() + text.size());
 }
 
 std::optional<float> parseSingle(const QString& text) {
-  return parseReal<float>(text);
+  return parseReal<float>(text.constData(), text.constData() + text.size());
+}
+
+std::optional<double> parseAnswerNumber(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return parseNumber(QString::fromUtf8(text));
+  }
+  return parseReal<double>(text.data(), text.data() + text.size());
 }
 
 DecimalDigits decimalDigits(double value, int significant) {

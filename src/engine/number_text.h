@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Conversions between numbers and the texts a person reads or types: decimal comma, no thousands
 // separator, E notation for very large or very small magnitudes.
@@ -15,11 +16,18 @@ QString numberText(double value);
 // back as the same float, e.g. "-3,3333333" for the float nearest to -10/3.
 QString exactNumberText(float value);
 
+// Appends komma2point(numberText(value)) to an engine request: the same
+// text, written without temporaries.
+void appendRequestNumber(std::string& request, float value);
+void appendRequestNumber(std::string& request, double value);
+
 // Reads a typed number: optional blanks around, optional sign, digits with a decimal comma or a
 // decimal point, optional exponent ("1,5E-07"). Anything else, and values that overflow, give
 // std::nullopt. Values too small to represent become zero.
 std::optional<double> parseNumber(const QString& text);
 std::optional<float> parseSingle(const QString& text);
+// The same for UTF-8 bytes, such as an engine answer.
+std::optional<double> parseAnswerNumber(std::string_view text);
 
 // The leading number of an engine answer, read the way BASIC's Val() reads a
 // text: decimal point, "1.5E-07" gives 1.5e-7, "2*x" gives 2, "undef" and ""

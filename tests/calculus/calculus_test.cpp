@@ -78,9 +78,9 @@ TEST(CurveDiscussion, FindsTheZerosOfTanButNoneAtItsPoles) {
 // left out rather than listed with a value of an earlier point.
 class NoValuesOfF : public Engine {
  public:
-  QString request(const QString& text, int32_t capacity = kCapacity) override {
-    if (text.startsWith("APPROX(SUBST(x^2-2x+1,")) return "undef";
-    return Engine::request(text, capacity);
+  std::string_view requestBytes(std::string_view text, int32_t capacity = kCapacity) override {
+    if (text.starts_with("APPROX(SUBST(x^2-2x+1,")) return "undef";
+    return Engine::requestBytes(text, capacity);
   }
 };
 

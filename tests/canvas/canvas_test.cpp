@@ -1,4 +1,5 @@
 #include "canvas/canvas.h"
+#include "canvas/pixel_packing.h"
 
 #include <gtest/gtest.h>
 
@@ -124,3 +125,26 @@ TEST(Canvas, PrintHangsTextBelowThePositionAndMovesToTheNextLine) {
 // for lines that lie outside; an inverted shape drawn again (a rubber band taken back) leaves
 // it with its pixels. (Replaying the record is tested with the picture files.)
 }  // namespace
+
+// A kept canvas gives back every pixel: a drawing packs as runs, a noisy
+// picture through zlib; packed bits of another size are refused.
+TEST(Canvas, PackedPixelsComeBackExactlyInEitherForm) {
+  QImage drawing(300, 200, QImage::Format_RGB32);
+  drawing.fill(Qt::white);
+  for (int x = 0; x < 300; ++x) drawing.setPixel(x, (x * x / 7) % 200, qRgb(200, 0, x % 256));
+  QImage noise(300, 200, QImage::Format_RGB32);
+  for (int y = 0; y < 200; ++y) {
+    for (int x = 0; x < 300; ++x) noise.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x ^ y) % 256, y));
+  }
+  for (const QImage& image : {drawing, noise}) {
+    const QByteArray packed = packPixels(image);
+    EXPECT_LT(packed.size(), image.sizeInBytes());
+    QImage back(image.size(), QImage::Format_RGB32);
+    ASSERT_TRUE(unpackPixels(packed, back));
+    EXPECT_EQ(back, image);
+    QImage other(301, 200, QImage::Format_RGB32);
+    EXPECT_FALSE(unpackPixels(packed, other));
+  }
+  EXPECT_EQ(packPixels(drawing).front(), 'R');
+  EXPECT_EQ(packPixels(noise).front(), 'Z');
+}

@@ -7,10 +7,10 @@
 
 class RecordingEngine : public Engine {
  public:
-  QString request(const QString& text, int32_t capacity = kCapacity) override {
-    requests << text;
+  std::string_view requestBytes(std::string_view text, int32_t capacity = kCapacity) override {
+    requests << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     capacities << capacity;
-    return Engine::request(text, capacity);
+    return Engine::requestBytes(text, capacity);
   }
 
   QStringList requests;
