@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -54,12 +54,21 @@ bool unpackPixels(const QByteArray& packed, QImage& image) {
     return true;
   }
   if (packed[0] != kRuns || (packed.size() - 1) % 8 != 0) return false;
-  std::vector<quint32> runs(static_cast<size_t>((packed.size() - 1) / 4));
-  std::memcpy(runs.data(), packed.constData() + 1, runs.size() * sizeof(quint32));
+  // The pairs sit one byte in, so each is copied out rather than cast.
+  const char* const first = packed.constData() + 1;
+  const char* const last = packed.constData() + packed.size();
+  auto pairAt = [](const char* at) {
+    quint32 pair[2];
+    std::memcpy(pair, at, sizeof pair);
+    return std::pair<quint32, quint32>(pair[0], pair[1]);
+  };
   qsizetype total = 0;
-  for (size_t i = 0; i < runs.size(); i += 2) total += runs[i];
+  for (const char* at = first; at < last; at += 8) total += pairAt(at).first;
   if (total != count) return false;
   auto* pixel = reinterpret_cast<quint32*>(image.bits());
-  for (size_t i = 0; i < runs.size(); i += 2) pixel = std::fill_n(pixel, runs[i], runs[i + 1]);
+  for (const char* at = first; at < last; at += 8) {
+    const auto [length, colour] = pairAt(at);
+    pixel = std::fill_n(pixel, length, colour);
+  }
   return true;
 }

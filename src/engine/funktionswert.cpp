@@ -9,6 +9,11 @@
 
 namespace {
 
+// The parts of APPROX(SUBST(term,x,number)) around the term and the number.
+constexpr char kValueHead[] = "APPROX(SUBST(";
+constexpr char kValueAtX[] = ",x,";
+constexpr char kValueTail[] = "))";
+
 // Besides a number, only "undef" is an answer about the value. A refusal
 // ("Fehler: ...") or an expression that still holds a name (2y+1 at x = 1
 // gives 2*y+1) means the term is no function of x: it has no value anywhere.
@@ -27,7 +32,7 @@ class SampleRequest {
   std::string& at(const QString& engineTerm) {
     if (engineTerm != term_ || text_.empty()) {
       term_ = engineTerm;
-      text_ = "APPROX(SUBST(" + engineTerm.toStdString() + ",x,";
+      text_ = kValueHead + engineTerm.toStdString() + kValueAtX;
       prefix_ = text_.size();
     }
     text_.resize(prefix_);
@@ -45,7 +50,7 @@ FunctionValue askValue(Engine& engine, const QString& engineTerm, Number x) {
   thread_local SampleRequest sample;
   std::string& request = sample.at(engineTerm);
   appendRequestNumber(request, x);
-  request += "))";
+  request += kValueTail;
   return readValue(engine.requestBytes(request));
 }
 
@@ -57,8 +62,8 @@ FunctionValue evaluate(Engine& engine, const QString& term, Number x) {
 }  // namespace
 
 QString funktionswertAnfrage(const QString& engineTerm, const QString& numberText) {
-  return QStringLiteral("APPROX(SUBST(") + engineTerm + QStringLiteral(",x,") + numberText +
-         QStringLiteral("))");
+  return QLatin1String(kValueHead) + engineTerm + QLatin1String(kValueAtX) + numberText +
+         QLatin1String(kValueTail);
 }
 
 std::optional<double> Funktionswert(Engine& engine, const QString& term, double x) {

@@ -20,24 +20,38 @@ const QString& kUndefined = kUndefinedText;
 // its length; every graph sample passes here, so nothing is allocated.
 constexpr int kNumberRoom = 48;
 
+// The significant digits of a finite non-zero magnitude, rounded to `significant` of them:
+// the first non-zero, no trailing zeros; magnitude = d.ddd * 10^exponent.
+struct ScientificDigits {
+  char digits[kNumberRoom];
+  int count = 0;
+  int exponent = 0;
+};
+
+ScientificDigits scientificDigits(double magnitude, int significant) {
+  // to_chars is locale-independent, unlike snprintf: "d.ddddde±xx".
+  char scientific[kNumberRoom];
+  const auto written = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                                     std::chars_format::scientific, significant - 1);
+  ScientificDigits number;
+  const char* at = scientific;
+  for (; *at != 'e'; ++at) {
+    if (*at != '.') number.digits[number.count++] = *at;
+  }
+  while (number.count > 1 && number.digits[number.count - 1] == '0') --number.count;
+  std::from_chars(at + (at[1] == '+' ? 2 : 1), written.ptr, number.exponent);
+  return number;
+}
+
 int writeNumber(double value, int precision, char* out) {
   if (value == 0) {  // also catches -0.0
     out[0] = '0';
     return 1;
   }
-  // to_chars is locale-independent, unlike snprintf: "d.ddddde±xx".
-  char scientific[kNumberRoom];
-  const auto written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
-                                     std::chars_format::scientific, precision - 1);
-  char digits[kNumberRoom];
-  int count = 0;
-  const char* at = scientific;
-  for (; *at != 'e'; ++at) {
-    if (*at != '.') digits[count++] = *at;
-  }
-  while (count > 1 && digits[count - 1] == '0') --count;
-  int exponent = 0;
-  std::from_chars(at + (at[1] == '+' ? 2 : 1), written.ptr, exponent);
+  const ScientificDigits number = scientificDigits(std::fabs(value), precision);
+  const char* const digits = number.digits;
+  const int count = number.count;
+  const int exponent = number.exponent;
   const int pointPos = exponent + 1;
   const bool fixed = exponent >= 0 ? exponent + 1 <= precision : -exponent + count - 1 <= precision;
 
@@ -181,7 +195,9 @@ class PlainNumber {
     return *this;
   }
   bool empty() const { return view().empty(); }
-  std::string_view view() const { return long_ ? std::string_view(text_) : std::string_view(short_, size_); }
+  std::string_view view() const {
+    return long_ ? std::string_view(text_) : std::string_view(short_, size_);
+  }
 
  private:
   bool long_;
@@ -281,18 +297,9 @@ DecimalDigits decimalDigits(double value, int significant) {
   DecimalDigits number;
   if (value == 0 || !std::isfinite(value)) return number;
   number.negative = std::signbit(value);
-
-  // to_chars is locale-independent, unlike snprintf: "d.ddddde±xx".
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                    std::chars_format::scientific, significant - 1);
-  const std::string text(buffer, result.ptr);
-  const auto e = text.find('e');
-  for (std::size_t i = 0; i < e; ++i) {
-    if (text[i] != '.') number.digits += text[i];
-  }
-  number.pointPos = std::atoi(text.c_str() + e + 1) + 1;
-  number.digits.erase(number.digits.find_last_not_of('0') + 1);
+  const ScientificDigits scientific = scientificDigits(std::fabs(value), significant);
+  number.digits.assign(scientific.digits, static_cast<size_t>(scientific.count));
+  number.pointPos = scientific.exponent + 1;
   return number;
 }
 

@@ -134,7 +134,8 @@ TEST(Canvas, PackedPixelsComeBackExactlyInEitherForm) {
   for (int x = 0; x < 300; ++x) drawing.setPixel(x, (x * x / 7) % 200, qRgb(200, 0, x % 256));
   QImage noise(300, 200, QImage::Format_RGB32);
   for (int y = 0; y < 200; ++y) {
-    for (int x = 0; x < 300; ++x) noise.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x ^ y) % 256, y));
+    for (int x = 0; x < 300; ++x)
+      noise.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x ^ y) % 256, y));
   }
   for (const QImage& image : {drawing, noise}) {
     const QByteArray packed = packPixels(image);

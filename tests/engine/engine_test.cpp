@@ -241,9 +241,22 @@ TEST(Notation, KommaToPointAndBack) {
 // The request numbers written for graph samples are komma2point of the number
 // texts, and answers read as bytes read as parseNumber reads them.
 TEST(NumberText, RequestNumbersAndAnswerBytesMatchTheTextForms) {
-  std::vector<double> values = {0, -0.0, 1, -1, 0.1, 2.5, 1e7, 1e15, 1.5e-7, -3.3333333333,
-                                123456789012345678.0, 1e-300, 4.9e-324, 1e300,
-                                std::numeric_limits<double>::infinity(), NAN};
+  std::vector<double> values = {0,
+                                -0.0,
+                                1,
+                                -1,
+                                0.1,
+                                2.5,
+                                1e7,
+                                1e15,
+                                1.5e-7,
+                                -3.3333333333,
+                                123456789012345678.0,
+                                1e-300,
+                                4.9e-324,
+                                1e300,
+                                std::numeric_limits<double>::infinity(),
+                                NAN};
   for (int i = -400; i <= 400; ++i) values.push_back(std::pow(10.0, i / 7.0) * (i % 2 ? -1 : 1));
   for (const double value : values) {
     std::string request = "x,";
@@ -253,8 +266,10 @@ TEST(NumberText, RequestNumbersAndAnswerBytesMatchTheTextForms) {
     appendRequestNumber(request, static_cast<float>(value));
     EXPECT_EQ(request, komma2point(numberText(static_cast<float>(value))).toStdString()) << value;
   }
-  for (const char* answer : {"2.5", " -1.5E-07 ", "1e400", "1e-400", "undef", "2*y+1", "", "-", ".5",
-                             "1.5* 10 ^(-07)", "3,5", "\xc2\xa0" "4"}) {
+  for (const char* answer : {"2.5", " -1.5E-07 ", "1e400", "1e-400", "undef", "2*y+1", "", "-",
+                             ".5", "1.5* 10 ^(-07)", "3,5",
+                             "\xc2\xa0"
+                             "4"}) {
     EXPECT_EQ(parseAnswerNumber(answer), parseNumber(point2komma(QString::fromUtf8(answer))))
         << answer;
   }
