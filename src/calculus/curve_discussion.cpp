@@ -49,15 +49,20 @@ class Discussion {
     return engineTermValue(engine_, term, x);
   }
 
-  // Appends a line with the next entry number.
+  // Appends a line with the next entry number, and its point.
   void add(const QString& kind, float x, std::optional<double> y = std::nullopt) {
     ++n_;
-    QString line = QStringLiteral("  ") + kind + QStringLiteral(" x(%1)= ").arg(n_) + shown(x);
-    if (y) line += QStringLiteral("  y(%1)= ").arg(n_) + shown(*y);
-    lines_ << line;
+    const QString xText = shown(x), yText = y ? shown(*y) : QStringLiteral("0");
+    // "N:" is padded to the width of the other kinds: "  N:  x(1)= ".
+    QString line = QStringLiteral("  ") + QString(kind + u':').leftJustified(3) +
+                   QStringLiteral(" x(%1)= ").arg(n_) + xText;
+    if (y) line += QStringLiteral("  y(%1)= ").arg(n_) + yText;
+    result_.lines << line;
+    result_.points << KeyPoint{kind, x, y.value_or(0),
+                               kind + u'(' + xText + u'|' + yText + u')'};
   }
 
-  QStringList lines_;
+  CurveDiscussion result_;
 
  private:
   Engine& engine_;
@@ -68,28 +73,28 @@ class Discussion {
 
 }  // namespace
 
-QStringList Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin, float xmax,
-                             const DiscussionProgress& progress) {
+CurveDiscussion Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin,
+                                 float xmax, const DiscussionProgress& progress) {
   Discussion d(engine, xmin, xmax, progress);
-  d.lines_ << QStringLiteral("Nullstellen:");
+  d.result_.lines << QStringLiteral("Nullstellen:");
 
   // Touching zeros: f' changes sign where f itself is (nearly) 0.
   d.scan(1, terms.f1, [&](float xs) {
     std::optional<double> v = d.value(terms.f, xs);
-    if (v && std::fabs(*v) < 0.0001) d.add(QStringLiteral("BP:"), xs);
+    if (v && std::fabs(*v) < 0.0001) d.add(QStringLiteral("BP"), xs);
   });
-  d.scan(2, terms.f, [&](float xs) { d.add(QStringLiteral("N: "), xs); });
+  d.scan(2, terms.f, [&](float xs) { d.add(QStringLiteral("N"), xs); });
 
-  d.lines_ << QString() << QStringLiteral("Extrema:");
+  d.result_.lines << QString() << QStringLiteral("Extrema:");
   d.scan(3, terms.f1, [&](float xs) {
     std::optional<double> w = d.value(terms.f2, xs);
     std::optional<double> v = d.value(terms.f, xs);
-    if (w && v) d.add(*w < 0 ? QStringLiteral("HP:") : QStringLiteral("TP:"), xs, v);
+    if (w && v) d.add(*w < 0 ? QStringLiteral("HP") : QStringLiteral("TP"), xs, v);
   });
 
-  d.lines_ << QString() << QStringLiteral("Wendepunkte:");
+  d.result_.lines << QString() << QStringLiteral("Wendepunkte:");
   d.scan(4, terms.f2, [&](float xs) {
-    if (std::optional<double> v = d.value(terms.f, xs)) d.add(QStringLiteral("WP:"), xs, v);
+    if (std::optional<double> v = d.value(terms.f, xs)) d.add(QStringLiteral("WP"), xs, v);
   });
-  return d.lines_;
+  return d.result_;
 }

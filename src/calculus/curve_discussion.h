@@ -4,6 +4,7 @@
 // changes in 1702 steps and refining each with regula falsi.
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -17,8 +18,23 @@ struct DiscussionTerms {
 // which restarts at 1 for each scan.
 using DiscussionProgress = std::function<void(int scan, int step)>;
 
-// The lines of the list: "Nullstellen:", the BP and N lines, "", "Extrema:",
-// the HP and TP lines, "", "Wendepunkte:", the WP lines. A point whose values
-// the engine cannot give is left out.
-QStringList Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin, float xmax,
+// A listed point, as the graph marks it: its kind ("N", "BP", "HP", "TP" or
+// "WP"), where it lies (y is 0 for N and BP) and its caption with the
+// numbers of the list, "HP(1,0|5,0)".
+struct KeyPoint {
+  QString kind;
+  double x = 0, y = 0;
+  QString caption;
+  bool operator==(const KeyPoint&) const = default;
+};
+
+struct CurveDiscussion {
+  // "Nullstellen:", the BP and N lines, "", "Extrema:", the HP and TP lines,
+  // "", "Wendepunkte:", the WP lines.
+  QStringList lines;
+  QList<KeyPoint> points;  // one for each point line, in the same order
+};
+
+// A point whose values the engine cannot give is left out.
+CurveDiscussion Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin, float xmax,
                              const DiscussionProgress& progress = {});

@@ -131,7 +131,7 @@ void drawPolylines(QPainter& painter, const QList<QLineF>& lines, CanvasDevice d
 bool sameShape(const CanvasOperation& a, const CanvasOperation& b) {
   return a.kind == b.kind && a.mode == b.mode && a.width == b.width && a.style == b.style &&
          a.lines == b.lines && a.rect == b.rect && a.at == b.at && a.text == b.text &&
-         a.font == b.font;
+         a.font == b.font && a.filled == b.filled;
 }
 
 // Liang-Barsky clipping to the image plus a margin for wide pens; nullopt
@@ -180,6 +180,7 @@ void paintOperation(QPainter& painter, const CanvasOperation& operation, CanvasD
       break;
     case CanvasOperation::Kind::Circle:
       preparePainter(painter, operation, device);
+      if (operation.filled) painter.setBrush(penColor(operation, device));
       painter.drawEllipse(operation.rect);
       break;
     case CanvasOperation::Kind::Text:
@@ -296,6 +297,13 @@ void Canvas::box(double x1, double y1, double x2, double y2) {
 void Canvas::circle(double x, double y, double radius) {
   CanvasOperation operation = withSettings(CanvasOperation::Kind::Circle);
   operation.rect = QRectF(x - radius, pixelRow(y) - radius, 2 * radius, 2 * radius);
+  draw(std::move(operation));
+}
+
+void Canvas::disc(double x, double y, double radius) {
+  CanvasOperation operation = withSettings(CanvasOperation::Kind::Circle);
+  operation.rect = QRectF(x - radius, pixelRow(y) - radius, 2 * radius, 2 * radius);
+  operation.filled = true;
   draw(std::move(operation));
 }
 

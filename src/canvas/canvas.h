@@ -40,6 +40,7 @@ struct CanvasOperation {
   CanvasLineStyle style = CanvasLineStyle::Solid;
   CanvasDrawMode mode = CanvasDrawMode::Copy;
   bool smooth = false;  // anti-aliased; only lines in Copy mode are
+  bool filled = false;  // Circle: filled with the pen colour
 };
 
 // Raster devices apply the draw modes; vector devices (SVG, PDF) cannot, and
@@ -115,6 +116,7 @@ class Canvas {
   void lines(const QList<QLineF>& lines);
   void box(double x1, double y1, double x2, double y2);  // outline only
   void circle(double x, double y, double radius);
+  void disc(double x, double y, double radius);  // a circle filled with the pen colour
 
   QFont font() const { return font_; }
   void setFont(const QFont& font) { font_ = font; }

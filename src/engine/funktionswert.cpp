@@ -89,3 +89,7 @@ std::optional<double> engineTermValue(Engine& engine, const QString& engineTerm,
 FunctionValue engineTermAt(Engine& engine, const QString& engineTerm, float x) {
   return askValue(engine, engineTerm, x);
 }
+
+FunctionValue engineTermAt(Engine& engine, const QString& engineTerm, double x) {
+  return askValue(engine, engineTerm, x);
+}

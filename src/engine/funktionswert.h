@@ -27,6 +27,7 @@ FunctionValue evaluateAt(Engine& engine, const QString& term, float x);
 // derivative): the term goes into the request unchanged.
 std::optional<double> engineTermValue(Engine& engine, const QString& engineTerm, float x);
 FunctionValue engineTermAt(Engine& engine, const QString& engineTerm, float x);
+FunctionValue engineTermAt(Engine& engine, const QString& engineTerm, double x);
 
 // The request text itself, for callers that pass the term on unchanged.
 QString funktionswertAnfrage(const QString& engineTerm, const QString& numberText);

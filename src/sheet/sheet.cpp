@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTimer>
+#include <algorithm>
 #include <variant>
 
 #include "documents/graph_file.h"
@@ -10,7 +11,9 @@
 #include "documents/save_file.h"
 #include "engine/engine.h"
 #include "engine/messages.h"
+#include "engine/notation.h"
 #include "engine/number_text.h"
+#include "plot/caption_placement.h"
 #include "plot/coordinate_system.h"
 
 Sheet::Sheet(Engine& engine, QObject* parent) : QObject(parent), engine_(engine) {
@@ -161,6 +164,49 @@ void Sheet::drawPoints(const QList<QPointF>& points) {
     canvas_.circle(at.x(), at.y(), 3);
   }
   canvas_.setForeColor(pen);
+  emit drawingChanged();
+}
+
+void Sheet::markKeyPoints(const QString& f, const QList<KeyPoint>& points) {
+  constexpr double kRingRadius = 3;  // 7 pixels across with its outline
+  constexpr double kCaptionGap = 4;
+  QColor colour = appearance_.palette[kAchsen];
+  for (int i = 0; i < terms_.size(); ++i) {
+    if (komma2point(terms_[i]) == f) {
+      colour = appearance_.curveColor(i);
+      break;
+    }
+  }
+  const double ymin = std::min(view_.ymin, view_.ymax), ymax = std::max(view_.ymin, view_.ymax);
+  QList<QPointF> at;  // in image coordinates, y downwards, as captions are placed
+  QList<QSizeF> sizes;
+  QStringList captions;
+  for (const KeyPoint& point : points) {
+    if (!(point.y >= ymin && point.y <= ymax)) continue;
+    QPointF p = frame_.point(static_cast<float>(point.x), static_cast<float>(point.y), view_);
+    at << QPointF(p.x(), canvas_.pixelRow(p.y()));
+    sizes << QSizeF(canvas_.textWidth(point.caption), canvas_.textHeight(point.caption));
+    captions << point.caption;
+  }
+  if (at.isEmpty()) return;
+  const QList<QRectF> places = placeCaptions(
+      at, sizes, QRectF(0, 0, canvas_.width(), canvas_.height()), kCaptionGap);
+
+  const QColor pen = canvas_.foreColor();
+  const int width = canvas_.drawWidth();
+  const Canvas::LineStyle style = canvas_.lineStyle();
+  canvas_.setForeColor(colour);
+  canvas_.setDrawWidth(1);
+  canvas_.setLineStyle(Canvas::LineStyle::Solid);
+  for (qsizetype i = 0; i < at.size(); ++i) {
+    canvas_.disc(at[i].x(), canvas_.pixelRow(at[i].y()), kRingRadius);
+    canvas_.setCurrentX(places[i].left());
+    canvas_.setCurrentY(canvas_.pixelRow(places[i].top()));
+    canvas_.print(captions[i]);
+  }
+  canvas_.setForeColor(pen);
+  canvas_.setDrawWidth(width);
+  canvas_.setLineStyle(style);
   emit drawingChanged();
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <utility>
 
+#include "calculus/curve_discussion.h"
 #include "canvas/canvas.h"
 #include "plot/appearance.h"
 #include "plot/graph.h"
@@ -87,6 +88,11 @@ class Sheet : public QObject {
   void drawEquation(const QString& equation);
   // Red dots of width 2 at world points; the pen stays as it was.
   void drawPoints(const QList<QPointF>& points);
+  // The points of a curve discussion of f (engine notation) on the graph:
+  // a filled ring in the colour f's curve was drawn in (the axes colour if f
+  // is not listed), its caption beside it. Points outside the visible y
+  // range are left out.
+  void markKeyPoints(const QString& f, const QList<KeyPoint>& points);
 
   // The toolbar's view commands on the view texts.
   void pan(Pan direction);

@@ -19,6 +19,7 @@
 #include "engine/notation.h"
 #include "sheet/sheet.h"
 #include "ui/calculator_frame.h"
+#include "ui/copy_command.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -76,10 +77,15 @@ DifferentialPage::DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* pare
   prb_->setObjectName(QStringLiteral("prb"));
   prb_->setRange(1, 1703);
   prb_->hide();
+  cmdPunkte_ = new QPushButton(QStringLiteral("Punkte einzeichnen"));
+  cmdPunkte_->setObjectName(QStringLiteral("cmdPunkte"));
+  cmdPunkte_->setEnabled(false);
   lstDisk_ = new QListWidget;
   lstDisk_->setObjectName(QStringLiteral("lstDisk"));
   lstDisk_->hide();
+  addCopyCommand(lstDisk_);
   column->addWidget(start);
+  column->addWidget(cmdPunkte_);
   column->addWidget(prb_);
   column->addWidget(lstDisk_, 1);
   column->addStretch();  // keeps the button at the top while the list is hidden
@@ -92,10 +98,17 @@ DifferentialPage::DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* pare
   connect(opty_str_, &QRadioButton::clicked, this, [this] { drawDerivative(false); });
   connect(opty_2str_, &QRadioButton::clicked, this, [this] { drawDerivative(true); });
   connect(start, &QPushButton::clicked, this, &DifferentialPage::cmdDiskussion);
+  connect(cmdPunkte_, &QPushButton::clicked, this, &DifferentialPage::cmdPunkte);
+}
+
+void DifferentialPage::clearDiscussion() {
+  lstDisk_->clear();
+  points_.clear();  // the points belong to the lines
+  cmdPunkte_->setEnabled(false);
 }
 
 void DifferentialPage::opened() {
-  lstDisk_->clear();
+  clearDiscussion();
   txt_y_->setText(komma2point(sheet_.entryText()));
   txt_ystr_->clear();
   txt_y2str_->clear();
@@ -135,7 +148,7 @@ void DifferentialPage::cmdDiskussion() {
     showError(dialogs_, kNoDerivativesMessage);
     return;
   }
-  lstDisk_->clear();
+  clearDiscussion();
   lstDisk_->show();
   prb_->setValue(prb_->minimum());
   prb_->show();
@@ -158,8 +171,15 @@ void DifferentialPage::cmdDiskussion() {
   };
   DiscussionTerms terms{txt_y_->text(), txt_ystr_->text(), txt_y2str_->text()};
   const ViewWindow& view = sheet_.view();
-  lstDisk_->addItems(Kurvendiskussion(sheet_.engine(), terms, view.xmin, view.xmax, progress));
+  CurveDiscussion result = Kurvendiskussion(sheet_.engine(), terms, view.xmin, view.xmax, progress);
+  lstDisk_->addItems(result.lines);
+  points_ = std::move(result.points);
+  cmdPunkte_->setEnabled(!points_.isEmpty());
   prb_->hide();
+}
+
+void DifferentialPage::cmdPunkte() {
+  sheet_.markKeyPoints(txt_y_->text(), points_);
 }
 
 void DifferentialPage::fillPrintout(PrintedSheet& sheet) const {

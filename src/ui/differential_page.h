@@ -2,7 +2,10 @@
 // The settings page "Differential": the symbolic derivatives of the current
 // term, drawing f' and f'', and the curve discussion.
 
+#include <QList>
 #include <QWidget>
+
+#include "calculus/curve_discussion.h"
 
 class QLineEdit;
 class QListWidget;
@@ -24,6 +27,7 @@ class DifferentialPage : public QWidget {
   void cmdDiff();
   void drawDerivative(bool second);
   void cmdDiskussion();
+  void cmdPunkte();  // marks the listed points on the graph
   void fillPrintout(PrintedSheet& sheet) const;
 
   QLineEdit* txt_y() const { return txt_y_; }
@@ -32,8 +36,11 @@ class DifferentialPage : public QWidget {
   QLineEdit* txt_y3str() const { return txt_y3str_; }
   QListWidget* lstDisk() const { return lstDisk_; }
   QProgressBar* prb() const { return prb_; }
+  QPushButton* cmdPunkteButton() const { return cmdPunkte_; }
 
  private:
+  void clearDiscussion();
+
   Sheet& sheet_;
   Dialogs& dialogs_;
   QLineEdit* txt_y_ = nullptr;
@@ -44,4 +51,6 @@ class DifferentialPage : public QWidget {
   QRadioButton* opty_2str_ = nullptr;
   QListWidget* lstDisk_ = nullptr;
   QProgressBar* prb_ = nullptr;
+  QPushButton* cmdPunkte_ = nullptr;
+  QList<KeyPoint> points_;  // of the listed run
 };

@@ -27,6 +27,7 @@
 #include "ui/quadratic_page.h"
 #include "ui/series_page.h"
 #include "ui/tab_pages.h"
+#include "ui/value_table_page.h"
 
 FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("frmGraph"));
@@ -38,7 +39,8 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   graphPage_ = new GraphPage(sheet_.canvas());
   tabMain_->addTab(graphPage_, QStringLiteral("Graph"));
   for (const char* caption :
-       {"Horner", "Gauß", "Newton Interpolation", "Spline Interpolation", "Reihen"}) {
+       {"Horner", "Gauß", "Newton Interpolation", "Spline Interpolation", "Reihen",
+        "Wertetabelle"}) {
     tabMain_->addTab(new QWidget, QString::fromUtf8(caption));
   }
   setCentralWidget(tabMain_);
@@ -87,6 +89,9 @@ void FrmGraph::buildPages() {
   auto* series = new SeriesPage(sheet_, dialogs_);
   connect(series, &SeriesPage::graphWanted, this, graphWanted);
   replaceTabPage(*tabMain_, 5, series);
+  auto* values = new ValueTablePage(sheet_, dialogs_);
+  replaceTabPage(*tabMain_, 6, values);
+  tabMainActions_[6] = [values] { values->opened(); };
   // The calculator tabs share the size they work with: the degree, the
   // number of unknowns, points or intervals; each tab's reset sets it.
   auto n = std::make_shared<std::int16_t>(0);

@@ -33,7 +33,7 @@ class FrmGraph : public QMainWindow {
   explicit FrmGraph(Dialogs& dialogs, QWidget* parent = nullptr);
   ~FrmGraph() override;
 
-  static constexpr int kMainTabs = 6;
+  static constexpr int kMainTabs = 7;
   static constexpr int kParameterTabs = 6;
 
   Sheet& sheet() { return sheet_; }

@@ -17,6 +17,7 @@
 #include "plot/appearance.h"
 #include "sheet/sheet.h"
 #include "ui/calculator_frame.h"
+#include "ui/copy_command.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -62,6 +63,7 @@ QWidget* IntegralPage::buildSymbolicFrame() {
   txtInt_ = namedField(QStringLiteral("txtInt"));
   txtIntSymb_ = namedField(QStringLiteral("txtIntSymb"));
   txtIntSymb_->setReadOnly(true);
+  addCopyCommand(txtIntSymb_);
   auto* button = namedButton("cmdInt", QStringLiteral("Integriere symbolisch"));
   grid->addWidget(integralSign(), 0, 0);
   grid->addWidget(txtInt_, 0, 1);
@@ -84,6 +86,7 @@ QWidget* IntegralPage::buildAxisFrame() {
   }
   txtIntegrand_ = namedField(QStringLiteral("txtIntegrand"));
   txtIntegrand_->setReadOnly(true);
+  addCopyCommand(txtIntegrand_);
   cmdIntegral1_ = namedButton("cmdIntegral1", QStringLiteral("Berechne Integral"));
   cmdIntegral1_->setEnabled(false);
   grid->addWidget(integralSign(), 0, 0, 2, 1);
@@ -108,6 +111,7 @@ QWidget* IntegralPage::buildTwoCurvesFrame() {
   }
   txtIntegral2_ = namedField(QStringLiteral("txtIntegral2"));
   txtIntegral2_->setReadOnly(true);
+  addCopyCommand(txtIntegral2_);
   cmdIntegral2_ = namedButton("cmdIntegral2", QStringLiteral("Berechne Integral"));
   cmdIntegral2_->setEnabled(false);
   lblInt2Kurven_ =

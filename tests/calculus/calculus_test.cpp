@@ -17,7 +17,7 @@ namespace {
 
 QStringList discuss(Engine& engine, const QString& f) {
   Derivatives d = formDerivatives(engine, f);
-  return Kurvendiskussion(engine, {f, d.first, d.second}, -10, 10);
+  return Kurvendiskussion(engine, {f, d.first, d.second}, -10, 10).lines;
 }
 
 QStringList discuss(const char* f) {

@@ -1,0 +1,87 @@
+#include "calculus/value_table.h"
+
+#include <cmath>
+
+#include "calculus/derivatives.h"
+#include "engine/funktionswert.h"
+#include "engine/messages.h"
+#include "engine/notation.h"
+#include "engine/number_text.h"
+
+namespace {
+
+// How far a step count may miss a whole number and still count as one:
+// 0,1 added thirty times is not quite 3.
+constexpr double kStepTolerance = 1e-9;
+
+QString notANumber(const QString& field) {
+  return QStringLiteral("Im Feld „%1“ steht keine Zahl.").arg(field);
+}
+
+std::optional<double> fieldNumber(const QString& text) {
+  std::optional<double> value = parseNumber(text);
+  if (value && !std::isfinite(*value)) return std::nullopt;
+  return value;
+}
+
+std::optional<double> valueAt(Engine& engine, const QString& engineTerm, double x) {
+  std::optional<double> value = engineTermAt(engine, engineTerm, x).value;
+  if (value && !std::isfinite(*value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
+                                                    const ValueTableFields& fields) {
+  if (fields.term.trimmed().isEmpty()) return kNoTermMessage;
+  std::optional<double> von = fieldNumber(fields.von);
+  if (!von) return notANumber(QStringLiteral("von"));
+  std::optional<double> bis = fieldNumber(fields.bis);
+  if (!bis) return notANumber(QStringLiteral("bis"));
+  std::optional<double> step = fieldNumber(fields.schritt);
+  if (!step) return notANumber(QStringLiteral("Schrittweite"));
+  if (*step <= 0) return QStringLiteral("Die Schrittweite muss größer als 0 sein.");
+  if (*bis < *von) return QStringLiteral("„bis“ darf nicht kleiner als „von“ sein.");
+  const double steps = (*bis - *von) / *step;
+  if (!std::isfinite(steps) || steps + kStepTolerance >= kMaxValueRows) {
+    return QStringLiteral(
+        "Die Tabelle hätte mehr als 10.000 Zeilen. Wählen Sie eine größere Schrittweite.");
+  }
+
+  const QString f = komma2point(fields.term);
+  if (engineTermAt(engine, f, *von).termFaulty) {
+    return QStringLiteral("Der Term im Feld „f(x) =“ lässt sich nicht berechnen.");
+  }
+  const Derivatives d = formDerivatives(engine, f);
+
+  const int count = static_cast<int>(std::floor(steps + kStepTolerance)) + 1;
+  QList<ValueRow> rows;
+  rows.reserve(count);
+  for (int k = 0; k < count; ++k) {
+    double x = *von + k * *step;
+    // The ends are the numbers typed, not what the steps come to.
+    if (k == count - 1 && std::fabs(x - *bis) <= kStepTolerance * *step) x = *bis;
+    if (std::fabs(x) <= kStepTolerance * *step) x = 0;
+    rows.append({x, valueAt(engine, f, x), valueAt(engine, d.first, x),
+                 valueAt(engine, d.second, x)});
+  }
+  return rows;
+}
+
+QString valueCellText(std::optional<double> value) {
+  if (!value) return kUndefinedText;
+  if (*value == 0) return QStringLiteral("0");  // no "-0"
+  return point2komma(QString::number(*value, 'G', 6));
+}
+
+QStringList valueRowTexts(const ValueRow& row) {
+  return {valueCellText(row.x), valueCellText(row.f), valueCellText(row.f1),
+          valueCellText(row.f2)};
+}
+
+QString valueTableText(const QList<ValueRow>& rows) {
+  QString text = kValueTableHeadings.join(u'\t') + u'\n';
+  for (const ValueRow& row : rows) text += valueRowTexts(row).join(u'\t') + u'\n';
+  return text;
+}

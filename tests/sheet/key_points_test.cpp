@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+
+#include "calculus/curve_discussion.h"
+#include "calculus/derivatives.h"
+#include "engine/engine.h"
+#include "gui_app.h"
+#include "qstring_print.h"
+#include "sheet/sheet.h"
+
+namespace {
+
+// The points of a curve discussion marked on a 700 × 650 sheet in the
+// default window, read back from the canvas' recorded operations.
+class KeyPointsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensureApplication();
+    sheet.setSurface([] { return Sheet::Surface{QSize(700, 650), 1}; });
+    sheet.redraw();
+  }
+
+  QList<KeyPoint> discuss(const QString& f) {
+    Derivatives d = formDerivatives(engine, f);
+    return Kurvendiskussion(engine, {f, d.first, d.second}, sheet.view().xmin, sheet.view().xmax)
+        .points;
+  }
+
+  void mark(const QString& f) {
+    before = sheet.canvas().operations().size();
+    sheet.markKeyPoints(f, discuss(f));
+  }
+
+  std::vector<CanvasOperation> marked(CanvasOperation::Kind kind) const {
+    std::vector<CanvasOperation> result;
+    const auto& all = sheet.canvas().operations();
+    for (size_t i = before; i < all.size(); ++i) {
+      if (all[i].kind == kind) result.push_back(all[i]);
+    }
+    return result;
+  }
+
+  QStringList captions() const {
+    QStringList texts;
+    for (const CanvasOperation& text : marked(CanvasOperation::Kind::Text)) texts << text.text;
+    return texts;
+  }
+
+  QRectF textRect(const CanvasOperation& text) const {
+    const QImage& device = sheet.canvas().image();
+    QFontMetricsF metrics(text.font, &device);
+    return QRectF(text.at.x(), text.at.y() - metrics.ascent(),
+                  metrics.horizontalAdvance(text.text), metrics.height());
+  }
+
+  Engine engine;
+  Sheet sheet{engine};
+  size_t before = 0;
+};
+
+TEST_F(KeyPointsTest, ACubicGetsRingsInItsCurvesColourAndCaptionsWithTheListsNumbers) {
+  const QString f = QStringLiteral("x^3-6x^2+9x+1");
+  sheet.setEntryText(QStringLiteral("x^2"));
+  sheet.enterTerm();
+  sheet.setEntryText(f);
+  sheet.enterTerm();  // the second entry: drawn in the second colour
+  mark(f);
+  EXPECT_EQ(captions(), QStringList({"N(-0,104|0)", "HP(1,0|5,0)", "TP(3,0|1,0)", "WP(2,0|3,0)"}));
+  const auto rings = marked(CanvasOperation::Kind::Circle);
+  ASSERT_EQ(rings.size(), 4u);
+  const QPointF hp = sheet.frame().point(1, 5, sheet.view());
+  EXPECT_EQ(rings[1].rect.center(), QPointF(hp.x(), sheet.canvas().pixelRow(hp.y())));
+  for (const CanvasOperation& ring : rings) {
+    EXPECT_TRUE(ring.filled);
+    EXPECT_EQ(ring.rect.width() + ring.width, 7);  // 7 pixels across with the outline
+    EXPECT_EQ(ring.color, sheet.appearance().curveColor(1));
+  }
+  for (const CanvasOperation& text : marked(CanvasOperation::Kind::Text))
+    EXPECT_EQ(text.color, sheet.appearance().curveColor(1));
+
+  // A term that is not listed is marked in the colour of the axes, and the
+  // pen is left as it was.
+  const QColor pen = sheet.canvas().foreColor();
+  mark(QStringLiteral("x^2-1"));
+  ASSERT_FALSE(marked(CanvasOperation::Kind::Circle).empty());
+  EXPECT_EQ(marked(CanvasOperation::Kind::Circle)[0].color, sheet.appearance().palette[kAchsen]);
+  EXPECT_EQ(sheet.canvas().foreColor(), pen);
+}
+
+TEST_F(KeyPointsTest, TouchingZerosAndPointsAboveTheWindow) {
+  mark(QStringLiteral("(x-1)^2"));
+  EXPECT_EQ(captions(), QStringList({"BP(1,0|0)", "TP(1,0|0,0)"}));
+
+  // HP(1|5) lies above a window that ends at y = 4: only N, TP and WP are drawn.
+  ViewTexts low = sheet.viewTexts();
+  low[3] = QStringLiteral("4");
+  sheet.applyView(low);
+  mark(QStringLiteral("x^3-6x^2+9x+1"));
+  EXPECT_EQ(captions(), QStringList({"N(-0,104|0)", "TP(3,0|1,0)", "WP(2,0|3,0)"}));
+  EXPECT_EQ(marked(CanvasOperation::Kind::Circle).size(), 3u);
+
+  // A redraw keeps none of them.
+  sheet.redraw();
+  before = 0;
+  EXPECT_TRUE(marked(CanvasOperation::Kind::Circle).empty());
+}
+
+TEST_F(KeyPointsTest, CrowdedCaptionsOfTheSineNeitherOverlapNorLeaveTheCanvas) {
+  mark(QStringLiteral("sin(x)"));
+  const auto texts = marked(CanvasOperation::Kind::Text);
+  // Zeros and inflection points coincide: two captions at each of them.
+  ASSERT_GE(texts.size(), 18u);
+  const QRectF canvas(0, 0, sheet.canvas().width(), sheet.canvas().height());
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const QRectF rect = textRect(texts[i]);
+    EXPECT_TRUE(canvas.contains(rect)) << texts[i].text.toStdString();
+    for (size_t j = i + 1; j < texts.size(); ++j)
+      EXPECT_FALSE(rect.intersects(textRect(texts[j])))
+          << texts[i].text.toStdString() << " " << texts[j].text.toStdString();
+  }
+}
+
+TEST_F(KeyPointsTest, MarkingIsOneStepThatUndoTakesBack) {
+  sheet.setEntryText(QStringLiteral("x^2-4"));
+  sheet.enterTerm();
+  QCoreApplication::processEvents();
+  const size_t drawn = sheet.canvas().operations().size();
+  mark(QStringLiteral("x^2-4"));
+  QCoreApplication::processEvents();
+  EXPECT_GT(sheet.canvas().operations().size(), drawn);
+  ASSERT_TRUE(sheet.canUndo());
+  sheet.undo();
+  EXPECT_EQ(sheet.canvas().operations().size(), drawn);
+}
+
+}  // namespace
