@@ -59,8 +59,14 @@ void BM_ValueTablePage(benchmark::State& state) {
   if (page.grdWerte()->rowCount() != 1000) state.SkipWithError("not 1000 rows shown");
 }
 
-BENCHMARK(BM_ValueTableRows)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ValueTablePage)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ValueTableRows)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ValueTablePage)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -73,9 +79,10 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   double shown = reporter.median("BM_ValueTablePage");
   if (shown > 0) {
-    std::printf("\n1000 rows computed and shown: %.2f ms median (target: at most 50 ms), %.2f ms "
-                "of them computing\n",
-                shown, reporter.median("BM_ValueTableRows"));
+    std::printf(
+        "\n1000 rows computed and shown: %.2f ms median (target: at most 50 ms), %.2f ms "
+        "of them computing\n",
+        shown, reporter.median("BM_ValueTableRows"));
   }
   return 0;
 }

@@ -58,8 +58,7 @@ class Discussion {
                    QStringLiteral(" x(%1)= ").arg(n_) + xText;
     if (y) line += QStringLiteral("  y(%1)= ").arg(n_) + yText;
     result_.lines << line;
-    result_.points << KeyPoint{kind, x, y.value_or(0),
-                               kind + u'(' + xText + u'|' + yText + u')'};
+    result_.points << KeyPoint{kind, x, y.value_or(0), kind + u'(' + xText + u'|' + yText + u')'};
   }
 
   CurveDiscussion result_;

@@ -3,8 +3,8 @@
 // of f in the visible x range, found by scanning f, f' and f'' for sign
 // changes in 1702 steps and refining each with regula falsi.
 
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringList>
 #include <functional>
 
@@ -36,5 +36,5 @@ struct CurveDiscussion {
 };
 
 // A point whose values the engine cannot give is left out.
-CurveDiscussion Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin, float xmax,
-                             const DiscussionProgress& progress = {});
+CurveDiscussion Kurvendiskussion(Engine& engine, const DiscussionTerms& terms, float xmin,
+                                 float xmax, const DiscussionProgress& progress = {});

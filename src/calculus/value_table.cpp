@@ -63,8 +63,8 @@ std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
     // The ends are the numbers typed, not what the steps come to.
     if (k == count - 1 && std::fabs(x - *bis) <= kStepTolerance * *step) x = *bis;
     if (std::fabs(x) <= kStepTolerance * *step) x = 0;
-    rows.append({x, valueAt(engine, f, x), valueAt(engine, d.first, x),
-                 valueAt(engine, d.second, x)});
+    rows.append(
+        {x, valueAt(engine, f, x), valueAt(engine, d.first, x), valueAt(engine, d.second, x)});
   }
   return rows;
 }
@@ -76,8 +76,7 @@ QString valueCellText(std::optional<double> value) {
 }
 
 QStringList valueRowTexts(const ValueRow& row) {
-  return {valueCellText(row.x), valueCellText(row.f), valueCellText(row.f1),
-          valueCellText(row.f2)};
+  return {valueCellText(row.x), valueCellText(row.f), valueCellText(row.f1), valueCellText(row.f2)};
 }
 
 QString valueTableText(const QList<ValueRow>& rows) {

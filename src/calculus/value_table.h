@@ -26,8 +26,7 @@ inline const QStringList kValueTableHeadings = {QStringLiteral("x"), QStringLite
 
 // The rows, x = von + k·step up to bis (the last one exactly bis when it
 // falls on a step), or the message that refuses the fields.
-std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
-                                                    const ValueTableFields& fields);
+std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine, const ValueTableFields& fields);
 
 // A cell: up to 6 significant digits with the decimal comma, "nicht
 // definiert" where there is no value.

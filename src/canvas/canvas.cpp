@@ -196,8 +196,19 @@ void paintOperation(QPainter& painter, const CanvasOperation& operation, CanvasD
 void paintCanvas(QPainter& painter, const Canvas& canvas, CanvasDevice device) {
   painter.fillRect(QRectF(0, 0, canvas.width(), canvas.height()), canvas.backColor());
   if (!canvas.picture().isNull()) painter.drawImage(QPointF(0, 0), canvas.picture());
+  // Point sizes are turned into pixels at the device's resolution: on a
+  // printer, texts keep the size they have among the canvas' pixels.
+  const int deviceDpi = painter.device() ? painter.device()->logicalDpiY() : 0;
+  const double fontScale = deviceDpi > 0 ? double(canvas.image().logicalDpiY()) / deviceDpi : 1.0;
   for (const CanvasOperation& operation : canvas.operations()) {
-    paintOperation(painter, operation, device);
+    if (operation.kind == CanvasOperation::Kind::Text && fontScale != 1 &&
+        operation.font.pointSizeF() > 0) {
+      CanvasOperation text = operation;
+      text.font.setPointSizeF(operation.font.pointSizeF() * fontScale);
+      paintOperation(painter, text, device);
+    } else {
+      paintOperation(painter, operation, device);
+    }
   }
 }
 

@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "canvas/canvas.h"
+
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
@@ -30,7 +32,16 @@ void paintSheet(QPainter& painter, const PrintedSheet& sheet, double deviceDpi, 
   const double pictureTwips = size.height() * scale * kTwipsPerInch / deviceDpi;
 
   QRectF target(device(100), device(100), size.width() * scale, size.height() * scale);
-  painter.drawImage(target, sheet.picture);
+  if (const Canvas* drawing = sheet.drawing) {
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / drawing->width(), target.height() / drawing->height());
+    painter.setClipRect(QRectF(0, 0, drawing->width(), drawing->height()));
+    paintCanvas(painter, *drawing, CanvasDevice::Vector);
+    painter.restore();
+  } else {
+    painter.drawImage(target, sheet.picture);
+  }
 
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(10);

@@ -47,8 +47,7 @@ bool fits(const QRectF& rect, const QList<QRectF>& placed, const QRectF& bounds)
 
 class Search {
  public:
-  Search(const QList<QPointF>& points, const QList<QSizeF>& sizes, const QRectF& bounds,
-         double gap)
+  Search(const QList<QPointF>& points, const QList<QSizeF>& sizes, const QRectF& bounds, double gap)
       : points_(points), sizes_(sizes), bounds_(bounds), gap_(gap), order_(points.size()) {
     // Captions that can collide lie close together: taken from left to
     // right, a dead end is found and undone near where it was made.
@@ -99,8 +98,8 @@ QRectF captionRect(QPointF point, QSizeF size, CaptionPlace place, double gap, i
   const bool right = place == CaptionPlace::RightAbove || place == CaptionPlace::RightBelow;
   const bool above = place == CaptionPlace::RightAbove || place == CaptionPlace::LeftAbove;
   const double left = right ? point.x() + gap : point.x() - gap - size.width();
-  const double top = above ? point.y() - gap - (row + 1) * size.height()
-                           : point.y() + gap + row * size.height();
+  const double top =
+      above ? point.y() - gap - (row + 1) * size.height() : point.y() + gap + row * size.height();
   return QRectF(QPointF(left, top), size);
 }
 

@@ -55,9 +55,8 @@ void addCopyCommand(QWidget* widget, std::function<QString()> text) {
 }
 
 void addCopyCommand(QLineEdit* field) {
-  addCopyCommand(field, [field] {
-    return field->hasSelectedText() ? field->selectedText() : field->text();
-  });
+  addCopyCommand(
+      field, [field] { return field->hasSelectedText() ? field->selectedText() : field->text(); });
 }
 
 void addCopyCommand(QListWidget* list) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -36,6 +37,9 @@ class Dialogs {
   virtual QString saveFileName(const QString& filter) = 0;
   // Lets the user choose the printer and the copies; false when cancelled.
   virtual bool choosePrinter(QPrinter& printer) = 0;
+  // Shows the pages `paint` draws on `printer` as they will be printed; the
+  // user may print them from there, and `paint` draws them again for that.
+  virtual void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
 
   // The window the dialogs belong to.
   void setParent(QWidget* parent) { parent_ = parent; }

@@ -38,9 +38,8 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   tabMain_->setObjectName(QStringLiteral("tabMain"));
   graphPage_ = new GraphPage(sheet_.canvas());
   tabMain_->addTab(graphPage_, QStringLiteral("Graph"));
-  for (const char* caption :
-       {"Horner", "Gauß", "Newton Interpolation", "Spline Interpolation", "Reihen",
-        "Wertetabelle"}) {
+  for (const char* caption : {"Horner", "Gauß", "Newton Interpolation", "Spline Interpolation",
+                              "Reihen", "Wertetabelle"}) {
     tabMain_->addTab(new QWidget, QString::fromUtf8(caption));
   }
   setCentralWidget(tabMain_);

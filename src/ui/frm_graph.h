@@ -14,6 +14,8 @@
 #include "sheet/sheet.h"
 
 class QAction;
+class QPrinter;
+struct PrintedSheet;
 class QTimer;
 class RecoveryFile;
 class QComboBox;
@@ -55,6 +57,7 @@ class FrmGraph : public QMainWindow {
   bool speichern();
   void öffnen();
   void drucke();
+  void seitenansicht();
   void exportieren();  // PNG (1 to 4 times its size) or SVG
 
   QComboBox* cboFunktionsterm() const;
@@ -88,6 +91,10 @@ class FrmGraph : public QMainWindow {
   void lineWidthChosen();
   void askComment();
   void copyPicture();
+  // What the print command and the preview print: the picture, copied to
+  // the clipboard on the way, the drawing and the lines below it.
+  PrintedSheet printout();
+  bool print(QPrinter& printer, const PrintedSheet& printed);  // false: failed
 
   void canvasPressed(Qt::MouseButton button, QPointF at);
   void canvasMoved(Qt::MouseButtons buttons, QPointF at);

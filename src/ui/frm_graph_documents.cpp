@@ -48,30 +48,46 @@ void FrmGraph::öffnen() {
   if (!name.isEmpty()) sheet_.open(name);
 }
 
-void FrmGraph::drucke() {
+PrintedSheet FrmGraph::printout() {
   // The picture goes through the clipboard, as the copy command puts it there.
   copyPicture();
   PrintedSheet printed;
   printed.picture = QGuiApplication::clipboard()->image();
   if (printed.picture.isNull()) printed.picture = sheet_.canvas().image();
   printed.picture.setDevicePixelRatio(sheet_.canvas().devicePixelRatio());  // screen pixels
+  printed.drawing = &sheet_.canvas();  // printed as vectors in the picture's place
   differentialPage_->fillPrintout(printed);
+  return printed;
+}
 
+bool FrmGraph::print(QPrinter& printer, const PrintedSheet& printed) {
+  const double screenDpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  paintSheet(painter, printed, printer.resolution(), screenDpi);
+  return painter.end();
+}
+
+void FrmGraph::drucke() {
+  const PrintedSheet printed = printout();
   QPrinter printer(QPrinter::HighResolution);
   if (!dialogs_.choosePrinter(printer)) return;
   const int copies = std::max(printer.copyCount(), 1);
   printer.setCopyCount(1);  // each copy is a job of its own
-  const double screenDpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
   for (int copy = 0; copy < copies; ++copy) {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-      showError(dialogs_, kPrintFailed);
-      return;
-    }
-    paintSheet(painter, printed, printer.resolution(), screenDpi);
-    if (!painter.end()) {
+    if (!print(printer, printed)) {
       showError(dialogs_, kPrintFailed);
       return;
     }
   }
+}
+
+void FrmGraph::seitenansicht() {
+  const PrintedSheet printed = printout();
+  QPrinter printer(QPrinter::HighResolution);
+  bool failed = false;
+  dialogs_.previewPrint(printer, [&](QPrinter& target) {
+    if (!failed && !print(target, printed)) failed = true;
+  });
+  if (failed) showError(dialogs_, kPrintFailed);
 }

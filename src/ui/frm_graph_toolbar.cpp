@@ -106,6 +106,8 @@ void FrmGraph::buildMenus() {
        [this] { exportieren(); });
   item(file, "mnuPrint", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D),
        [this] { drucke(); });
+  item(file, "mnuPreview", QStringLiteral("Seiten&ansicht…"), QKeySequence(),
+       [this] { seitenansicht(); });
   file->addSeparator()->setObjectName(QStringLiteral("seperator"));
   item(file, "mnuEnd", QStringLiteral("&Beenden"), QKeySequence(), [this] { close(); });
 

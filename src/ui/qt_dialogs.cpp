@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 void QtDialogs::message(const QString& title, const QString& text, Icon icon) {
@@ -88,4 +90,12 @@ QString QtDialogs::saveFileName(const QString& filter) {
 bool QtDialogs::choosePrinter(QPrinter& printer) {
   QPrintDialog dialog(&printer, parent_);
   return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+  QPrintPreviewDialog dialog(&printer, parent_);
+  dialog.setWindowTitle(QStringLiteral("Seitenansicht"));
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                   [&paint](QPrinter* target) { paint(*target); });
+  dialog.exec();
 }

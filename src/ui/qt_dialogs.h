@@ -15,4 +15,5 @@ class QtDialogs : public Dialogs {
   QString openFileName(const QString& filter) override;
   QString saveFileName(const QString& filter) override;
   bool choosePrinter(QPrinter& printer) override;
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 };

@@ -21,8 +21,7 @@ TEST(CaptionPlacement, TriesRightAboveFirstAndTurnsAwayFromTheEdges) {
 
 TEST(CaptionPlacement, CoincidingPointsShareTheirPlacesAndTheRowBeyond) {
   const QList<QPointF> points(6, QPointF(100, 50));
-  const QList<QRectF> placed =
-      placeCaptions(points, QList<QSizeF>(6, kCaption), kBounds, 3);
+  const QList<QRectF> placed = placeCaptions(points, QList<QSizeF>(6, kCaption), kBounds, 3);
   for (int i = 0; i < 6; ++i) {
     EXPECT_TRUE(kBounds.contains(placed[i]));
     for (int j = i + 1; j < 6; ++j) EXPECT_FALSE(placed[i].intersects(placed[j])) << i << j;
@@ -35,8 +34,7 @@ TEST(CaptionPlacement, AHopelessCrowdStillGetsEveryCaptionWithTheLeastOverlap) {
   // Nine captions at one point have eight places: one must overlap, and the
   // search gives way to placing each where it costs least.
   const QList<QPointF> points(9, QPointF(100, 50));
-  const QList<QRectF> placed =
-      placeCaptions(points, QList<QSizeF>(9, kCaption), kBounds, 3);
+  const QList<QRectF> placed = placeCaptions(points, QList<QSizeF>(9, kCaption), kBounds, 3);
   ASSERT_EQ(placed.size(), 9);
   for (int i = 0; i < 8; ++i) {
     for (int j = i + 1; j < 8; ++j) EXPECT_FALSE(placed[i].intersects(placed[j]));

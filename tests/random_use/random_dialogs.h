@@ -80,6 +80,14 @@ class RandomDialogs : public Dialogs {
     return true;
   }
 
+  // Mostly closed at once; sometimes its pages are printed into a PDF file.
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+    if (!chance(5)) return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir_.filePath(QStringLiteral("preview.pdf")));
+    paint(printer);
+  }
+
  private:
   bool chance(unsigned oneIn) { return random_() % oneIn == 0; }
 

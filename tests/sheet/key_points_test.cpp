@@ -50,8 +50,8 @@ class KeyPointsTest : public ::testing::Test {
   QRectF textRect(const CanvasOperation& text) const {
     const QImage& device = sheet.canvas().image();
     QFontMetricsF metrics(text.font, &device);
-    return QRectF(text.at.x(), text.at.y() - metrics.ascent(),
-                  metrics.horizontalAdvance(text.text), metrics.height());
+    return QRectF(text.at.x(), text.at.y() - metrics.ascent(), metrics.horizontalAdvance(text.text),
+                  metrics.height());
   }
 
   Engine engine;

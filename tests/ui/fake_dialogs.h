@@ -48,7 +48,17 @@ class FakeDialogs : public Dialogs {
     return true;
   }
 
+  // The preview's pages go into the PDF file, as if printed from there.
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+    ++previews;
+    if (!printerFile) return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*printerFile);
+    paint(printer);
+  }
+
   std::vector<Message> messages, questions;
+  int previews = 0;
   std::deque<Answer> answers;
   std::deque<std::optional<QColor>> colorAnswers;  // nullopt: the user cancels
   std::deque<std::optional<QString>> inputAnswers;

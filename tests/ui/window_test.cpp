@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 
@@ -167,6 +169,61 @@ TEST_F(WindowEventsTest, FileDialogsOpenSaveExportAndPrint) {
   ASSERT_TRUE(pdf.waitForFinished(20000));
   const QString printed = QString::fromUtf8(pdf.readAllStandardOutput());
   EXPECT_TRUE(printed.contains(QStringLiteral("f'(x) = 2*x-2"))) << printed.toStdString();
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The printout's drawing is vector paths with its texts as text: no picture
+// in the PDF unless one is pasted beneath the drawing. The preview prints
+// the same page.
+TEST_F(WindowEventsTest, PrintedDrawingsAreVectorsAndThePreviewPrintsTheSamePage) {
+  auto run = [](const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(20000)) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+  };
+  // pdfimages -list: two heading lines, then one line per image.
+  auto images = [&](const QString& pdf) {
+    return run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+               .split(u'\n', Qt::SkipEmptyParts)
+               .size() -
+           2;
+  };
+  enterTerm(QStringLiteral("x^2-2x"));
+  Canvas& canvas = window->sheet().canvas();
+  canvas.setDrawMode(Canvas::DrawMode::MaskPen);  // hatching, as the integral page draws it
+  for (int x = 300; x < 340; x += 4) canvas.line(x, 300, x, 340);
+  canvas.setDrawMode(Canvas::DrawMode::Copy);
+  canvas.setCurrentX(40);
+  canvas.setCurrentY(600);
+  canvas.print(QStringLiteral("Fläche A"));
+
+  dialogs.printerFile = dir.filePath(QStringLiteral("vektor.pdf"));
+  window->drucke();
+  EXPECT_EQ(images(*dialogs.printerFile), 0);
+  const QStringList words = run(QStringLiteral("pdftotext"), {*dialogs.printerFile, "-"})
+                                .split(QRegularExpression(QStringLiteral("\\s+")));
+  for (const char* label : {"-9", "-1", "5", "10", "Fläche"})
+    EXPECT_TRUE(words.contains(QString::fromUtf8(label))) << label;
+
+  dialogs.printerFile = dir.filePath(QStringLiteral("ansicht.pdf"));
+  QAction* preview = find<QAction>(QStringLiteral("mnuPreview"));
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(preview->text(), QStringLiteral("Seiten&ansicht…"));
+  const QList<QAction*> fileItems = find<QMenu>(QStringLiteral("mnuFile"))->actions();
+  EXPECT_EQ(fileItems.indexOf(preview),
+            fileItems.indexOf(find<QAction>(QStringLiteral("mnuPrint"))) + 1);
+  preview->trigger();
+  EXPECT_EQ(dialogs.previews, 1);
+  EXPECT_EQ(run(QStringLiteral("pdftotext"), {*dialogs.printerFile, "-"}),
+            run(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("vektor.pdf")), "-"}));
+
+  QImage photo(200, 100, QImage::Format_RGB32);
+  photo.fill(QColor(200, 220, 255));
+  window->sheet().setPicture(photo);
+  dialogs.printerFile = dir.filePath(QStringLiteral("bild.pdf"));
+  window->drucke();
+  EXPECT_EQ(images(*dialogs.printerFile), 1);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
