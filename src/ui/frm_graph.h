@@ -14,7 +14,9 @@
 #include "sheet/sheet.h"
 
 class QAction;
+class QMenu;
 class QTimer;
+class RecentFiles;
 class RecoveryFile;
 class QComboBox;
 class QStatusBar;
@@ -48,7 +50,15 @@ class FrmGraph : public QMainWindow {
   // that died is offered back by offerRecovery().
   void setRecovery(std::unique_ptr<RecoveryFile> recovery);
   void offerRecovery();
-  void openFile(const QString& fileName);  // a sheet named on the command line
+  // The sheets opened or saved last, for "Zuletzt geöffnet"; in memory only
+  // until one with settings is given.
+  void setRecentFiles(std::unique_ptr<RecentFiles> recentFiles);
+  const RecentFiles& recentFiles() const { return *recentFiles_; }
+  // Sheets named on the command line or dropped on the window, one after the
+  // other; one that cannot be read gives the message of "Öffnen".
+  void openFiles(const QStringList& fileNames);
+  bool openFile(const QString& fileName);
+  void openRecent(int index);  // the index-th entry of "Zuletzt geöffnet"
 
   // The graph file, the printout and the picture export, with their dialogs;
   // speichern() is false when cancelled or failed.
@@ -68,6 +78,8 @@ class FrmGraph : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildPages();
@@ -81,6 +93,7 @@ class FrmGraph : public QMainWindow {
   void showViewTexts();
   void showLabels();
   void showHistory();
+  void showRecentFiles();
 
   void calculate();
   void chooseSwatchColor(int index);
@@ -111,6 +124,9 @@ class FrmGraph : public QMainWindow {
   std::map<QString, QAction*> toolButtons_;
   QAction* mnuUndo_ = nullptr;
   QAction* mnuRedo_ = nullptr;
+
+  std::unique_ptr<RecentFiles> recentFiles_;
+  QMenu* mnuRecent_ = nullptr;
 
   std::unique_ptr<RecoveryFile> recovery_;
   QTimer* recoveryTimer_ = nullptr;
