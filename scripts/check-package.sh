@@ -46,20 +46,24 @@ mkdir -p "$unpacked/mime/packages"
 cp "$share/mime/packages/kurvalon.xml" "$unpacked/mime/packages/"
 update-mime-database "$unpacked/mime" >/dev/null 2>&1 || fail "update-mime-database"
 grep -q '^50:application/x-kurvalon-graph:\*\.fkt' "$unpacked/mime/globs2" || fail "*.fkt type"
+# Outputs are kept before grep reads them: grep -q leaving early must not
+# break a pipe.
 for size in "${sizes[@]}"; do
-  file "$share/icons/hicolor/${size}x${size}/apps/kurvalon.png" |
-    grep -q "PNG image data, $size x $size," || fail "icon of $size pixels"
+  kind=$(file "$share/icons/hicolor/${size}x${size}/apps/kurvalon.png")
+  grep -q "PNG image data, $size x $size," <<<"$kind" || fail "icon of $size pixels: $kind"
 done
 
 # The programs find the engine inside the package, not in the build.
 bin=$unpacked/usr/bin
-ldd "$bin/kurvalon" | grep -q "libsymbolic.so => $bin/../lib/kurvalon/libsymbolic.so" ||
-  fail "kurvalon does not load the packaged engine: $(ldd "$bin/kurvalon" | grep symbolic)"
+libraries=$(ldd "$bin/kurvalon")
+grep -qF "libsymbolic.so => $bin/../lib/kurvalon/libsymbolic.so" <<<"$libraries" ||
+  fail "kurvalon does not load the packaged engine: $(grep symbolic <<<"$libraries")"
 [ "$("$bin/symcalc" 'APPROX(SUBST(x^2-2x,x,1.5))')" = -0.75 ] || fail "symcalc"
 printf -- '-5,5,-4,4,1,1\r\n"x^2-2x"\r\n"sin(x)"\r\n' >"$unpacked/blatt.fkt"
 env -u DISPLAY -u QT_QPA_PLATFORM "$bin/kurvalon" --export "$unpacked/blatt.fkt" \
   "$unpacked/blatt.png" --size 640x480 || fail "kurvalon --export"
-file "$unpacked/blatt.png" | grep -q "PNG image data, 640 x 480," || fail "exported picture"
+kind=$(file "$unpacked/blatt.png")
+grep -q "PNG image data, 640 x 480," <<<"$kind" || fail "exported picture: $kind"
 
 [ "$failed" = 0 ] && echo "package check passed: $(dpkg-deb -f "$deb" Package Version Depends | tr '\n' ' ')"
 exit "$failed"

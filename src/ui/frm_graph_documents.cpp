@@ -13,8 +13,8 @@
 #include <QUrl>
 
 #include "documents/picture_file.h"
-#include "documents/recent_files.h"
 #include "documents/printing.h"
+#include "documents/recent_files.h"
 #include "ui/dialogs.h"
 #include "ui/differential_page.h"
 #include "ui/frm_graph.h"
@@ -100,18 +100,28 @@ void FrmGraph::openRecent(int index) {
 
 void FrmGraph::showRecentFiles() {
   if (!mnuRecent_) return;
-  mnuRecent_->clear();
+  // Five entries made once and shown as needed: an entry that is triggered
+  // updates the list and must not take itself down on the way.
+  if (mnuRecent_->actions().isEmpty()) {
+    for (int i = 0; i < RecentFiles::kLimit; ++i) {
+      QAction* action = mnuRecent_->addAction(QString());
+      action->setObjectName(QStringLiteral("mnuRecent(%1)").arg(i));
+      action->setShortcut(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + i)));
+      action->setShortcutContext(Qt::WindowShortcut);
+      connect(action, &QAction::triggered, this, [this, i] { openRecent(i); });
+    }
+  }
   const QStringList& files = recentFiles_->files();
-  for (int i = 0; i < files.size(); ++i) {
+  const QList<QAction*> actions = mnuRecent_->actions();
+  for (int i = 0; i < actions.size(); ++i) {
+    const bool listed = i < files.size();
     // An & in a file name is no mnemonic.
-    QString caption = QFileInfo(files[i]).fileName().replace(u'&', QLatin1String("&&"));
-    QAction* action = mnuRecent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
-    action->setObjectName(QStringLiteral("mnuRecent(%1)").arg(i));
-    action->setToolTip(files[i]);
-    action->setStatusTip(files[i]);
-    action->setShortcut(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + i)));
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, i] { openRecent(i); });
+    const QString caption =
+        listed ? QFileInfo(files[i]).fileName().replace(u'&', QLatin1String("&&")) : QString();
+    actions[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
+    actions[i]->setToolTip(listed ? files[i] : QString());
+    actions[i]->setStatusTip(listed ? files[i] : QString());
+    actions[i]->setVisible(listed);  // a hidden entry's shortcut does nothing
   }
   mnuRecent_->menuAction()->setEnabled(!files.isEmpty());
 }
@@ -126,7 +136,8 @@ void FrmGraph::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // The file manager waits until the drop returns: the messages of a sheet
   // that cannot be read come after it.
-  QMetaObject::invokeMethod(this, [this, sheets] { openFiles(sheets); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, sheets] { openFiles(sheets); }, Qt::QueuedConnection);
 }
 
 void FrmGraph::drucke() {

@@ -19,9 +19,9 @@ TEST(OpenCommand, OpensEveryReadableSheetAndStaysOpenAfterAnUnreadableOne) {
   const QString first = dir.filePath(QStringLiteral("erstes.fkt"));
   const QString second = dir.filePath(QStringLiteral("zweites.fkt"));
   const QString broken = dir.filePath(QStringLiteral("kaputt.fkt"));
-  for (const auto& [name, bytes] :
-       {std::pair{first, "-5,5,-4,4,1,1\r\n\"x^2-2x\"\r\n"},
-        {second, "-3,3,-2,2,1,1\r\n\"sin(x)\"\r\n\"1/x\"\r\n"}, {broken, "kein Blatt\r\n"}}) {
+  for (const auto& [name, bytes] : {std::pair{first, "-5,5,-4,4,1,1\r\n\"x^2-2x\"\r\n"},
+                                    {second, "-3,3,-2,2,1,1\r\n\"sin(x)\"\r\n\"1/x\"\r\n"},
+                                    {broken, "kein Blatt\r\n"}}) {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
   }

@@ -21,7 +21,7 @@ TEST(RecentFiles, NewestFirstAtMostFiveEachOnceAndKeptInTheSettings) {
     EXPECT_TRUE(recent.files().isEmpty());
     for (int i = 1; i <= 6; ++i) recent.add(sheet(i));
     EXPECT_EQ(recent.files(), QStringList({sheet(6), sheet(5), sheet(4), sheet(3), sheet(2)}));
-    recent.add(sheet(4));                                          // moves up, not in twice
+    recent.add(sheet(4));                                           // moves up, not in twice
     recent.add(dir.filePath(QStringLiteral("neu/../blatt3.fkt")));  // the same sheet
     recent.remove(sheet(5));
     recent.remove(sheet(1));  // not listed: nothing changes
