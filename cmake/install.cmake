@@ -9,6 +9,7 @@ set_target_properties(kurvalon symcalc PROPERTIES INSTALL_RPATH "$ORIGIN/${bin_t
 
 install(TARGETS kurvalon symcalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS symbolic LIBRARY DESTINATION ${KURVALON_LIBDIR})
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kurvalon RENAME copyright)
 
 set(KURVALON_MAINTAINER "Kurvalon-Team <kurvalon@example.org>"
     CACHE STRING "Maintainer named in the Debian package")

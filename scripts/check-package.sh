@@ -27,7 +27,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 expected=(
   ./usr/bin/kurvalon ./usr/bin/symcalc ./usr/lib/kurvalon/libsymbolic.so
   ./usr/share/applications/kurvalon.desktop ./usr/share/mime/packages/kurvalon.xml
-  ./usr/share/icons/hicolor/scalable/apps/kurvalon.svg
+  ./usr/share/icons/hicolor/scalable/apps/kurvalon.svg ./usr/share/doc/kurvalon/copyright
 )
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
