@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgiac-dev libgmp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils
+  dpkg-dev file desktop-file-utils shared-mime-info
 )
 
 missing=()

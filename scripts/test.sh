@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: once in the normal
-# build, once under AddressSanitizer and UndefinedBehaviorSanitizer
-# (KURVALON_SKIP_SANITIZERS=1 leaves the second run out).
+# build, then the Debian package made from it (scripts/check-package.sh), once
+# under AddressSanitizer and UndefinedBehaviorSanitizer
+# (KURVALON_SKIP_SANITIZERS=1 leaves the last run out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,6 +15,7 @@ run_tests() {
 }
 
 run_tests "${KURVALON_BUILD_DIR:-build}"
+scripts/check-package.sh
 if [ "${KURVALON_SKIP_SANITIZERS:-0}" != 1 ]; then
   run_tests "${KURVALON_BUILD_DIR:-build}-sanitize" -DKURVALON_SANITIZE=ON -DKURVALON_BENCH=OFF
 fi

@@ -2,11 +2,14 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QTimer>
 #include <QTranslator>
 #include <cstring>
 
+#include "documents/recent_files.h"
 #include "documents/recovery_file.h"
 #include "documents/sheet_export.h"
 #include "engine/engine.h"
@@ -56,14 +59,21 @@ int main(int argc, char** argv) {
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     application.installTranslator(&qtTexts);
   }
+  // ~/.config/Kurvalon/Kurvalon.conf: the sheets opened last.
+  QSettings settings(QStringLiteral("Kurvalon"), QStringLiteral("Kurvalon"));
   QtDialogs dialogs;
   FrmGraph window(dialogs);
   window.setRecovery(std::make_unique<RecoveryFile>(
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+  window.setRecentFiles(std::make_unique<RecentFiles>(&settings));
   window.show();
-  window.offerRecovery();
-  // A sheet named on the command line is opened at once.
-  const QStringList arguments = QCoreApplication::arguments().mid(1);
-  if (!arguments.isEmpty()) window.openFile(arguments.first());
+  // The sheets named on the command line (kurvalon SHEET.fkt ..., also what
+  // a file manager passes) open once the window is up, so that the message of
+  // one that cannot be read shows over the window.
+  const QStringList sheets = QCoreApplication::arguments().mid(1);
+  QTimer::singleShot(0, &window, [&window, sheets] {
+    window.offerRecovery();
+    window.openFiles(sheets);
+  });
   return application.exec();
 }

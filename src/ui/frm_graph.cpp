@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "documents/recent_files.h"
 #include "documents/recovery_file.h"
 #include "engine/function_calculator.h"
 #include "ui/canvas_widget.h"
@@ -33,6 +34,8 @@ FrmGraph::FrmGraph(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dia
   setObjectName(QStringLiteral("frmGraph"));
   setWindowTitle(QStringLiteral("Kurvalon"));
   dialogs_.setParent(this);
+  recentFiles_ = std::make_unique<RecentFiles>();
+  setAcceptDrops(true);  // sheets dropped from a file manager
 
   tabMain_ = new QTabWidget;
   tabMain_->setObjectName(QStringLiteral("tabMain"));
@@ -269,10 +272,6 @@ void FrmGraph::offerRecovery() {
   } else {
     recovery_->remove();
   }
-}
-
-void FrmGraph::openFile(const QString& fileName) {
-  sheet_.open(fileName);
 }
 
 void FrmGraph::closeEvent(QCloseEvent* event) {

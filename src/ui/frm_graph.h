@@ -14,9 +14,11 @@
 #include "sheet/sheet.h"
 
 class QAction;
+class QMenu;
 class QPrinter;
 struct PrintedSheet;
 class QTimer;
+class RecentFiles;
 class RecoveryFile;
 class QComboBox;
 class QStatusBar;
@@ -50,7 +52,15 @@ class FrmGraph : public QMainWindow {
   // that died is offered back by offerRecovery().
   void setRecovery(std::unique_ptr<RecoveryFile> recovery);
   void offerRecovery();
-  void openFile(const QString& fileName);  // a sheet named on the command line
+  // The sheets opened or saved last, for "Zuletzt geöffnet"; in memory only
+  // until one with settings is given.
+  void setRecentFiles(std::unique_ptr<RecentFiles> recentFiles);
+  const RecentFiles& recentFiles() const { return *recentFiles_; }
+  // Sheets named on the command line or dropped on the window, one after the
+  // other; one that cannot be read gives the message of "Öffnen".
+  void openFiles(const QStringList& fileNames);
+  bool openFile(const QString& fileName);
+  void openRecent(int index);  // the index-th entry of "Zuletzt geöffnet"
 
   // The graph file, the printout and the picture export, with their dialogs;
   // speichern() is false when cancelled or failed.
@@ -71,6 +81,8 @@ class FrmGraph : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildPages();
@@ -84,6 +96,7 @@ class FrmGraph : public QMainWindow {
   void showViewTexts();
   void showLabels();
   void showHistory();
+  void showRecentFiles();
 
   void calculate();
   void chooseSwatchColor(int index);
@@ -118,6 +131,9 @@ class FrmGraph : public QMainWindow {
   std::map<QString, QAction*> toolButtons_;
   QAction* mnuUndo_ = nullptr;
   QAction* mnuRedo_ = nullptr;
+
+  std::unique_ptr<RecentFiles> recentFiles_;
+  QMenu* mnuRecent_ = nullptr;
 
   std::unique_ptr<RecoveryFile> recovery_;
   QTimer* recoveryTimer_ = nullptr;

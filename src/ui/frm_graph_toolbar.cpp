@@ -100,6 +100,10 @@ void FrmGraph::buildMenus() {
        [this] { sheet_.neu(); });
   item(file, "mnuOpen", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O),
        [this] { öffnen(); });
+  mnuRecent_ = file->addMenu(QStringLiteral("Zuletzt geöffnet"));
+  mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
+  mnuRecent_->setToolTipsVisible(true);
+  showRecentFiles();
   item(file, "mnuSave", QStringLiteral("&Speichern unter"), QKeySequence(Qt::CTRL | Qt::Key_S),
        [this] { speichern(); });
   item(file, "mnuExport", QStringLiteral("&Exportieren…"), QKeySequence(),
