@@ -370,7 +370,8 @@ GestureStep Sheet::mouseReleased(const GestureModes& modes, QPointF at) {
                                         if (redrawn) redraw();
                                       });
   gestureActive_ = false;
-  emit drawingChanged();
+  // A click in no mode draws nothing: no step, and the sheet stays saved.
+  if (modes.zoom || modes.point || modes.line) emit drawingChanged();
   return step;
 }
 

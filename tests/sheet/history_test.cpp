@@ -125,7 +125,7 @@ TEST_F(HistoryTest, ANewChangeAfterUndoDropsTheRedoStepsAndTypingIsNoStep) {
   EXPECT_EQ(sheet.terms(), QStringList({"x"}));
 }
 
-TEST_F(HistoryTest, AGestureIsOneStepAndAResizeNone) {
+TEST_F(HistoryTest, AGestureIsOneStepAndAResizeOrAPlainClickNone) {
   GestureModes zoom;
   zoom.zoom = true;
   const QPointF from = sheet.frame().point(-4, 6, sheet.view());
@@ -134,6 +134,10 @@ TEST_F(HistoryTest, AGestureIsOneStepAndAResizeNone) {
   act([&] { sheet.mouseMoved(zoom, true, (from + to) / 2); });
   act([&] { sheet.mouseMoved(zoom, true, to); });
   act([&] { sheet.mouseReleased(zoom, to); });
+  EXPECT_EQ(sheet.history().steps(), 1);
+  // A click in no mode draws nothing and is no step: the sheet stays saved.
+  act([&] { sheet.mousePressed(GestureModes(), to); });
+  act([&] { sheet.mouseReleased(GestureModes(), to); });
   EXPECT_EQ(sheet.history().steps(), 1);
   sheet.setSurface([] { return Sheet::Surface{QSize(700, 500), 1}; });
   sheet.withoutStep([&] { sheet.redraw(); });

@@ -62,6 +62,10 @@ TEST_F(WindowEventsTest, MouseZoomsShowsCoordinatesAndThePointModeEnds) {
   mouse(QEvent::MouseMove, Qt::NoButton, at(2, -3));
   EXPECT_EQ(window->statusPanel(1), QStringLiteral("x = 2"));
   EXPECT_EQ(window->statusPanel(2), QStringLiteral("y = -3"));
+  mouse(QEvent::MouseButtonPress, Qt::LeftButton, at(2, -3));  // a click in no mode
+  mouse(QEvent::MouseButtonRelease, Qt::NoButton, at(2, -3));
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(window->sheet().modified());
   window->buttonClick(QStringLiteral("zoom"));
   mouse(QEvent::MouseButtonPress, Qt::LeftButton, at(-4, 6));
   mouse(QEvent::MouseMove, Qt::LeftButton, at(2, 1));
