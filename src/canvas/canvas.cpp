@@ -200,7 +200,7 @@ void paintCanvas(QPainter& painter, const Canvas& canvas, CanvasDevice device) {
   // printer, texts keep the size they have among the canvas' pixels.
   const int deviceDpi = painter.device() ? painter.device()->logicalDpiY() : 0;
   const double fontScale = deviceDpi > 0 ? double(canvas.image().logicalDpiY()) / deviceDpi : 1.0;
-  for (const CanvasOperation& operation : canvas.operations()) {
+  auto paint = [&](const CanvasOperation& operation) {
     if (operation.kind == CanvasOperation::Kind::Text && fontScale != 1 &&
         operation.font.pointSizeF() > 0) {
       CanvasOperation text = operation;
@@ -209,6 +209,18 @@ void paintCanvas(QPainter& painter, const Canvas& canvas, CanvasDevice device) {
     } else {
       paintOperation(painter, operation, device);
     }
+  };
+  // A vector device cannot AND a light hatching into what lies beneath it;
+  // drawn first, beneath everything else, it looks the same: curves and
+  // axes show through.
+  const bool masksFirst = device == CanvasDevice::Vector;
+  if (masksFirst) {
+    for (const CanvasOperation& operation : canvas.operations()) {
+      if (operation.mode == Canvas::DrawMode::MaskPen) paint(operation);
+    }
+  }
+  for (const CanvasOperation& operation : canvas.operations()) {
+    if (!masksFirst || operation.mode != Canvas::DrawMode::MaskPen) paint(operation);
   }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <set>
 #include <tuple>
 #include <utility>
@@ -84,6 +86,30 @@ TEST(Canvas, RasterModesCombinePenWithPixelsIgnoringPenForInvert) {
     canvas.line(2, 10, 17, 10);
     EXPECT_EQ(canvas.pixel(9, 10), result) << int(mode);
   }
+}
+
+// Vector devices (SVG, PDF) have no raster operations: an inverted line is
+// black, and a hatching lies beneath the curve it crosses, as its AND shows
+// the curve on screen.
+TEST(Canvas, VectorDevicesDrawInvertBlackAndHatchingBeneath) {
+  Canvas canvas(20, 20);
+  canvas.setForeColor(Qt::red);
+  canvas.line(10, 0, 10, 19);  // a curve
+  canvas.setForeColor(QColor(192, 255, 255));
+  canvas.setDrawMode(Canvas::DrawMode::MaskPen);
+  canvas.line(0, 10, 19, 10);  // the hatching across it
+  canvas.setDrawMode(Canvas::DrawMode::Invert);
+  canvas.line(0, 4, 19, 4);
+  QImage vectors(20, 20, QImage::Format_RGB32);
+  {
+    QPainter painter(&vectors);
+    paintCanvas(painter, canvas, CanvasDevice::Vector);
+  }
+  const int row = int(canvas.pixelRow(10));
+  EXPECT_EQ(vectors.pixel(10, row), qRgb(255, 0, 0));     // the curve shows through
+  EXPECT_EQ(vectors.pixel(3, row), qRgb(192, 255, 255));  // the hatching beside it
+  EXPECT_EQ(vectors.pixel(3, int(canvas.pixelRow(4))), qRgb(0, 0, 0));
+  EXPECT_EQ(canvas.pixel(10, 10), qRgb(192, 0, 0));  // on screen: ANDed
 }
 
 TEST(Canvas, ClearingAndResizingShowBackColorOrTopLeftPictureAndNothingOutside) {
