@@ -3,12 +3,14 @@
 // compiled-term path and from the algebra system alone.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "calculus/curve_discussion.h"
 #include "calculus/derivatives.h"
 #include "engine/engine.h"
 #include "median_reporter.h"
+#include "plot/caption_placement.h"
 #include "symbolic/symbolic.h"
 
 namespace {
@@ -34,6 +36,25 @@ void BM_DiscussionCubicUncached(benchmark::State& state) {
   discussion(state, "x^3-6x^2+9x+1", false);
 }
 
+// The captions of some 950 points (zeros, extrema and inflection points of
+// sin(50x) in the default window) on a 700 × 650 canvas: far too crowded,
+// so the search gives up after its work limit and places each least badly.
+void BM_CaptionsOfAVeryWavyCurve(benchmark::State& state) {
+  QList<QPointF> points;
+  for (int i = 0; i < 950; ++i) {
+    const double x = 700.0 * i / 950;
+    points << QPointF(x, 325 - 32 * std::sin(i * 3.14159 / 3));
+  }
+  const QList<QSizeF> sizes(points.size(), QSizeF(80, 13));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(placeCaptions(points, sizes, QRectF(0, 0, 700, 650), 4));
+  }
+}
+
+BENCHMARK(BM_CaptionsOfAVeryWavyCurve)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DiscussionCubic)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)

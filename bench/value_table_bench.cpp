@@ -34,7 +34,11 @@ void BM_ValueTableRows(benchmark::State& state) {
   Engine engine;
   for (auto _ : state) {
     auto table = Wertetabelle(engine, kFields);
-    if (std::get<QList<ValueRow>>(table).size() != 1000) state.SkipWithError("not 1000 rows");
+    auto* rows = std::get_if<QList<ValueRow>>(&table);
+    if (!rows || rows->size() != 1000) {
+      state.SkipWithError("not 1000 rows");
+      break;
+    }
     benchmark::DoNotOptimize(table);
   }
 }

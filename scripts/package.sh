@@ -4,7 +4,7 @@
 # of the .deb. Install it with: sudo apt install ./build/package/kurvalon_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh >&2  # stdout carries only the path of the .deb
 build_dir=${KURVALON_BUILD_DIR:-build}
 scripts/build.sh >/dev/null
 rm -rf "$build_dir/package"

@@ -1,6 +1,8 @@
 #include "calculus/value_table.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calculus/derivatives.h"
 #include "engine/funktionswert.h"
@@ -11,8 +13,12 @@
 namespace {
 
 // How far a step count may miss a whole number and still count as one:
-// 0,1 added thirty times is not quite 3.
-constexpr double kStepTolerance = 1e-9;
+// 0,1 added thirty times is not quite 3. Far from 0 the rounding of the
+// range itself counts too: 10000,0001 - 10000 is not quite 0,0001.
+double stepTolerance(double von, double bis, double step) {
+  constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
+  return std::max(1e-9, 8 * kEpsilon * std::max(std::fabs(von), std::fabs(bis)) / step);
+}
 
 QString notANumber(const QString& field) {
   return QStringLiteral("Im Feld „%1“ steht keine Zahl.").arg(field);
@@ -44,9 +50,14 @@ std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
   if (*step <= 0) return QStringLiteral("Die Schrittweite muss größer als 0 sein.");
   if (*bis < *von) return QStringLiteral("„bis“ darf nicht kleiner als „von“ sein.");
   const double steps = (*bis - *von) / *step;
-  if (!std::isfinite(steps) || steps + kStepTolerance >= kMaxValueRows) {
+  const double tolerance = stepTolerance(*von, *bis, *step);
+  if (!std::isfinite(steps) || steps + tolerance >= kMaxValueRows) {
     return QStringLiteral(
         "Die Tabelle hätte mehr als 10.000 Zeilen. Wählen Sie eine größere Schrittweite.");
+  }
+  if (*bis > *von && (*von + *step == *von || *bis - *step == *bis)) {
+    // x would stand still from row to row
+    return QStringLiteral("Die Schrittweite ist für diese Zahlen zu klein.");
   }
 
   const QString f = komma2point(fields.term);
@@ -55,14 +66,15 @@ std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
   }
   const Derivatives d = formDerivatives(engine, f);
 
-  const int count = static_cast<int>(std::floor(steps + kStepTolerance)) + 1;
+  const int count = static_cast<int>(std::floor(steps + tolerance)) + 1;
   QList<ValueRow> rows;
   rows.reserve(count);
   for (int k = 0; k < count; ++k) {
     double x = *von + k * *step;
-    // The ends are the numbers typed, not what the steps come to.
-    if (k == count - 1 && std::fabs(x - *bis) <= kStepTolerance * *step) x = *bis;
-    if (std::fabs(x) <= kStepTolerance * *step) x = 0;
+    // The ends are the numbers typed, not what the steps come to; a step
+    // that nearly meets 0 is 0.
+    if (k == count - 1 && std::fabs(x - *bis) <= tolerance * *step) x = *bis;
+    if (k > 0 && std::fabs(x) <= 1e-9 * *step) x = 0;
     rows.append(
         {x, valueAt(engine, f, x), valueAt(engine, d.first, x), valueAt(engine, d.second, x)});
   }

@@ -21,9 +21,10 @@ constexpr std::array<Place, 8> kPlaces = {{{CaptionPlace::RightAbove, 0},
                                            {CaptionPlace::LeftAbove, 1},
                                            {CaptionPlace::LeftBelow, 1}}};
 
-// Enough for any screenful of points: a search that runs out falls back to
-// the least overlap.
-constexpr int kSearchLimit = 200000;
+// The search's work in rectangle comparisons: some milliseconds, enough for
+// any screenful of points short of a hopeless crowd. A search that runs out
+// falls back to the least overlap.
+constexpr qsizetype kSearchLimit = 2'000'000;
 
 double area(const QRectF& rect) {
   return rect.isValid() ? rect.width() * rect.height() : 0;
@@ -73,7 +74,8 @@ class Search {
     if (k == order_.size()) return true;
     const qsizetype index = order_[k];
     for (const Place& option : kPlaces) {
-      if (++steps_ > kSearchLimit) return false;
+      work_ += placed_.size() + 1;
+      if (work_ > kSearchLimit) return false;
       QRectF rect = captionRect(points_[index], sizes_[index], option.where, gap_, option.row);
       if (!fits(rect, placed_, bounds_)) continue;
       placed_ << rect;
@@ -89,7 +91,7 @@ class Search {
   QRectF bounds_;
   double gap_;
   QList<qsizetype> order_;
-  int steps_ = 0;
+  qsizetype work_ = 0;
 };
 
 }  // namespace

@@ -177,27 +177,31 @@ void Sheet::markKeyPoints(const QString& f, const QList<KeyPoint>& points) {
       break;
     }
   }
+  const double xmin = std::min(view_.xmin, view_.xmax), xmax = std::max(view_.xmin, view_.xmax);
   const double ymin = std::min(view_.ymin, view_.ymax), ymax = std::max(view_.ymin, view_.ymax);
   QList<QPointF> at;  // in image coordinates, y downwards, as captions are placed
   QList<QSizeF> sizes;
   QStringList captions;
   for (const KeyPoint& point : points) {
-    if (!(point.y >= ymin && point.y <= ymax)) continue;
+    // A point of an earlier window may lie outside this one.
+    if (!(point.x >= xmin && point.x <= xmax && point.y >= ymin && point.y <= ymax)) continue;
     QPointF p = frame_.point(static_cast<float>(point.x), static_cast<float>(point.y), view_);
     at << QPointF(p.x(), canvas_.pixelRow(p.y()));
     sizes << QSizeF(canvas_.textWidth(point.caption), canvas_.textHeight(point.caption));
     captions << point.caption;
   }
   if (at.isEmpty()) return;
-  const QList<QRectF> places = placeCaptions(
-      at, sizes, QRectF(0, 0, canvas_.width(), canvas_.height()), kCaptionGap);
+  const QList<QRectF> places =
+      placeCaptions(at, sizes, QRectF(0, 0, canvas_.width(), canvas_.height()), kCaptionGap);
 
   const QColor pen = canvas_.foreColor();
   const int width = canvas_.drawWidth();
   const Canvas::LineStyle style = canvas_.lineStyle();
+  const Canvas::DrawMode mode = canvas_.drawMode();  // a hatching may have left MaskPen
   canvas_.setForeColor(colour);
   canvas_.setDrawWidth(1);
   canvas_.setLineStyle(Canvas::LineStyle::Solid);
+  canvas_.setDrawMode(Canvas::DrawMode::Copy);
   for (qsizetype i = 0; i < at.size(); ++i) {
     canvas_.disc(at[i].x(), canvas_.pixelRow(at[i].y()), kRingRadius);
     canvas_.setCurrentX(places[i].left());
@@ -207,6 +211,7 @@ void Sheet::markKeyPoints(const QString& f, const QList<KeyPoint>& points) {
   canvas_.setForeColor(pen);
   canvas_.setDrawWidth(width);
   canvas_.setLineStyle(style);
+  canvas_.setDrawMode(mode);
   emit drawingChanged();
 }
 
@@ -248,7 +253,8 @@ void Sheet::wheelZoom(QPointF at, double notches, bool fine) {
     return;
   }
   const ViewWindow& view = std::get<ViewWindow>(window);
-  const QPointF centre = worldPoint(at, view, computePixelFrame(view, canvas_.width(), canvas_.height()));
+  const QPointF centre =
+      worldPoint(at, view, computePixelFrame(view, canvas_.width(), canvas_.height()));
   auto zoomed = zoomAbout(base, centre, notches, fine);
   if (auto* failure = std::get_if<QString>(&zoomed)) {
     emit message(*failure);
@@ -376,6 +382,8 @@ GestureStep Sheet::mouseReleased(const GestureModes& modes, QPointF at) {
 }
 
 bool Sheet::open(const QString& fileName) {
+  // The file's terms join those of the sheet: unsaved terms stay unsaved.
+  const bool wasSaved = !modified() || terms_.isEmpty();
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
     emit message(QStringLiteral("Die Datei %1 kann nicht geöffnet werden: %2")
@@ -404,7 +412,7 @@ bool Sheet::open(const QString& fileName) {
   }
   redraw();
   takeStep();
-  savedId_ = committed_.id;
+  if (wasSaved) savedId_ = committed_.id;
   return true;
 }
 

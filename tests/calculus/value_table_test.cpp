@@ -47,6 +47,17 @@ TEST(ValueTable, StepsAreCountedFromVonAndEndAtBisWhenItFallsOnAStep) {
   EXPECT_DOUBLE_EQ(rows.last().x, 0.9);
   // von = bis: one row.
   EXPECT_EQ(rowsOf(engine, {"x", "2", "2", "1"}).size(), 1);
+
+  // Far from 0 the range itself is rounded: bis is still reached.
+  rows = rowsOf(engine, {"x", "10000", "10000,0001", "0,0001"});
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_EQ(rows.last().x, 10000.0001);
+  EXPECT_EQ(rowsOf(engine, {"x", "20000", "20000,009", "0,001"}).size(), 10);
+  // A von near 0 stays as typed; only later steps snap to 0.
+  EXPECT_EQ(rowsOf(engine, {"x", "1E-12", "1", "1"}).first().x, 1e-12);
+  // A step lost in the size of the numbers would repeat the same x.
+  EXPECT_EQ(refusalOf(engine, {"x", "1E17", "100000000000000100", "1"}),
+            "Die Schrittweite ist für diese Zahlen zu klein.");
 }
 
 TEST(ValueTable, DerivativesComeFromTheEnginesDiffRequests) {

@@ -217,6 +217,11 @@ TEST_F(HistoryTest, ModifiedSinceSavedOrOpenedAndUndoBackIsUnchanged) {
   EXPECT_FALSE(sheet.modified());
   sheet.undo();  // opening was a step too
   EXPECT_TRUE(sheet.terms().isEmpty());
+  // Opening into unsaved work adds to it: the sheet stays modified.
+  enter(QStringLiteral("x^3"));
+  ASSERT_TRUE(sheet.open(name));
+  EXPECT_EQ(sheet.terms(), QStringList({"x^3", "x"}));
+  EXPECT_TRUE(sheet.modified());
 }
 
 TEST_F(HistoryTest, RecoveryBringsBackListWindowAppearanceAndLabelsAsOneStep) {
