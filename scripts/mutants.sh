@@ -137,6 +137,29 @@ mutant src/documents/graph_file.cpp "view numbers written with a decimal comma" 
 mutant src/canvas/canvas.cpp "line width 3 drawn as 2" \
   'drawWidth_ = std::clamp(width, 1, 3);' \
   'drawWidth_ = std::clamp(width, 1, 2);'
+mutant src/canvas/canvas.cpp "printed texts keep the screen's point size (too big on paper)" \
+  'deviceDpi > 0 ? double(canvas.image().logicalDpiY()) / deviceDpi : 1.0;' \
+  '1.0;'
+mutant src/canvas/canvas.cpp "hatching covers the curves on vector devices" \
+  'const bool masksFirst = device == CanvasDevice::Vector;' \
+  'const bool masksFirst = false;'
+
+# Key points and value tables.
+mutant src/calculus/curve_discussion.cpp "key-point captions with x and y swapped" \
+  "kind + u'(' + xText + u'|' + yText + u')'" \
+  "kind + u'(' + yText + u'|' + xText + u')'"
+mutant src/plot/caption_placement.cpp "captions may leave the drawing" \
+  'if (!bounds.contains(rect)) return false;' \
+  'if (!bounds.intersects(rect)) return false;'
+mutant src/sheet/sheet.cpp "key points left or right of the window are marked" \
+  'if (!(point.x >= xmin && point.x <= xmax && point.y >= ymin && point.y <= ymax)) continue;' \
+  'if (!(point.y >= ymin && point.y <= ymax)) continue;'
+mutant src/calculus/value_table.cpp "the step count is rounded down without tolerance: bis is missed" \
+  'std::floor(steps + tolerance)) + 1;' \
+  'std::floor(steps)) + 1;'
+mutant src/documents/recent_files.cpp "the recent list keeps six sheets" \
+  'while (files_.size() > kLimit) files_.removeLast();' \
+  'while (files_.size() > kLimit + 1) files_.removeLast();'
 
 # The symbolic engine.
 mutant symbolic/numeric.cpp "fast evaluation: sign(0) is 1" \
