@@ -24,16 +24,16 @@ QString notANumber(const QString& field) {
   return QStringLiteral("Im Feld „%1“ steht keine Zahl.").arg(field);
 }
 
+std::optional<double> finite(std::optional<double> value) {
+  return value && std::isfinite(*value) ? value : std::nullopt;
+}
+
 std::optional<double> fieldNumber(const QString& text) {
-  std::optional<double> value = parseNumber(text);
-  if (value && !std::isfinite(*value)) return std::nullopt;
-  return value;
+  return finite(parseNumber(text));
 }
 
 std::optional<double> valueAt(Engine& engine, const QString& engineTerm, double x) {
-  std::optional<double> value = engineTermAt(engine, engineTerm, x).value;
-  if (value && !std::isfinite(*value)) return std::nullopt;
-  return value;
+  return finite(engineTermAt(engine, engineTerm, x).value);
 }
 
 }  // namespace
@@ -61,7 +61,8 @@ std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
   }
 
   const QString f = komma2point(fields.term);
-  if (engineTermAt(engine, f, *von).termFaulty) {
+  const FunctionValue first = engineTermAt(engine, f, *von);
+  if (first.termFaulty) {
     return QStringLiteral("Der Term im Feld „f(x) =“ lässt sich nicht berechnen.");
   }
   const Derivatives d = formDerivatives(engine, f);
@@ -75,8 +76,9 @@ std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
     // that nearly meets 0 is 0.
     if (k == count - 1 && std::fabs(x - *bis) <= tolerance * *step) x = *bis;
     if (k > 0 && std::fabs(x) <= 1e-9 * *step) x = 0;
-    rows.append(
-        {x, valueAt(engine, f, x), valueAt(engine, d.first, x), valueAt(engine, d.second, x)});
+    // f at von is known from the check of the term.
+    rows.append({x, k == 0 ? finite(first.value) : valueAt(engine, f, x),
+                 valueAt(engine, d.first, x), valueAt(engine, d.second, x)});
   }
   return rows;
 }
