@@ -9,10 +9,8 @@ class RecordingEngine : public Engine {
  public:
   std::string_view requestBytes(std::string_view text, int32_t capacity = kCapacity) override {
     requests << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    capacities << capacity;
     return Engine::requestBytes(text, capacity);
   }
 
   QStringList requests;
-  QList<int32_t> capacities;
 };

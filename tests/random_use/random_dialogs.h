@@ -48,27 +48,13 @@ class RandomDialogs : public Dialogs {
   }
 
   QString openFileName(const QString&) override {
-    const QString choices[] = {QString(),
-                               dir_.filePath(QStringLiteral("sheet.fkt")),
-                               dir_.filePath(QStringLiteral("broken.fkt")),
-                               dir_.filePath(QStringLiteral("empty.fkt")),
-                               dir_.filePath(QStringLiteral("huge-window.fkt")),
-                               dir_.filePath(QStringLiteral("saved.fkt")),
-                               dir_.filePath(QStringLiteral("missing.fkt")),
-                               dir_.path()};
-    return choices[random_() % std::size(choices)];
+    return anyPath(
+        {"sheet.fkt", "broken.fkt", "empty.fkt", "huge-window.fkt", "saved.fkt", "missing.fkt"});
   }
 
   QString saveFileName(const QString&) override {
-    const QString choices[] = {QString(),
-                               dir_.filePath(QStringLiteral("saved.fkt")),
-                               dir_.filePath(QStringLiteral("picture.png")),
-                               dir_.filePath(QStringLiteral("picture.svg")),
-                               dir_.filePath(QStringLiteral("picture")),
-                               dir_.filePath(QStringLiteral("picture.jpg")),
-                               dir_.filePath(QStringLiteral("no-such-folder/saved.fkt")),
-                               dir_.path()};
-    return choices[random_() % std::size(choices)];
+    return anyPath({"saved.fkt", "picture.png", "picture.svg", "picture", "picture.jpg",
+                    "no-such-folder/saved.fkt"});
   }
 
   // Mostly cancelled; sometimes printed into a PDF file.
@@ -90,6 +76,14 @@ class RandomDialogs : public Dialogs {
 
  private:
   bool chance(unsigned oneIn) { return random_() % oneIn == 0; }
+
+  // No file, one of `names` in the scratch folder, or the folder itself.
+  QString anyPath(std::initializer_list<const char*> names) {
+    const std::size_t pick = random_() % (names.size() + 2);
+    if (pick == 0) return QString();
+    if (pick > names.size()) return dir_.path();
+    return dir_.filePath(QString::fromUtf8(names.begin()[pick - 1]));
+  }
 
   void writeFile(const QString& name, const char* bytes) {
     QFile file(dir_.filePath(name));

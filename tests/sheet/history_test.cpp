@@ -3,7 +3,6 @@
 #include "qstring_print.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -86,7 +85,6 @@ TEST_F(HistoryTest, UndoRestoresEachStepPixelForPixelAndRedoAppliesItAgain) {
   });
   step([&] { sheet.showGraphLabel(QStringLiteral("f(x) =")); });
   step([&] { sheet.neu(); });
-  const Seen last = seen();
   EXPECT_EQ(sheet.history().steps(), 6);
   EXPECT_FALSE(sheet.canRedo());
 
@@ -103,7 +101,6 @@ TEST_F(HistoryTest, UndoRestoresEachStepPixelForPixelAndRedoAppliesItAgain) {
     sheet.redo();
     EXPECT_TRUE(seen() == after[i]) << "redo of step " << i;
   }
-  EXPECT_TRUE(seen() == last);
   EXPECT_FALSE(sheet.canRedo());
 }
 
@@ -126,8 +123,7 @@ TEST_F(HistoryTest, ANewChangeAfterUndoDropsTheRedoStepsAndTypingIsNoStep) {
 }
 
 TEST_F(HistoryTest, AGestureIsOneStepAndAResizeOrAPlainClickNone) {
-  GestureModes zoom;
-  zoom.zoom = true;
+  const GestureModes zoom{.zoom = true};
   const QPointF from = sheet.frame().point(-4, 6, sheet.view());
   const QPointF to = sheet.frame().point(2, 1, sheet.view());
   act([&] { sheet.mousePressed(zoom, from); });
@@ -276,8 +272,7 @@ TEST_F(HistoryTest, EveryProgramHasASlotOfItsOwnAndTakesOverOnlyALeftOverOne) {
   first.reset();
   RecoveryFile third(dir.path());
   EXPECT_EQ(third.path(), left);
-  ASSERT_TRUE(third.leftOver());
-  EXPECT_EQ(*third.leftOver(), QByteArray("eins"));
+  EXPECT_EQ(third.leftOver(), std::optional<QByteArray>("eins"));
   third.remove();
   EXPECT_FALSE(QFile::exists(left));
   QFile kept(second.path());

@@ -7,14 +7,14 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <cmath>
+#include <algorithm>
 
 #include "engine/engine.h"
 #include "gui_app.h"
 
 namespace {
 
-const QColor kRed(255, 0, 0), kBlue(0, 0, 192), kAxes(64, 64, 64);
+const QColor kRed(255, 0, 0), kBlue(0, 0, 192);
 
 // A sheet on a 600 × 400 canvas, with every message it ends a command with.
 class SheetTest : public ::testing::Test {
@@ -26,18 +26,19 @@ class SheetTest : public ::testing::Test {
     sheet.redraw();
   }
 
-  void enter(const QString& term) {
-    sheet.setEntryText(term);
-    sheet.enterTerm();
+  void enter(const QStringList& terms) {
+    for (const QString& term : terms) {
+      sheet.setEntryText(term);
+      sheet.enterTerm();
+    }
   }
 
   int count(const QColor& color) const {
     const QImage& image = sheet.canvas().image();
     int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
         n += (image.pixel(x, y) & 0xffffff) == (color.rgb() & 0xffffff);
-    }
     return n;
   }
 
@@ -49,32 +50,30 @@ class SheetTest : public ::testing::Test {
 };
 
 TEST_F(SheetTest, EnterListsEachTermOnceInItsColourAndReportsAFaultyOneAfterListingIt) {
-  enter(QStringLiteral("x^2-2x"));
-  enter(QStringLiteral("sin(x)"));
+  enter({"x^2-2x", "sin(x)"});
   EXPECT_EQ(sheet.terms(), QStringList({"x^2-2x", "sin(x)"}));
   EXPECT_EQ(sheet.currentTerm(), 0);  // the first entry into an empty list is chosen
-  EXPECT_GT(count(kRed), 300);
   EXPECT_GT(count(kBlue), 300);
   const int red = count(kRed);
-  enter(QStringLiteral("sin(x)"));  // again: no entry, drawn in the current colour
+  EXPECT_GT(red, 300);
+  enter({"sin(x)"});  // again: no entry, drawn in the current colour
   EXPECT_EQ(sheet.terms().size(), 2);
   EXPECT_EQ(count(kRed), red);
   EXPECT_TRUE(messages.isEmpty());
 
-  enter(QStringLiteral("x^^2"));
+  enter({"x^^2"});
   EXPECT_EQ(sheet.terms().size(), 3);
   EXPECT_EQ(messages, QStringList({"Fehler bei der Eingabe des Funktionsterms!"}));
 
   // An empty field lists an empty entry and draws nothing.
   const QImage before = sheet.canvas().image();
-  enter(QString());
+  enter({QString()});
   EXPECT_EQ(sheet.terms().size(), 4);
   EXPECT_EQ(sheet.canvas().image(), before);
 }
 
 TEST_F(SheetTest, RedrawWalksTheListPastAFailingEntryAndLeavesTheLastChosen) {
-  enter(QStringLiteral("foo(x)"));
-  enter(QStringLiteral("x"));
+  enter({"foo(x)", "x"});
   messages.clear();
   sheet.redraw();
   EXPECT_TRUE(messages.isEmpty());
@@ -102,15 +101,13 @@ TEST_F(SheetTest, EquationsAreListedOnceAndAnEmptyOneIsRefused) {
 TEST_F(SheetTest, GraphFileRoundTripKeepsTheLastDrawnWindowAndAFailedSaveKeepsTheOldFile) {
   QTemporaryDir dir;
   const QString name = dir.filePath(QStringLiteral("blatt.fkt"));
-  enter(QStringLiteral("x^2-2x"));
-  enter(QStringLiteral("sin(x)"));
+  enter({"x^2-2x", "sin(x)"});
   sheet.zoomStep(true);
   sheet.setViewTexts({"1", "2", "3", "4", "5", "6"});  // typed, not drawn: not saved
   sheet.save(name);
   QFile file(name);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), QByteArray("-5,5,-4.5,4.5,0.5,0.5\r\n\"x^2-2x\"\r\n\"sin(x)\"\r\n"));
-  file.close();
 
   sheet.neu();
   sheet.open(name);
@@ -130,25 +127,21 @@ TEST_F(SheetTest, LabelsTakeTheChosenEntrysColourAndArePrintedWhereDropped) {
   EXPECT_EQ(messages, QStringList({"Sie haben noch keinen Funktionsterm eingegeben!"}));
   EXPECT_FALSE(sheet.label(Sheet::Label::Graph).shown);
 
-  enter(QStringLiteral("x^2-2x"));
-  enter(QStringLiteral("x"));
+  enter({"x^2-2x", "x"});
   sheet.selectTerm(0);
   sheet.showGraphLabel(QStringLiteral("f(x) ="));
-  const SheetLabel& label = sheet.label(Sheet::Label::Graph);
-  EXPECT_TRUE(label.shown);
-  EXPECT_EQ(label.text, QStringLiteral("f(x) =x^2-2x"));
-  EXPECT_EQ(label.color, kRed);
+  EXPECT_EQ(sheet.label(Sheet::Label::Graph),
+            (SheetLabel{.text = QStringLiteral("f(x) =x^2-2x"), .color = kRed, .shown = true}))
+      << sheet.label(Sheet::Label::Graph).text.toStdString();
 
   const QImage before = sheet.canvas().image();
   sheet.hideLabel(Sheet::Label::Graph);
   sheet.printLabel(Sheet::Label::Graph, QPointF(60, 300));
   int above = 0, below = 0;
-  for (int y = 0; y < 400; ++y) {
-    for (int x = 0; x < 600; ++x) {
-      if (y == 0 || sheet.canvas().pixel(x, y) == before.pixel(x, 400 - y)) continue;
-      (y <= 300 && x >= 60 ? below : above) += 1;
-    }
-  }
+  for (int y = 1; y < 400; ++y)  // canvas rows count from the bottom
+    for (int x = 0; x < 600; ++x)
+      if (sheet.canvas().pixel(x, y) != before.pixel(x, 400 - y))
+        ++(y <= 300 && x >= 60 ? below : above);
   EXPECT_GT(below, 20);  // the text hangs below and right of its corner
   EXPECT_EQ(above, 0);
 
@@ -159,36 +152,15 @@ TEST_F(SheetTest, LabelsTakeTheChosenEntrysColourAndArePrintedWhereDropped) {
                sheet.label(Sheet::Label::Kommentar).shown);
 }
 
-TEST_F(SheetTest, ZoomRectangleBecomesTheWindowAndAnEmptyOneChangesNothing) {
+TEST_F(SheetTest, GesturesTakeEffectWhereTheyEndAndAnEmptyZoomRectangleChangesNothing) {
   const QImage before = sheet.canvas().image();
-  GestureModes zoom;
-  zoom.zoom = true;
-  GestureStep step = sheet.mousePressed(zoom, at(3, 3));
-  EXPECT_EQ(step.cursor, GestureCursor::Zoom);
+  const GestureModes zoom{.zoom = true}, line{.line = true}, point{.point = true};
+  EXPECT_EQ(sheet.mousePressed(zoom, at(3, 3)).cursor, GestureCursor::Zoom);
   sheet.mouseMoved(zoom, true, at(5, 3));  // no height
-  step = sheet.mouseReleased(zoom, at(5, 3));
-  EXPECT_FALSE(step.finished.zoom);
+  EXPECT_FALSE(sheet.mouseReleased(zoom, at(5, 3)).finished.zoom);
   EXPECT_EQ(sheet.viewTexts(), kDefaultViewTexts);
   EXPECT_EQ(sheet.canvas().image(), before);  // the rubber band is gone again
 
-  const double pixel = 1 / std::min(sheet.frame().massX, sheet.frame().massY);
-  sheet.mousePressed(zoom, at(-4, 6));
-  sheet.mouseMoved(zoom, true, at(0, 3));
-  sheet.mouseMoved(zoom, true, at(2, 1));
-  step = sheet.mouseReleased(zoom, at(2, 1));
-  EXPECT_TRUE(step.finished.zoom);
-  EXPECT_EQ(step.cursor, GestureCursor::Cross);
-  EXPECT_NEAR(sheet.view().xmin, -4, pixel);
-  EXPECT_NEAR(sheet.view().xmax, 2, pixel);
-  EXPECT_NEAR(sheet.view().ymin, 1, pixel);
-  EXPECT_NEAR(sheet.view().ymax, 6, pixel);
-  EXPECT_EQ(sheet.viewTexts()[4], QStringLiteral("1"));
-}
-
-TEST_F(SheetTest, LinesAndPointsAreDrawnWhereTheGestureEnds) {
-  const QImage before = sheet.canvas().image();
-  GestureModes line;
-  line.line = true;
   sheet.mousePressed(line, at(-5.5f, -2.5f));
   sheet.mouseMoved(line, true, at(0.5f, 0.5f));
   sheet.mouseMoved(line, false, at(9, -9));  // another button held: no band
@@ -200,19 +172,28 @@ TEST_F(SheetTest, LinesAndPointsAreDrawnWhereTheGestureEnds) {
   EXPECT_EQ(pixel(sheet.canvas().image(), at(-0.5f, 2)), qRgb(0, 0, 0));  // white inverted
   EXPECT_EQ(pixel(sheet.canvas().image(), at(-2.5f, -1)), pixel(before, at(-2.5f, -1)));
 
-  GestureModes point;
-  point.point = true;
   sheet.mousePressed(point, at(-5, -5));
   EXPECT_TRUE(sheet.mouseReleased(point, at(4.5f, 4.5f)).finished.point);
   int black = 0;
   const QPointF ring = at(4.5f, 4.5f);
-  for (int dy = -5; dy <= 5; ++dy) {
-    for (int dx = -5; dx <= 5; ++dx) {
+  for (int dy = -5; dy <= 5; ++dy)
+    for (int dx = -5; dx <= 5; ++dx)
       black += sheet.canvas().pixel(qRound(ring.x()) + dx, qRound(ring.y()) + dy) == qRgb(0, 0, 0);
-    }
-  }
   EXPECT_GT(black, 6);
   EXPECT_EQ(sheet.canvas().drawWidth(), 3);
+
+  const double pixelSize = 1 / std::min(sheet.frame().massX, sheet.frame().massY);
+  sheet.mousePressed(zoom, at(-4, 6));
+  sheet.mouseMoved(zoom, true, at(0, 3));
+  sheet.mouseMoved(zoom, true, at(2, 1));
+  const GestureStep step = sheet.mouseReleased(zoom, at(2, 1));
+  EXPECT_TRUE(step.finished.zoom);
+  EXPECT_EQ(step.cursor, GestureCursor::Cross);
+  EXPECT_NEAR(sheet.view().xmin, -4, pixelSize);
+  EXPECT_NEAR(sheet.view().xmax, 2, pixelSize);
+  EXPECT_NEAR(sheet.view().ymin, 1, pixelSize);
+  EXPECT_NEAR(sheet.view().ymax, 6, pixelSize);
+  EXPECT_EQ(sheet.viewTexts()[4], QStringLiteral("1"));
 }
 
 }  // namespace

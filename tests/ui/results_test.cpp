@@ -33,42 +33,35 @@ class ResultsTest : public WindowTest {
   }
 };
 
-TEST_F(ResultsTest, PointsAreDrawnOnlyWhileTheDiscussionListsSome) {
+// "Punkte einzeichnen" works while the discussion lists points; the list and
+// the integral page's read-only results are copied as text.
+TEST_F(ResultsTest, PointsAreDrawnWhileListedAndResultsAreCopiedAsText) {
   QPushButton* cmdPunkte = find<QPushButton>(QStringLiteral("cmdPunkte"));
   EXPECT_EQ(cmdPunkte->text(), "Punkte einzeichnen");
   EXPECT_FALSE(cmdPunkte->isEnabled());
   discuss(QStringLiteral("exp(x)"));  // no zero, extremum or inflection point
   EXPECT_FALSE(cmdPunkte->isEnabled());
-
-  discuss(QStringLiteral("x^3-6x^2+9x+1"));
+  DifferentialPage* page = discuss(QStringLiteral("x^3-6x^2+9x+1"));
   ASSERT_TRUE(cmdPunkte->isEnabled());
   cmdPunkte->click();
   EXPECT_EQ(filledRings(), 4);
-  EXPECT_TRUE(window->sheet().canUndo());
 
-  openTab(window->tabParameter(), 3);  // opening the tab empties the list
-  EXPECT_FALSE(cmdPunkte->isEnabled());
-}
-
-TEST_F(ResultsTest, TheDiscussionAndReadOnlyResultsAreCopiedAsText) {
-  DifferentialPage* page = discuss(QStringLiteral("x^2-1"));
   QStringList lines;
   for (int i = 0; i < page->lstDisk()->count(); ++i) lines << page->lstDisk()->item(i)->text();
   ASSERT_GT(lines.size(), 5);
   QApplication::clipboard()->clear();
   pressCopy(page->lstDisk());
   EXPECT_EQ(clipboard(), lines.join(u'\n'));
-
-  // The context menu has the one entry "Kopieren".
   QApplication::clipboard()->clear();
   emit page->lstDisk()->customContextMenuRequested(QPoint(5, 5));
   auto* menu = page->lstDisk()->findChild<QMenu*>();
-  ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(menu->actions().size(), 1);
+  ASSERT_TRUE(menu && menu->actions().size() == 1);
   EXPECT_EQ(menu->actions()[0]->text(), "Kopieren");
   menu->actions()[0]->trigger();
   EXPECT_EQ(clipboard(), lines.join(u'\n'));
   menu->close();
+  openTab(window->tabParameter(), 3);  // opening the tab empties the list
+  EXPECT_FALSE(cmdPunkte->isEnabled());
 
   enterTerm(QStringLiteral("x^2"));
   openTab(window->tabParameter(), 4);
@@ -96,15 +89,14 @@ TEST_F(ResultsTest, TheValueTableTabComputesRefusesAndCopiesItsTable) {
   set("txtWtSchritt", "2,5");
   click("cmdWertetabelle");
   ASSERT_EQ(grid->rowCount(), 9);
-  EXPECT_EQ(grid->item(1, 0)->text(), "-7,5");
-  EXPECT_EQ(grid->item(1, 1)->text(), "28,125");
-  EXPECT_EQ(grid->item(1, 2)->text(), "-7,5");
-  EXPECT_EQ(grid->item(8, 0)->text(), "10");
+  for (auto [row, column, cell] :
+       {std::tuple{1, 0, "-7,5"}, {1, 1, "28,125"}, {1, 2, "-7,5"}, {8, 0, "10"}})
+    EXPECT_EQ(grid->item(row, column)->text(), cell);
 
   set("txtWtBis", "-20");
   click("cmdWertetabelle");
-  ASSERT_FALSE(dialogs.messages.empty());
-  EXPECT_EQ(dialogs.messages.back().text, "„bis“ darf nicht kleiner als „von“ sein.");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "„bis“ darf nicht kleiner als „von“ sein.");
   EXPECT_EQ(grid->rowCount(), 9);  // the table stays
 
   click("cmdWerteKopieren");
