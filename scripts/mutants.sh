@@ -55,7 +55,7 @@ mutant src/engine/format_pattern.cpp "a negative value rounded to zero shows as 
   'std::string text = number.negative && !digits.empty() ? "-" : "";' \
   'std::string text = number.negative ? "-" : "";'
 mutant src/engine/funktionswert.cpp "an undefined point (pole) marks the whole term as faulty" \
-  'result.termFaulty = !result.value && answer != QLatin1String("undef");' \
+  'result.termFaulty = !result.value && answer != "undef";' \
   'result.termFaulty = !result.value;'
 mutant src/engine/notation.cpp "E notation rewritten without its closing parenthesis" \
   "komma.mid(e + 1) + u')';" \
@@ -80,8 +80,8 @@ mutant src/plot/coordinate_system.cpp "x tick labels drawn above the axis instea
 
 # Curve discussion, intersections, zeros.
 mutant src/calculus/curve_discussion.cpp "maxima and minima swapped (HP/TP)" \
-  '*w < 0 ? QStringLiteral("HP:")' \
-  '*w > 0 ? QStringLiteral("HP:")'
+  '*w < 0 ? QStringLiteral("HP")' \
+  '*w > 0 ? QStringLiteral("HP")'
 mutant src/calculus/integration.cpp "only two intersections found instead of three" \
   'if (result.xs.size() == 3) break;' \
   'if (result.xs.size() == 2) break;'
