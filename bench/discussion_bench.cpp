@@ -17,7 +17,7 @@ namespace {
 
 void discussion(benchmark::State& state, const char* term, bool fastPath) {
   Engine engine;
-  QString f = QString::fromLatin1(term);
+  const EngineTerm f = EngineTerm::asIs(QString::fromLatin1(term));
   Derivatives d = formDerivatives(engine, f);
   symbolic_set_fast_path(fastPath ? 1 : 0);
   for (auto _ : state) {

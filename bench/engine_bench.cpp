@@ -14,7 +14,7 @@
 #include <string>
 
 #include "engine/engine.h"
-#include "engine/funktionswert.h"
+#include "engine/requests.h"
 #include "symbolic/symbolic.h"
 
 namespace {
@@ -43,8 +43,8 @@ constexpr int kSamples = 502;  // one graph: (xmax - xmin)/501 apart
 void roundTrip(benchmark::State& state, bool fastPath) {
   symbolic_set_fast_path(fastPath ? 1 : 0);
   Engine engine;
-  QString terms[kTermCount];
-  for (int t = 0; t < kTermCount; ++t) terms[t] = QString::fromLatin1(kTerms[t].text);
+  EngineTerm terms[kTermCount];
+  for (int t = 0; t < kTermCount; ++t) terms[t] = EngineTerm::fromUser(kTerms[t].text);
   const float step = 20.0f / 501;
   int t = 0, i = 0;
   for (auto _ : state) {

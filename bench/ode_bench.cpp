@@ -1,5 +1,4 @@
-// The three drawings of the "DGL's" page in the default window on a
-// 1000 x 700 canvas: the slope field of x*y (323 marks, three requests
+// The three drawings of the "DGL's" page in the default window: the slope field of x*y (323 marks, three requests
 // each), the Euler curve of x-y (1000 steps) and the second-order curve of
 // the page's default equation (500 steps of four requests).
 #include <benchmark/benchmark.h>
@@ -10,17 +9,15 @@
 #include "median_reporter.h"
 #include "ode/osculating_curve.h"
 #include "ode/slope_field.h"
-#include "plot/view_window.h"
 
 namespace {
 
-const ViewWindow kView{};
-const PixelFrame kFrame = computePixelFrame(kView, 1000, 700);
+const WorldWindow kWindow{};
 
 void BM_SlopeFieldDefault(benchmark::State& state) {
   Engine engine;
   int marks = 0;
-  for (auto _ : state) marks = slopeField(engine, QStringLiteral("x*y"), kView, kFrame).steps;
+  for (auto _ : state) marks = slopeField(engine, EngineTerm::asIs("x*y"), kWindow).steps;
   state.counters["steps"] = marks;
 }
 
@@ -29,7 +26,7 @@ void BM_EulerCurveDefault(benchmark::State& state) {
   Engine engine;
   int steps = 0;
   for (auto _ : state) {
-    steps = eulerCurve(engine, QStringLiteral("x-y"), 0, QStringLiteral("1"), kView, kFrame).steps;
+    steps = eulerCurve(engine, EngineTerm::asIs("x-y"), 0, QStringLiteral("1"), kWindow).steps;
   }
   state.counters["steps"] = steps;
 }
@@ -38,8 +35,8 @@ void BM_SecondOrderDefault(benchmark::State& state) {
   Engine engine;
   int steps = 0;
   for (auto _ : state) {
-    steps = osculatingCurve(engine, QStringLiteral("-2*ystr-5*y"), 0, 0, QStringLiteral("1"), kView,
-                            kFrame)
+    steps = osculatingCurve(engine, EngineTerm::fromUser("-2*ystr-5*y"), 0, 0, QStringLiteral("1"),
+                            kWindow)
                 .steps;
   }
   state.counters["steps"] = steps;

@@ -15,7 +15,7 @@
 
 #include "canvas/canvas.h"
 #include "engine/engine.h"
-#include "engine/funktionswert.h"
+#include "engine/requests.h"
 #include "plot/appearance.h"
 #include "plot/coordinate_system.h"
 #include "plot/graph.h"
@@ -31,7 +31,6 @@ const char* const kTerms[] = {
 constexpr int kTermCount = sizeof kTerms / sizeof kTerms[0];
 constexpr int kWidth = 1000;
 constexpr int kHeight = 700;
-constexpr int kLineWidth = 2;
 
 QList<QString> termTexts() {
   QList<QString> terms;
@@ -47,11 +46,7 @@ void BM_FullRedraw(benchmark::State& state) {
   const QList<QString> terms = termTexts();
   for (auto _ : state) {
     PixelFrame frame = Koordinatensystem_zeichnen(canvas, view, appearance);
-    for (int i = 0; i < kTermCount; ++i) {
-      canvas.setForeColor(appearance.curveColor(i));
-      benchmark::DoNotOptimize(
-          Graph_zeichnen(canvas, engine, terms[i], view, frame, kLineWidth));
-    }
+    Graphen_zeichnen(canvas, engine, terms, view, frame, appearance);
     benchmark::ClobberMemory();
   }
 }
@@ -64,9 +59,10 @@ void BM_EngineOnly(benchmark::State& state) {
   const float step = (view.xmax - view.xmin) / 501;
   for (auto _ : state) {
     for (int i = 0; i < kTermCount; ++i) {
+      const EngineTerm term = EngineTerm::fromUser(terms[i]);
       int samples = 0;
       for (float x = view.xmin; x <= view.xmax && samples < 502; x += step, ++samples) {
-        benchmark::DoNotOptimize(evaluateAt(engine, terms[i], x));
+        benchmark::DoNotOptimize(Funktionswert(engine, term, x));
       }
     }
   }
@@ -94,7 +90,7 @@ BENCHMARK(BM_CoordinateSystemOnly)
 void checkTerms() {
   Engine engine;
   for (const QString& term : termTexts()) {
-    FunctionValue value = evaluateAt(engine, term, 1.5f);
+    FunctionValue value = Funktionswert(engine, EngineTerm::fromUser(term), 1.5f);
     if (value.termFaulty) {
       std::fprintf(stderr, "warning: the engine refuses \"%s\"\n", qPrintable(term));
     }

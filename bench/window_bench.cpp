@@ -121,8 +121,9 @@ void BM_WindowDiscussion(benchmark::State& state) {
 }
 void BM_CoreDiscussion(benchmark::State& state) {
   prepareDiscussion();
-  const DiscussionTerms terms{find<QLineEdit>("txt_y")->text(), find<QLineEdit>("txt_ystr")->text(),
-                              find<QLineEdit>("txt_y2str")->text()};
+  const DiscussionTerms terms{EngineTerm::asIs(find<QLineEdit>("txt_y")->text()),
+                              EngineTerm::asIs(find<QLineEdit>("txt_ystr")->text()),
+                              EngineTerm::asIs(find<QLineEdit>("txt_y2str")->text())};
   const ViewWindow& view = window->sheet().view();
   for (auto _ : state) {
     benchmark::DoNotOptimize(Kurvendiskussion(window->sheet().engine(), terms, view.xmin, view.xmax));
@@ -148,7 +149,7 @@ void BM_CoreSlopeField(benchmark::State& state) {
   prepareOde();
   Sheet& sheet = window->sheet();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(slopeField(sheet.engine(), QStringLiteral("x*y"), sheet.view(), sheet.frame()));
+    benchmark::DoNotOptimize(slopeField(sheet.engine(), EngineTerm::asIs("x*y"), sheet.view().world()));
   }
 }
 void BM_WindowEuler(benchmark::State& state) {
@@ -163,8 +164,8 @@ void BM_CoreEuler(benchmark::State& state) {
   prepareOde();
   Sheet& sheet = window->sheet();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(eulerCurve(sheet.engine(), QStringLiteral("x-y"), 0, QStringLiteral("1"),
-                                        sheet.view(), sheet.frame()));
+    benchmark::DoNotOptimize(eulerCurve(sheet.engine(), EngineTerm::asIs("x-y"), 0,
+                                        QStringLiteral("1"), sheet.view().world()));
   }
 }
 void BM_WindowSecondOrder(benchmark::State& state) {
@@ -177,10 +178,10 @@ void BM_WindowSecondOrder(benchmark::State& state) {
 void BM_CoreSecondOrder(benchmark::State& state) {
   prepareOde();
   Sheet& sheet = window->sheet();
-  const QString f = find<QLineEdit>("txtDGL2")->text();
+  const EngineTerm f = EngineTerm::fromUser(find<QLineEdit>("txtDGL2")->text());
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        osculatingCurve(sheet.engine(), f, 0, 0, QStringLiteral("1"), sheet.view(), sheet.frame()));
+        osculatingCurve(sheet.engine(), f, 0, 0, QStringLiteral("1"), sheet.view().world()));
   }
 }
 

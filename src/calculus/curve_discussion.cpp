@@ -5,7 +5,6 @@
 
 #include "calculus/root_finders.h"
 #include "engine/format_pattern.h"
-#include "engine/funktionswert.h"
 
 namespace {
 
@@ -27,17 +26,17 @@ class Discussion {
   // Walks the window in steps of dx and calls `found` with every refined
   // sign change of g.
   template <typename Found>
-  void scan(int number, const QString& g, Found found) {
+  void scan(int number, const EngineTerm& g, Found found) {
     // A term that is no function of x has no sign changes: 3400 requests spared.
-    if (engineTermAt(engine_, g, xmin_).termFaulty) return;
+    if (Funktionswert(engine_, g, xmin_).termFaulty) return;
     std::int16_t step = 1;
     // The step count guards against a window so far from 0 that adding dx
     // no longer moves x in single precision.
     for (float x = xmin_; x <= xmax_ && step <= kSteps + 1; x += dx_, ++step) {
       if (progress_) progress_(number, step);
       float x1 = x, x2 = x1 + dx_;
-      std::optional<double> v1 = engineTermValue(engine_, g, x1);
-      std::optional<double> v2 = engineTermValue(engine_, g, x2);
+      std::optional<double> v1 = Funktionswert(engine_, g, x1).value;
+      std::optional<double> v2 = Funktionswert(engine_, g, x2).value;
       if (!v1 || !v2) continue;  // no values, no sign change to refine
       float y1 = static_cast<float>(*v1), y2 = static_cast<float>(*v2);
       if (!(y1 * y2 < 0)) continue;  // a product of exactly 0 is no sign change
@@ -45,8 +44,8 @@ class Discussion {
     }
   }
 
-  std::optional<double> value(const QString& term, float x) {
-    return engineTermValue(engine_, term, x);
+  std::optional<double> value(const EngineTerm& term, float x) {
+    return Funktionswert(engine_, term, x).value;
   }
 
   // Appends a line with the next entry number, and its point.

@@ -8,10 +8,10 @@
 #include <QStringList>
 #include <functional>
 
-class Engine;
+#include "engine/requests.h"
 
 struct DiscussionTerms {
-  QString f, f1, f2;  // f and its first two derivatives, in engine notation
+  EngineTerm f, f1, f2;  // f and its first two derivatives
 };
 
 // Called at every step of a scan: the scan (1 to 4) and its step counter,

@@ -1,11 +1,5 @@
 #include "calculus/derivatives.h"
 
-#include "engine/engine.h"
-
-Derivatives formDerivatives(Engine& engine, const QString& f) {
-  Derivatives result;
-  result.first = engine.request(QStringLiteral("diff(") + f + QStringLiteral(",x)"));
-  result.second = engine.request(QStringLiteral("diff(") + f + QStringLiteral(",x,2)"));
-  result.third = engine.request(QStringLiteral("diff(") + f + QStringLiteral(",x,3)"));
-  return result;
+Derivatives formDerivatives(Engine& engine, const EngineTerm& f) {
+  return {derivative(engine, f, 1), derivative(engine, f, 2), derivative(engine, f, 3)};
 }

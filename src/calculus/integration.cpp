@@ -3,9 +3,6 @@
 #include <cmath>
 
 #include "calculus/root_finders.h"
-#include "engine/engine.h"
-#include "engine/funktionswert.h"
-#include "engine/notation.h"
 #include "engine/number_text.h"
 
 namespace {
@@ -19,11 +16,10 @@ QString noValueAt(double x) {
       .arg(numberText(x));
 }
 
-// x from `lower` while x <= `end`, in steps of xtic/19.
+// x from `lower` while x <= `end`, in steps of `step`.
 template <typename Line>
-HatchLines hatch(double lower, double end, const ViewWindow& view, Line line) {
+HatchLines hatch(double lower, double end, double step, Line line) {
   QList<QLineF> lines;
-  const double step = view.xtic / 19.0;
   int count = 0;
   for (double x = lower; x <= end && count < kMaxHatchLines; x += step, ++count) {
     std::optional<QLineF> drawn = line(x);
@@ -33,36 +29,35 @@ HatchLines hatch(double lower, double end, const ViewWindow& view, Line line) {
   return lines;
 }
 
-std::optional<float> valueAt(Engine& engine, const QString& term, double x) {
-  std::optional<double> value = Funktionswert(engine, term, x);
+// Curve values are drawn in single precision.
+std::optional<float> valueAt(Engine& engine, const EngineTerm& term, double x) {
+  std::optional<double> value = Funktionswert(engine, term, x).value;
   if (!value) return std::nullopt;
   return static_cast<float>(*value);
 }
 
 }  // namespace
 
-QString antiderivative(Engine& engine, const QString& integrand) {
-  const QString answer = engine.request(QStringLiteral("INT(") + integrand + QStringLiteral(",x)"));
+QString antiderivative(Engine& engine, const EngineTerm& integrand) {
+  const QString answer = antiderivativeAnswer(engine, integrand);
   if (answer.startsWith(QStringLiteral("Fehler: "))) return answer;
   return answer + QStringLiteral(" + C");
 }
 
-QString definiteIntegral(Engine& engine, const QString& term, const QString& lowerText,
-                         const QString& upperText) {
-  QString integral = engine.request(
-      QStringLiteral("INT(") + komma2point(term) + QStringLiteral(",x,") + komma2point(lowerText) +
-      QStringLiteral(",") + komma2point(upperText) + QStringLiteral(")"));
-  return engine.request(QStringLiteral("approx(") + integral + QStringLiteral(")"));
+QString definiteIntegral(Engine& engine, const EngineTerm& term, const EngineTerm& lower,
+                         const EngineTerm& upper) {
+  return definiteIntegralAnswer(engine, term, lower, upper);
 }
 
-Intersections findIntersections(Engine& engine, const QString& difference, float xmin, float xmax) {
+Intersections findIntersections(Engine& engine, const EngineTerm& difference, float xmin,
+                                float xmax) {
   Intersections result;
   const float dx = (xmax - xmin) / 101;
   int steps = 0;
   for (float x = xmin; x <= xmax && steps <= 102; x += dx, ++steps) {
     float x1 = x, x2 = x1 + dx;
-    std::optional<double> v1 = Funktionswert(engine, difference, x1);
-    std::optional<double> v2 = Funktionswert(engine, difference, x2);
+    std::optional<double> v1 = Funktionswert(engine, difference, x1).value;
+    std::optional<double> v2 = Funktionswert(engine, difference, x2).value;
     if (!v1 || !v2) {
       result.failure = noValueAt(v1 ? x2 : x1);
       return result;
@@ -78,26 +73,21 @@ Intersections findIntersections(Engine& engine, const QString& difference, float
   return result;
 }
 
-HatchLines hatchToAxis(Engine& engine, const QString& term, double lower, double upper,
-                       const ViewWindow& view, const PixelFrame& frame) {
-  return hatch(lower, upper, view, [&](double x) -> std::optional<QLineF> {
+HatchLines hatchToAxis(Engine& engine, const EngineTerm& term, double lower, double upper,
+                       double step) {
+  return hatch(lower, upper, step, [&](double x) -> std::optional<QLineF> {
     std::optional<float> y = valueAt(engine, term, x);
     if (!y) return std::nullopt;
-    double px = frame.pixLinks + (x - view.xmin) * frame.massX;
-    return QLineF(px, frame.nullY, px, frame.pixUnten + (*y - view.ymin) * frame.massY);
+    return QLineF(x, 0, x, *y);
   });
 }
 
-HatchLines hatchBetween(Engine& engine, const QString& a, const QString& b, double lower,
-                        double upper, const ViewWindow& view, const PixelFrame& frame) {
-  // The loop runs a thirtieth of a tick past the upper limit, so the last
-  // line is not lost to rounding.
-  return hatch(lower, upper + view.xtic / 30.0, view, [&](double x) -> std::optional<QLineF> {
+HatchLines hatchBetween(Engine& engine, const EngineTerm& a, const EngineTerm& b, double lower,
+                        double upper, double step, double overshoot) {
+  return hatch(lower, upper + overshoot, step, [&](double x) -> std::optional<QLineF> {
     std::optional<float> yb = valueAt(engine, b, x);
     std::optional<float> ya = valueAt(engine, a, x);
     if (!yb || !ya) return std::nullopt;
-    double px = frame.pixLinks + (x - view.xmin) * frame.massX;
-    return QLineF(px, frame.pixUnten + (*yb - view.ymin) * frame.massY, px,
-                  frame.pixUnten + (*ya - view.ymin) * frame.massY);
+    return QLineF(x, *yb, x, *ya);
   });
 }

@@ -7,9 +7,6 @@
 #include <string>
 #include <system_error>
 
-#include "engine/engine.h"
-#include "engine/funktionswert.h"
-#include "engine/notation.h"
 #include "engine/number_text.h"
 
 namespace {
@@ -29,14 +26,13 @@ constexpr float kZeroShrinkFactor = 0.1f;
 constexpr int kMaxMinimumPasses = 200;
 constexpr double kMinimumWidth = 0.001;
 
-double valueForMinimum(Engine& engine, const QString& term, double x) {
-  return leadingNumber(
-      engine.request(funktionswertAnfrage(komma2point(term), komma2point(numberText(x)))));
+double valueForMinimum(Engine& engine, const EngineTerm& term, double x) {
+  return leadingNumber(valueAnswer(engine, term, EngineTerm::number(x)));
 }
 
 }  // namespace
 
-std::optional<float> regulaFalsi(Engine& engine, const QString& fktTerm, float& x1, float& y1,
+std::optional<float> regulaFalsi(Engine& engine, const EngineTerm& fktTerm, float& x1, float& y1,
                                  float& x2, float& y2) {
   const float startSize = std::min(std::fabs(y1), std::fabs(y2));
   float xs = x1;
@@ -45,7 +41,7 @@ std::optional<float> regulaFalsi(Engine& engine, const QString& fktTerm, float& 
     xs = static_cast<float>(x1d - y1d * (double(x2) - x1d) / (double(y2) - y1d));
     if (!std::isfinite(xs)) break;  // y1 == y2: no secant meets the axis
 
-    const std::optional<double> ys = Funktionswert(engine, fktTerm, xs);
+    const std::optional<double> ys = Funktionswert(engine, fktTerm, xs).value;
     if (!ys) return std::nullopt;
     // A trial point on an end would come back in every further pass. It is
     // still evaluated, as the caller's end value may already be a zero.
@@ -64,7 +60,7 @@ std::optional<float> regulaFalsi(Engine& engine, const QString& fktTerm, float& 
   return std::nullopt;
 }
 
-double Tiefpunkt(Engine& engine, const QString& term, double& xa, double& xm, double& xb) {
+double Tiefpunkt(Engine& engine, const EngineTerm& term, double& xa, double& xm, double& xb) {
   for (int pass = 0; pass < kMaxMinimumPasses; ++pass) {
     const double width = xb - xa;
     const double xn = (xb - xm) < (xm - xa) ? (xa + xm) / 2 : (xm + xb) / 2;

@@ -5,21 +5,14 @@
 #include <QString>
 #include <optional>
 
-class Engine;
+#include "engine/requests.h"
 
-// TAYLOR(<term>,x,0,<degree>); the term may carry a decimal comma, the
-// degree is passed as typed.
-QString taylorRequest(const QString& term, const QString& degree);
-// FOURIER(<term>, x,<t1>,<t2>,<n>); the term and the interval ends may carry
-// a decimal comma, n is passed as typed.
-QString fourierRequest(const QString& term, const QString& t1, const QString& t2, const QString& n);
+// The Taylor polynomial as the engine gives it for the degree as typed, or
+// nullopt when the engine answers with an error ("Fehler...").
+std::optional<QString> taylorSeries(Engine& engine, const EngineTerm& term,
+                                    const QString& degreeText);
 
-// The Taylor polynomial as the engine gives it, or nullopt when the engine
-// answers with an error ("Fehler...").
-std::optional<QString> taylorSeries(Engine& engine, const QString& term, const QString& degreeText);
-
-// The Fourier series with approximated coefficients. The engine's first
-// answer is itself a request: evaluating it gives the series, which is then
-// approximated; every step with the larger Fourier answer room.
-QString fourierSeries(Engine& engine, const QString& term, const QString& t1, const QString& t2,
-                      const QString& n);
+// The Fourier series over [t1, t2] with n terms (n as typed), its
+// coefficients approximated.
+QString fourierSeries(Engine& engine, const EngineTerm& term, const EngineTerm& t1,
+                      const EngineTerm& t2, const QString& n);

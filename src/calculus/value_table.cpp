@@ -5,9 +5,7 @@
 #include <limits>
 
 #include "calculus/derivatives.h"
-#include "engine/funktionswert.h"
 #include "engine/messages.h"
-#include "engine/notation.h"
 #include "engine/number_text.h"
 
 namespace {
@@ -32,8 +30,8 @@ std::optional<double> fieldNumber(const QString& text) {
   return finite(parseNumber(text));
 }
 
-std::optional<double> valueAt(Engine& engine, const QString& engineTerm, double x) {
-  return finite(engineTermAt(engine, engineTerm, x).value);
+std::optional<double> valueAt(Engine& engine, const EngineTerm& term, double x) {
+  return finite(Funktionswert(engine, term, x).value);
 }
 
 }  // namespace
@@ -60,8 +58,8 @@ std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
     return QStringLiteral("Die Schrittweite ist für diese Zahlen zu klein.");
   }
 
-  const QString f = komma2point(fields.term);
-  const FunctionValue first = engineTermAt(engine, f, *von);
+  const EngineTerm f = EngineTerm::fromUser(fields.term);
+  const FunctionValue first = Funktionswert(engine, f, *von);
   if (first.termFaulty) {
     return QStringLiteral("Der Term im Feld „f(x) =“ lässt sich nicht berechnen.");
   }
@@ -86,7 +84,7 @@ std::variant<QList<ValueRow>, QString> Wertetabelle(Engine& engine,
 QString valueCellText(std::optional<double> value) {
   if (!value) return kUndefinedText;
   if (*value == 0) return QStringLiteral("0");  // no "-0"
-  return point2komma(QString::number(*value, 'G', 6));
+  return significantText(*value, 6);
 }
 
 QStringList valueRowTexts(const ValueRow& row) {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <variant>
 
-class Engine;
+#include "engine/engine.h"
 
 // The fields as typed: the term and three numbers with the decimal comma.
 struct ValueTableFields {

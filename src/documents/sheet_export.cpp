@@ -29,14 +29,12 @@ QString drawSheet(Canvas& canvas, Engine& engine, const GraphFile& sheet, QStrin
 
   const Appearance appearance;
   const PixelFrame frame = Koordinatensystem_zeichnen(canvas, view, appearance);
-  for (int i = 0; i < sheet.terms.size(); ++i) {
-    canvas.setForeColor(appearance.curveColor(i));
-    if (Graph_zeichnen(canvas, engine, sheet.terms[i], view, frame, appearance.lineWidth) ==
-            GraphResult::TermFaulty &&
-        skipped) {
-      skipped->append(sheet.terms[i]);
-    }
-  }
+  Graphen_zeichnen(canvas, engine, sheet.terms, view, frame, appearance,
+                   [&](int entry, GraphResult result) {
+                     if (result == GraphResult::TermFaulty && skipped) {
+                       skipped->append(sheet.terms[entry]);
+                     }
+                   });
   return QString();
 }
 

@@ -1,8 +1,7 @@
 #include "engine/function_calculator.h"
 
-#include "engine/engine.h"
-#include "engine/notation.h"
 #include "engine/number_text.h"
+#include "engine/requests.h"
 
 CalculatorResult calculate(Engine& engine, const QString& term, const QString& xText) {
   CalculatorResult outcome;
@@ -10,11 +9,9 @@ CalculatorResult calculate(Engine& engine, const QString& term, const QString& x
     outcome.termMissing = true;
     return outcome;
   }
-  QString substituted =
-      engine.request(QStringLiteral("SUBST(") + komma2point(term) + QStringLiteral(",x,") +
-                     komma2point(xText) + QStringLiteral(")"));
-  QString value = engine.request(QStringLiteral("APPROX(") + substituted + QStringLiteral(")"));
-  std::optional<double> number = parseNumber(point2komma(value));
+  const EngineTerm substituted =
+      substitute(engine, EngineTerm::fromUser(term), "x", EngineTerm::fromUser(xText));
+  std::optional<double> number = approximateNumber(engine, substituted);
 
   outcome.caption = QStringLiteral("f(") + xText + QStringLiteral(") = ");
   outcome.result = number ? numberText(roundHalfEven(*number, 2)) : kUndefinedText;

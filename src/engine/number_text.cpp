@@ -269,6 +269,12 @@ QString numberText(double value) {
   return numberText(value, 15);
 }
 
+QString significantText(double value, int digits) {
+  QString text = QString::number(value, 'G', digits);
+  text.replace(u'.', u',');
+  return text;
+}
+
 QString exactNumberText(float value) {
   // Nine significant digits tell any two floats apart.
   for (int precision = 7; precision < 9; ++precision) {

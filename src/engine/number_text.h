@@ -12,6 +12,9 @@
 QString numberText(float value);
 // At most 15 significant digits, e.g. "0,666666666666667", "1E+15".
 QString numberText(double value);
+// Up to `digits` significant digits in the shortest of plain and E notation
+// ("0,333333", "1,5E+07"), as a table cell shows a value.
+QString significantText(double value, int digits);
 // For storing: like numberText(float), but with 8 or 9 significant digits where 7 would not read
 // back as the same float, e.g. "-3,3333333" for the float nearest to -10/3.
 QString exactNumberText(float value);

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "engine/format_pattern.h"
-#include "engine/funktionswert.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "engine/requests.h"
 #include "plot/sampling.h"
 
 namespace {
@@ -86,31 +86,27 @@ std::optional<std::vector<SplinePiece>> naturalSpline(const QStringList& xs,
 }
 
 SplineCurve splineCurve(Engine& engine, const QStringList& pieceTerms,
-                        const std::vector<QPointF>& points, const ViewWindow& view,
-                        const PixelFrame& frame) {
+                        const std::vector<QPointF>& points) {
   SplineCurve curve;
   const qsizetype pieces = std::min<qsizetype>(pieceTerms.size(), qsizetype(points.size()) - 1);
   for (qsizetype k = 0; k < pieces; ++k) {
-    const QString& term = pieceTerms[k];
-    // About a hundred steps per interval, joined within 500 pixels of the
-    // plot area; a sample without value ends the piece.
+    const EngineTerm term = EngineTerm::fromUser(pieceTerms[k]);
     CurveSampling sampling;
     sampling.from = static_cast<float>(points[k].x());
     sampling.to = static_cast<float>(points[k + 1].x());
     sampling.intervals = 101;
     sampling.maxSamples = 103;
-    sampling.band = 500;
     sampling.gapEndsCurve = true;
     const float step = (sampling.to - sampling.from) / sampling.intervals;
-    std::optional<double> start = Funktionswert(engine, term, sampling.from);
+    std::optional<double> start = Funktionswert(engine, term, sampling.from).value;
     if (!start || step == 0) {
       curve.failure = kCoefficientErrorMessage;
       break;
     }
     // The first sample joins the start point itself: a segment of no length.
-    SampledCurve piece = sampleCurve(engine, term, sampling, view, frame,
-                                     frame.point(sampling.from, static_cast<float>(*start), view));
-    curve.segments.append(piece.segments);
+    SampledCurve piece =
+        sampleCurve(engine, term, sampling, QPointF(sampling.from, static_cast<float>(*start)));
+    curve.polylines.append(piece.polylines);
   }
   return curve;
 }

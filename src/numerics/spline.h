@@ -2,16 +2,14 @@
 // The natural cubic spline through a value table: second derivatives zero at
 // both ends, each interval a cubic a x^3 + b x^2 + c x + d.
 
-#include <QLineF>
 #include <QList>
 #include <QPointF>
+#include <QPolygonF>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
-
-#include "plot/view_window.h"
 
 class Engine;
 
@@ -26,15 +24,17 @@ struct SplinePiece {
 // give the straight line through them.
 std::optional<std::vector<SplinePiece>> naturalSpline(const QStringList& xs, const QStringList& ys);
 
-// The pieces drawn each on its own interval only, as canvas segments: piece
-// k from points[k].x() to points[k + 1].x(). A piece without value at its
-// start, or with an empty interval, stops the drawing there with `failure`;
-// the segments of the pieces before it are kept.
+// The pieces each on its own interval only, as world polylines: piece k
+// from points[k].x() to points[k + 1].x(), about a hundred samples that start
+// at the piece's value there; a sample without value ends the piece. They are
+// drawn joined while within `kSplineBand` pixels of the plot area. A piece
+// without value at its start, or with an empty interval, stops the curve
+// there with `failure`; the pieces before it are kept.
+inline constexpr float kSplineBand = 500;
 struct SplineCurve {
-  QList<QLineF> segments;
+  QList<QPolygonF> polylines;
   QString failure;  // empty when every piece was sampled
 };
 
 SplineCurve splineCurve(Engine& engine, const QStringList& pieceTerms,
-                        const std::vector<QPointF>& points, const ViewWindow& view,
-                        const PixelFrame& frame);
+                        const std::vector<QPointF>& points);

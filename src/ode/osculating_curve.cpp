@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "engine/engine.h"
-#include "engine/notation.h"
 #include "engine/number_text.h"
 
 namespace {
@@ -12,32 +10,25 @@ constexpr int kSteps = 500;
 
 }  // namespace
 
-std::optional<float> secondDerivativeAt(Engine& engine, const QString& f, const QString& xText,
-                                        const QString& yText, const QString& slopeText) {
-  auto subst = [&](const QString& term, const char* name, const QString& value) {
-    return engine.request(QStringLiteral("SUBST(") + term + QLatin1Char(',') + QLatin1String(name) +
-                          QLatin1Char(',') + komma2point(value) + QLatin1Char(')'));
-  };
-  QString a1 = subst(komma2point(f), "x", xText);
-  QString a2 = subst(a1, "y", yText);
-  QString a3 = subst(a2, "ystr", slopeText);
-  QString a4 = engine.request(QStringLiteral("APPROX(") + a3 + QLatin1Char(')'));
-  if (std::optional<float> value = parseSingle(point2komma(a4))) return value;
-  return std::nullopt;
+std::optional<float> secondDerivativeAt(Engine& engine, const EngineTerm& f, const EngineTerm& x,
+                                        const EngineTerm& y, const EngineTerm& slope) {
+  const EngineTerm atX = substitute(engine, f, "x", x);
+  const EngineTerm atXY = substitute(engine, atX, "y", y);
+  const EngineTerm atXYS = substitute(engine, atXY, "ystr", slope);
+  return parseSingle(approximate(engine, atXYS));
 }
 
-OdeDrawing osculatingCurve(Engine& engine, const QString& f, float x0, float y0,
-                           const QString& slope0Text, const ViewWindow& view,
-                           const PixelFrame& frame) {
+OdeDrawing osculatingCurve(Engine& engine, const EngineTerm& f, float x0, float y0,
+                           const QString& slope0Text, const WorldWindow& window) {
   OdeDrawing drawing;
   float x = x0, y = y0;
   float slope = parseSingle(slope0Text).value_or(0);
-  QString slopeText = slope0Text;  // as typed in the first step
-  const float h = (view.xmax - x) / kSteps;
+  EngineTerm slopeTerm = EngineTerm::fromUser(slope0Text);  // as typed in the first step
+  const float h = (window.xmax - x) / kSteps;
   // The step count guards against an h too small to move x in single precision.
-  while (x < view.xmax && drawing.steps <= 2 * kSteps) {
+  while (x < window.xmax && drawing.steps <= 2 * kSteps) {
     std::optional<float> y2 =
-        secondDerivativeAt(engine, f, numberText(x), numberText(y), slopeText);
+        secondDerivativeAt(engine, f, EngineTerm::number(x), EngineTerm::number(y), slopeTerm);
     if (!y2) {
       drawing.failure = QStringLiteral("y'' lässt sich im Punkt (%1; %2) nicht berechnen!")
                             .arg(numberText(x), numberText(y));
@@ -58,11 +49,11 @@ OdeDrawing osculatingCurve(Engine& engine, const QString& f, float x0, float y0,
       yn = static_cast<float>(*y2 > 0 ? ym - std::sqrt(reach) : ym + std::sqrt(reach));
       slope = -(xn - xm) / (yn - ym);
     }
-    drawing.lines.append(QLineF(frame.point(x, y, view), frame.point(xn, yn, view)));
+    drawing.lines.append(QLineF(x, y, xn, yn));
     ++drawing.steps;
     x = xn;
     y = yn;
-    slopeText = numberText(slope);
+    slopeTerm = EngineTerm::number(slope);
   }
   return drawing;
 }

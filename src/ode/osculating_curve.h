@@ -8,13 +8,11 @@
 #include "ode/slope_field.h"
 
 // y'' by four requests: f with x, then y, then ystr replaced, then APPROX.
-// `f` may be typed with a decimal comma; the three values are number texts.
-std::optional<float> secondDerivativeAt(Engine& engine, const QString& f, const QString& xText,
-                                        const QString& yText, const QString& slopeText);
+std::optional<float> secondDerivativeAt(Engine& engine, const EngineTerm& f, const EngineTerm& x,
+                                        const EngineTerm& y, const EngineTerm& slope);
 
 // 500 steps of h = (xmax - x0)/500. `slope0Text` is y'(x0) as typed. Where
 // y'' is 0 the step follows the tangent; where the next point would leave the
 // circle's horizontal extent the curve ends.
-OdeDrawing osculatingCurve(Engine& engine, const QString& f, float x0, float y0,
-                           const QString& slope0Text, const ViewWindow& view,
-                           const PixelFrame& frame);
+OdeDrawing osculatingCurve(Engine& engine, const EngineTerm& f, float x0, float y0,
+                           const QString& slope0Text, const WorldWindow& window);

@@ -1,8 +1,13 @@
 #pragma once
-// Draws the curve of a term by sampling it through the engine.
+// Draws the curve of a term by sampling it through the engine, and the curves
+// of a whole function list: the one loop behind the screen and the export.
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
+#include "plot/appearance.h"
+#include "plot/drawing.h"
 #include "plot/view_window.h"
 
 class Canvas;
@@ -13,8 +18,17 @@ enum class GraphResult {
   TermFaulty,  // the engine refuses the term; what was drawn before stays
 };
 
-// 502 samples from xmin to xmax, joined by lines in the canvas's foreground
-// colour and `lineWidth`. A sample is joined to the one before it when it lies
-// within 400 pixels of the plot area; a sample without value breaks the curve.
+// 502 samples from xmin to xmax, joined by lines in `ink` (unset: the pen's
+// colour) and the appearance's line width. A sample is joined to the one
+// before it when it lies within 400 pixels of the plot area; a sample without
+// value breaks the curve. `fktTerm` is the user's text.
 GraphResult Graph_zeichnen(Canvas& canvas, Engine& engine, const QString& fktTerm,
-                           const ViewWindow& view, const PixelFrame& frame, int lineWidth);
+                           const ViewWindow& view, const PixelFrame& frame,
+                           const Appearance& appearance, std::optional<Ink> ink = std::nullopt);
+
+// Every term of the list in its entry's colour, in order; `drawn` hears of
+// each one drawn, and of its result. An empty entry draws nothing.
+void Graphen_zeichnen(Canvas& canvas, Engine& engine, const QStringList& terms,
+                      const ViewWindow& view, const PixelFrame& frame,
+                      const Appearance& appearance,
+                      const std::function<void(int entry, GraphResult result)>& drawn = {});

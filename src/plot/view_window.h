@@ -7,10 +7,14 @@
 #include <array>
 #include <variant>
 
+#include "plot/drawing.h"
+
 struct ViewWindow {
   float xmin = -10, xmax = 10, ymin = -9, ymax = 9, xtic = 1, ytic = 1;
   // Decimals of the tick labels, taken from how the tick spacings are written.
   int stellenX = 1, stellenY = 1;
+
+  WorldWindow world() const { return {xmin, xmax, ymin, ymax, xtic, ytic}; }
 };
 
 // Texts of the six view fields, in the order xmin, xmax, ymin, ymax, x-tic, y-tic.

@@ -11,10 +11,9 @@
 #include "documents/save_file.h"
 #include "engine/engine.h"
 #include "engine/messages.h"
-#include "engine/notation.h"
 #include "engine/number_text.h"
-#include "plot/caption_placement.h"
 #include "plot/coordinate_system.h"
+#include "plot/overlay.h"
 
 Sheet::Sheet(Engine& engine, QObject* parent) : QObject(parent), engine_(engine) {
   surface_ = [this] { return Surface{QSize(canvas_.width(), canvas_.height()), 1}; };
@@ -98,21 +97,26 @@ bool Sheet::Koordinatensystem_zeichnen() {
   return true;
 }
 
-GraphResult Sheet::Graph_zeichnen(const QString& fktTerm) {
-  if (entry_.isEmpty()) return GraphResult::Drawn;
+GraphResult Sheet::Graph_zeichnen(const QString& fktTerm, std::optional<Ink> ink) {
+  if (entry_.isEmpty()) {
+    if (ink) takePenColour(canvas_, inkColour(*ink, appearance_));
+    return GraphResult::Drawn;
+  }
   GraphResult result =
-      ::Graph_zeichnen(canvas_, engine_, fktTerm, view_, frame_, appearance_.lineWidth);
+      ::Graph_zeichnen(canvas_, engine_, fktTerm, view_, frame_, appearance_, ink);
   emit drawingChanged();
   return result;
 }
 
 void Sheet::Graphen_zeichnen() {
-  for (int i = 0; i < terms_.size(); ++i) {
-    current_ = i;
-    entry_ = terms_[i];
-    canvas_.setForeColor(appearance_.curveColor(i));
-    Graph_zeichnen(entry_);
-  }
+  bool drawn = false;
+  ::Graphen_zeichnen(canvas_, engine_, terms_, view_, frame_, appearance_,
+                     [&](int entry, GraphResult) {
+                       current_ = entry;
+                       entry_ = terms_[entry];
+                       drawn = drawn || !entry_.isEmpty();
+                     });
+  if (drawn) emit drawingChanged();
   if (!terms_.isEmpty()) emit termsChanged();
 }
 
@@ -131,19 +135,17 @@ void Sheet::neu() {
   Koordinatensystem_zeichnen();
 }
 
-void Sheet::listTerm(const QString& term) {
+std::optional<Ink> Sheet::listTerm(const QString& term) {
+  if (terms_.contains(term)) return std::nullopt;  // drawn in the pen as it is
   appendTerms({term}, term);
-  canvas_.setForeColor(appearance_.curveColor(static_cast<int>(terms_.size()) - 1));
+  return Ink::entry(static_cast<int>(terms_.size()) - 1);
 }
 
 void Sheet::enterTerm() {
   const QString term = entry_;
-  if (!terms_.contains(term)) {
-    appendTerms({term}, term);
-    emit termAdded(term);
-    canvas_.setForeColor(appearance_.curveColor(static_cast<int>(terms_.size()) - 1));
-  }
-  if (Graph_zeichnen(entry_) == GraphResult::TermFaulty) emit message(kTermErrorMessage);
+  const std::optional<Ink> ink = listTerm(term);
+  if (ink) emit termAdded(term);
+  if (Graph_zeichnen(entry_, ink) == GraphResult::TermFaulty) emit message(kTermErrorMessage);
 }
 
 void Sheet::drawEquation(const QString& equation) {
@@ -151,68 +153,30 @@ void Sheet::drawEquation(const QString& equation) {
     emit message(QStringLiteral("Sie haben noch keine Funktionsgleichung berechnet!"));
     return;
   }
-  if (!terms_.contains(equation)) listTerm(equation);
-  Graph_zeichnen(equation);
+  Graph_zeichnen(equation, listTerm(equation));
+}
+
+void Sheet::draw(const Drawing& drawing) {
+  drawOverlay(canvas_, drawing, view_, frame_, appearance_);
+  emit drawingChanged();
 }
 
 void Sheet::drawPoints(const QList<QPointF>& points) {
-  canvas_.setDrawWidth(2);
-  const QColor pen = canvas_.foreColor();
-  canvas_.setForeColor(Qt::red);
-  for (const QPointF& point : points) {
-    QPointF at = frame_.point(static_cast<float>(point.x()), static_cast<float>(point.y()), view_);
-    canvas_.circle(at.x(), at.y(), 3);
-  }
-  canvas_.setForeColor(pen);
-  emit drawingChanged();
+  Drawing drawing;
+  drawing.style.ink = Ink::fixed(Qt::red);
+  drawing.style.width = 2;
+  drawing.style.keepsPen = true;
+  drawing.rings = points;
+  draw(drawing);
 }
 
-void Sheet::markKeyPoints(const QString& f, const QList<KeyPoint>& points) {
-  constexpr double kRingRadius = 3;  // 7 pixels across with its outline
-  constexpr double kCaptionGap = 4;
-  QColor colour = appearance_.palette[kAchsen];
-  for (int i = 0; i < terms_.size(); ++i) {
-    if (komma2point(terms_[i]) == f) {
-      colour = appearance_.curveColor(i);
-      break;
-    }
-  }
-  const double xmin = std::min(view_.xmin, view_.xmax), xmax = std::max(view_.xmin, view_.xmax);
-  const double ymin = std::min(view_.ymin, view_.ymax), ymax = std::max(view_.ymin, view_.ymax);
-  QList<QPointF> at;  // in image coordinates, y downwards, as captions are placed
-  QList<QSizeF> sizes;
-  QStringList captions;
-  for (const KeyPoint& point : points) {
-    // A point of an earlier window may lie outside this one.
-    if (!(point.x >= xmin && point.x <= xmax && point.y >= ymin && point.y <= ymax)) continue;
-    QPointF p = frame_.point(static_cast<float>(point.x), static_cast<float>(point.y), view_);
-    at << QPointF(p.x(), canvas_.pixelRow(p.y()));
-    sizes << QSizeF(canvas_.textWidth(point.caption), canvas_.textHeight(point.caption));
-    captions << point.caption;
-  }
-  if (at.isEmpty()) return;
-  const QList<QRectF> places =
-      placeCaptions(at, sizes, QRectF(0, 0, canvas_.width(), canvas_.height()), kCaptionGap);
-
-  const QColor pen = canvas_.foreColor();
-  const int width = canvas_.drawWidth();
-  const Canvas::LineStyle style = canvas_.lineStyle();
-  const Canvas::DrawMode mode = canvas_.drawMode();  // a hatching may have left MaskPen
-  canvas_.setForeColor(colour);
-  canvas_.setDrawWidth(1);
-  canvas_.setLineStyle(Canvas::LineStyle::Solid);
-  canvas_.setDrawMode(Canvas::DrawMode::Copy);
-  for (qsizetype i = 0; i < at.size(); ++i) {
-    canvas_.disc(at[i].x(), canvas_.pixelRow(at[i].y()), kRingRadius);
-    canvas_.setCurrentX(places[i].left());
-    canvas_.setCurrentY(canvas_.pixelRow(places[i].top()));
-    canvas_.print(captions[i]);
-  }
-  canvas_.setForeColor(pen);
-  canvas_.setDrawWidth(width);
-  canvas_.setLineStyle(style);
-  canvas_.setDrawMode(mode);
-  emit drawingChanged();
+void Sheet::markKeyPoints(int entry, const QList<KeyPoint>& points) {
+  Drawing drawing;
+  drawing.style = {entry >= 0 ? Ink::entry(entry) : Ink::palette(kAchsen), 1, false, false, false,
+                   true};
+  for (const KeyPoint& point : points) drawing.marks << Mark{{point.x, point.y}, point.caption};
+  // Points of an earlier window may all lie outside this one: nothing changes.
+  if (drawOverlay(canvas_, drawing, view_, frame_, appearance_)) emit drawingChanged();
 }
 
 void Sheet::applyView(const ViewTexts& texts) {
@@ -318,21 +282,21 @@ void Sheet::erase() {
 void Sheet::showGraphLabel(const QString& functionKind) {
   // An entry counts as chosen while the field shows it unchanged.
   if (current_ != -1 && terms_[current_] == entry_) {
-    canvas_.setForeColor(appearance_.curveColor(current_));
+    takePenColour(canvas_, appearance_.curveColor(current_));
   }
   if (terms_.isEmpty()) {
     emit message(kNoTermMessage);
     return;
   }
   SheetLabel& label = labels_[static_cast<int>(Label::Graph)];
-  label.color = canvas_.foreColor();
+  label.color = penColour(canvas_);
   label.text = functionKind + entry_;
   label.shown = true;
   emit labelsChanged();
 }
 
 void Sheet::showComment(const QString& text) {
-  canvas_.setForeColor(Qt::black);
+  takePenColour(canvas_, Qt::black);
   SheetLabel& label = labels_[static_cast<int>(Label::Kommentar)];
   label.text = text;
   label.shown = true;
@@ -349,9 +313,7 @@ void Sheet::printLabel(Label which, QPointF at) {
   const QString& dropped = label(which).text;
   for (const SheetLabel& other : labels_) {
     if (other.text != dropped) continue;
-    canvas_.setCurrentX(at.x());
-    canvas_.setCurrentY(at.y());
-    canvas_.print(other.text);
+    printText(canvas_, at, other.text);
   }
   emit drawingChanged();
 }

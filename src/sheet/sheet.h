@@ -15,6 +15,7 @@
 #include "calculus/curve_discussion.h"
 #include "canvas/canvas.h"
 #include "plot/appearance.h"
+#include "plot/drawing.h"
 #include "plot/graph.h"
 #include "plot/mouse_gesture.h"
 #include "plot/view_commands.h"
@@ -74,8 +75,9 @@ class Sheet : public QObject {
   // false (after a message) when a text is wrong: the canvas then keeps its
   // last drawing.
   bool Koordinatensystem_zeichnen();
-  // Draws one curve in the current colour; nothing while the entry field is empty.
-  GraphResult Graph_zeichnen(const QString& fktTerm);
+  // Draws one curve in `ink`, or in the pen's colour when unset; nothing
+  // while the entry field is empty.
+  GraphResult Graph_zeichnen(const QString& fktTerm, std::optional<Ink> ink = std::nullopt);
   // Draws every entry in its colour, walking the list; the last one stays chosen.
   void Graphen_zeichnen();
   void redraw();  // both, as every change of the view or the appearance does
@@ -86,13 +88,14 @@ class Sheet : public QObject {
   // Lists a computed equation once, in the colour of its entry, and draws
   // it in the current colour.
   void drawEquation(const QString& equation);
-  // Red dots of width 2 at world points; the pen stays as it was.
+  // What a calculator hands over, drawn in the window of the last drawing.
+  void draw(const Drawing& drawing);
+  // Red circles of width 2 at world points; the pen stays as it was.
   void drawPoints(const QList<QPointF>& points);
-  // The points of a curve discussion of f (engine notation) on the graph:
-  // a filled ring in the colour f's curve was drawn in (the axes colour if f
-  // is not listed), its caption beside it. Points outside the visible y
-  // range are left out.
-  void markKeyPoints(const QString& f, const QList<KeyPoint>& points);
+  // The points of a curve discussion on the graph: a filled ring in the
+  // colour of the list entry discussed (the axes colour for -1), its caption
+  // beside it. Points outside the window are left out.
+  void markKeyPoints(int entry, const QList<KeyPoint>& points);
 
   // The toolbar's view commands on the view texts.
   void pan(Pan direction);
@@ -165,7 +168,9 @@ class Sheet : public QObject {
   void historyChanged();              // a step was taken, undone or redone
 
  private:
-  void listTerm(const QString& term);
+  // Lists a term not listed yet and gives its entry's colour; a listed one
+  // is drawn in the pen's colour.
+  std::optional<Ink> listTerm(const QString& term);
   void showViewSoon(const ViewTexts& texts);
   void noteChange();
   void takeStep();

@@ -89,13 +89,12 @@ QWidget* DglPage::buildSecondOrderFrame() {
 }
 
 // What was computed is drawn even when a later point failed.
-void DglPage::draw(const OdeDrawing& drawing, bool curve) {
-  Canvas& canvas = sheet_.canvas();
-  canvas.setSmooth(curve);  // solution curves are smoothed, slope marks stay crisp
-  canvas.lines(drawing.lines);
-  canvas.setSmooth(false);
-  sheet_.drawn();
-  if (!drawing.failure.isEmpty()) showError(dialogs_, drawing.failure);
+void DglPage::draw(const OdeDrawing& computed, const Style& style) {
+  Drawing drawing;
+  drawing.style = style;
+  drawing.segments = computed.lines;
+  sheet_.draw(drawing);
+  if (!computed.failure.isEmpty()) showError(dialogs_, computed.failure);
 }
 
 void DglPage::cmdDgl1() {
@@ -104,14 +103,15 @@ void DglPage::cmdDgl1() {
     return;
   }
   // The field takes the curves' place: only the coordinate system stays.
-  Canvas& canvas = sheet_.canvas();
-  canvas.setPicture(QImage());
+  sheet_.setPicture(QImage());
   if (!sheet_.Koordinatensystem_zeichnen()) return;
-  // Set after the coordinate system, which leaves its tick colour behind.
-  canvas.setForeColor(sheet_.appearance().palette[kIsoklinen]);
-  canvas.setLineStyle(Canvas::LineStyle::Solid);
-  canvas.setDrawMode(Canvas::DrawMode::Copy);
-  draw(slopeField(sheet_.engine(), txtDGL1_->text(), sheet_.view(), sheet_.frame()), false);
+  // Slope marks stay crisp.
+  Style style;
+  style.ink = Ink::palette(kIsoklinen);
+  style.dotted = false;
+  style.mask = false;
+  draw(slopeField(sheet_.engine(), EngineTerm::asIs(txtDGL1_->text()), sheet_.view().world()),
+       style);
 }
 
 void DglPage::command5() {
@@ -134,17 +134,18 @@ void DglPage::command5() {
     return;
   }
   // Drawn over what is there, so the curve can be seen in its slope field.
-  Canvas& canvas = sheet_.canvas();
-  canvas.setDrawWidth(2);
-  canvas.setForeColor(kEulerColour);
-  canvas.setDrawMode(Canvas::DrawMode::Copy);
-  draw(eulerCurve(sheet_.engine(), txtDGL1_->text(), *x0, txty0_->text(), sheet_.view(),
-                  sheet_.frame()),
-       true);
+  Style style;
+  style.ink = Ink::fixed(kEulerColour);
+  style.width = 2;
+  style.mask = false;
+  style.smooth = true;
+  draw(eulerCurve(sheet_.engine(), EngineTerm::asIs(txtDGL1_->text()), *x0, txty0_->text(),
+                  sheet_.view().world()),
+       style);
 }
 
 void DglPage::cmdDgl2() {
-  sheet_.canvas().setPicture(QImage());
+  sheet_.setPicture(QImage());
   if (!sheet_.Koordinatensystem_zeichnen()) return;
   Dialogs& dialogs = dialogs_;
   if (txtDGL2_->text().isEmpty() || txt_ystrich_->text().isEmpty() || txt_y0_->text().isEmpty() ||
@@ -161,10 +162,11 @@ void DglPage::cmdDgl2() {
                              : QStringLiteral("y' ist keine Zahl!"));
     return;
   }
-  Canvas& canvas = sheet_.canvas();
-  canvas.setDrawMode(Canvas::DrawMode::Copy);
-  canvas.setForeColor(kSecondOrderColour);
-  draw(osculatingCurve(sheet_.engine(), txtDGL2_->text(), *x0, *y0, txt_ystrich_->text(),
-                       sheet_.view(), sheet_.frame()),
-       true);
+  Style style;
+  style.ink = Ink::fixed(kSecondOrderColour);
+  style.mask = false;
+  style.smooth = true;
+  draw(osculatingCurve(sheet_.engine(), EngineTerm::fromUser(txtDGL2_->text()), *x0, *y0,
+                       txt_ystrich_->text(), sheet_.view().world()),
+       style);
 }

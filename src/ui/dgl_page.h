@@ -8,6 +8,7 @@ class QLineEdit;
 class Dialogs;
 class Sheet;
 struct OdeDrawing;
+struct Style;
 
 class DglPage : public QWidget {
   Q_OBJECT
@@ -25,7 +26,7 @@ class DglPage : public QWidget {
  private:
   QWidget* buildFirstOrderFrame();
   QWidget* buildSecondOrderFrame();
-  void draw(const OdeDrawing& drawing, bool curve);
+  void draw(const OdeDrawing& computed, const Style& style);
 
   Sheet& sheet_;
   Dialogs& dialogs_;

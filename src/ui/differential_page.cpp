@@ -16,7 +16,7 @@
 #include "calculus/derivatives.h"
 #include "documents/printing.h"
 #include "engine/messages.h"
-#include "engine/notation.h"
+#include "engine/requests.h"
 #include "sheet/sheet.h"
 #include "ui/calculator_frame.h"
 #include "ui/copy_command.h"
@@ -98,6 +98,8 @@ DifferentialPage::DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* pare
   connect(opty_str_, &QRadioButton::clicked, this, [this] { drawDerivative(false); });
   connect(opty_2str_, &QRadioButton::clicked, this, [this] { drawDerivative(true); });
   connect(start, &QPushButton::clicked, this, &DifferentialPage::cmdDiskussion);
+  // A term typed over the one taken from the list belongs to no entry.
+  connect(txt_y_, &QLineEdit::textEdited, this, [this] { entry_ = -1; });
   connect(cmdPunkte_, &QPushButton::clicked, this, &DifferentialPage::cmdPunkte);
 }
 
@@ -109,7 +111,8 @@ void DifferentialPage::clearDiscussion() {
 
 void DifferentialPage::opened() {
   clearDiscussion();
-  txt_y_->setText(komma2point(sheet_.entryText()));
+  entry_ = static_cast<int>(sheet_.terms().indexOf(sheet_.entryText()));
+  txt_y_->setText(EngineTerm::fromUser(sheet_.entryText()).text());
   txt_ystr_->clear();
   txt_y2str_->clear();
   txt_y3str_->clear();
@@ -120,26 +123,22 @@ void DifferentialPage::cmdDiff() {
     showError(dialogs_, kNoTermMessage);
     return;
   }
-  Derivatives d = formDerivatives(sheet_.engine(), txt_y_->text());
-  txt_ystr_->setText(d.first);
-  txt_y2str_->setText(d.second);
-  txt_y3str_->setText(d.third);
+  Derivatives d = formDerivatives(sheet_.engine(), EngineTerm::asIs(txt_y_->text()));
+  txt_ystr_->setText(d.first.text());
+  txt_y2str_->setText(d.second.text());
+  txt_y3str_->setText(d.third.text());
 }
 
 void DifferentialPage::drawDerivative(bool second) {
   QRadioButton* button = second ? opty_2str_ : opty_str_;
   QLineEdit* source = second ? txt_y2str_ : txt_ystr_;
-  // f'' is drawn thin if nothing else sets the width; the curve drawing
-  // applies the width option anyway.
-  if (second) sheet_.canvas().setDrawWidth(1);
   if (source->text().isEmpty()) {
     showError(dialogs_, kNoDerivativesMessage);
     button->setChecked(false);
     return;
   }
-  sheet_.canvas().setForeColor(second ? kSecondColour : kFirstColour);
   sheet_.appendTerms({source->text()}, source->text());
-  sheet_.Graph_zeichnen(source->text());
+  sheet_.Graph_zeichnen(source->text(), Ink::fixed(second ? kSecondColour : kFirstColour));
   button->setChecked(false);
 }
 
@@ -169,7 +168,8 @@ void DifferentialPage::cmdDiskussion() {
     prb_->setValue(step);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   };
-  DiscussionTerms terms{txt_y_->text(), txt_ystr_->text(), txt_y2str_->text()};
+  DiscussionTerms terms{EngineTerm::asIs(txt_y_->text()), EngineTerm::asIs(txt_ystr_->text()),
+                        EngineTerm::asIs(txt_y2str_->text())};
   const ViewWindow& view = sheet_.view();
   CurveDiscussion result = Kurvendiskussion(sheet_.engine(), terms, view.xmin, view.xmax, progress);
   lstDisk_->addItems(result.lines);
@@ -179,7 +179,7 @@ void DifferentialPage::cmdDiskussion() {
 }
 
 void DifferentialPage::cmdPunkte() {
-  sheet_.markKeyPoints(txt_y_->text(), points_);
+  sheet_.markKeyPoints(entry_, points_);
 }
 
 void DifferentialPage::fillPrintout(PrintedSheet& sheet) const {

@@ -53,4 +53,5 @@ class DifferentialPage : public QWidget {
   QProgressBar* prb_ = nullptr;
   QPushButton* cmdPunkte_ = nullptr;
   QList<KeyPoint> points_;  // of the listed run
+  int entry_ = -1;          // the list entry whose term txt_y took, -1 for none
 };

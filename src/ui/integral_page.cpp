@@ -9,10 +9,8 @@
 #include <QVBoxLayout>
 
 #include "calculus/integration.h"
-#include "canvas/canvas.h"
 #include "engine/format_pattern.h"
 #include "engine/messages.h"
-#include "engine/notation.h"
 #include "engine/number_text.h"
 #include "plot/appearance.h"
 #include "sheet/sheet.h"
@@ -37,12 +35,6 @@ void setTextColour(QWidget* widget, const QColor& colour) {
   palette.setColor(qobject_cast<QLineEdit*>(widget) ? QPalette::Text : QPalette::WindowText,
                    colour);
   widget->setPalette(palette);
-}
-
-// The hatching is ANDed with what is drawn, so curves and axes show through.
-void prepareHatch(Sheet& sheet) {
-  sheet.canvas().setForeColor(sheet.appearance().palette[kSchraffur]);
-  sheet.canvas().setDrawMode(Canvas::DrawMode::MaskPen);
 }
 
 }  // namespace
@@ -144,7 +136,7 @@ void IntegralPage::opened() {
   txt_unten_->setText(QStringLiteral("a"));
   txtObergrenze_->setText(QStringLiteral("b"));
   txtUntergrenze_->setText(QStringLiteral("a"));
-  QString term = komma2point(sheet_.entryText());
+  const QString term = EngineTerm::fromUser(sheet_.entryText()).text();
   txtInt_->setText(term);
   txtIntegrand_->setText(term);
   txtIntegral2_->clear();
@@ -173,18 +165,22 @@ void IntegralPage::cmdInt() {
     return;
   }
   // With the field empty, the term of the function field is integrated.
-  QString integrand = txtInt_->text().isEmpty() ? komma2point(entry) : txtInt_->text();
+  const EngineTerm integrand = txtInt_->text().isEmpty() ? EngineTerm::fromUser(entry)
+                                                         : EngineTerm::asIs(txtInt_->text());
   txtIntSymb_->setText(antiderivative(sheet_.engine(), integrand));
 }
 
 void IntegralPage::drawHatching(const std::variant<QList<QLineF>, QString>& lines) {
+  Drawing hatching;
   if (const QString* message = std::get_if<QString>(&lines)) {
     showError(dialogs_, *message);
   } else {
-    prepareHatch(sheet_);
-    sheet_.canvas().lines(std::get<QList<QLineF>>(lines));
+    // ANDed with what is drawn, so curves and axes show through.
+    hatching.style.ink = Ink::palette(kSchraffur);
+    hatching.style.mask = true;
+    hatching.segments = std::get<QList<QLineF>>(lines);
   }
-  sheet_.drawn();
+  sheet_.draw(hatching);
 }
 
 void IntegralPage::cmdIntegral1() {
@@ -196,15 +192,16 @@ void IntegralPage::cmdIntegral1() {
     return;
   }
   if (!sheet_.Koordinatensystem_zeichnen()) return;
-  sheet_.canvas().setForeColor(sheet_.appearance().palette[0]);
   const QString term = sheet_.entryText();
-  sheet_.Graph_zeichnen(term);
+  sheet_.Graph_zeichnen(term, Ink::entry(0));
 
   Engine& engine = sheet_.engine();
-  QString value = definiteIntegral(engine, term, txt_unten_->text(), txt_oben_->text());
+  const EngineTerm f = EngineTerm::fromUser(term);
+  QString value = definiteIntegral(engine, f, EngineTerm::fromUser(txt_unten_->text()),
+                                   EngineTerm::fromUser(txt_oben_->text()));
   txtIntegrand_->setText(QStringLiteral("(") + txtIntegrand_->text() + QStringLiteral(") dx = ") +
                          value + QStringLiteral(" FE"));
-  drawHatching(hatchToAxis(engine, term, *lower, *upper, sheet_.view(), sheet_.frame()));
+  drawHatching(hatchToAxis(engine, f, *lower, *upper, sheet_.view().xtic / 19.0));
   cmdIntegral1_->setEnabled(false);
 }
 
@@ -224,7 +221,8 @@ void IntegralPage::cmdIntegral2() {
 
   Engine& engine = sheet_.engine();
   const ViewWindow& view = sheet_.view();
-  Intersections found = findIntersections(engine, difference, view.xmin, view.xmax);
+  Intersections found =
+      findIntersections(engine, EngineTerm::fromUser(difference), view.xmin, view.xmax);
   if (!found.failure.isEmpty()) {
     showError(dialogs_, found.failure);
     return;
@@ -245,14 +243,16 @@ void IntegralPage::cmdIntegral2() {
   cmdIntegral2_->setEnabled(true);
 
   // Integrated between the rounded limits as shown.
-  QString answer = definiteIntegral(engine, txtIntegral2_->text(), txtUntergrenze_->text(),
-                                    txtObergrenze_->text());
-  std::optional<double> value = parseNumber(point2komma(answer));
+  QString answer = definiteIntegral(engine, EngineTerm::fromUser(txtIntegral2_->text()),
+                                    EngineTerm::fromUser(txtUntergrenze_->text()),
+                                    EngineTerm::fromUser(txtObergrenze_->text()));
+  std::optional<double> value = parseNumber(answer);
   txtIntegral2_->setText(QStringLiteral("(") + difference + QStringLiteral(") dx = ") +
                          (value ? formatPattern(*value, QStringLiteral("0.##0")) : answer) +
                          QStringLiteral(" FE"));
   double lower = parseNumber(txtUntergrenze_->text()).value_or(found.xs[0]);
   double upper = parseNumber(txtObergrenze_->text()).value_or(found.xs[1]);
-  drawHatching(hatchBetween(engine, a, b, lower, upper, view, sheet_.frame()));
+  drawHatching(hatchBetween(engine, EngineTerm::fromUser(a), EngineTerm::fromUser(b), lower, upper,
+                            view.xtic / 19.0, view.xtic / 30.0));
   cmdIntegral2_->setEnabled(false);
 }

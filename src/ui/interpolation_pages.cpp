@@ -254,20 +254,19 @@ void SplinePage::cmdPlotSpline() {
               QStringLiteral("Die Spline-Funktionen stehen nicht mehr in der Liste der Graphen!"));
     return;
   }
-  Canvas& canvas = sheet_.canvas();
-  const QColor pen = canvas.foreColor();
   sheet_.drawPoints(QList<QPointF>(points.begin(), points.end()));
   emit graphWanted();
-  // Each piece in black on its own interval only.
-  canvas.setForeColor(Qt::black);
-  SplineCurve curve =
-      splineCurve(sheet_.engine(), sheet_.terms().mid(0, n), points, sheet_.view(), sheet_.frame());
+  SplineCurve curve = splineCurve(sheet_.engine(), sheet_.terms().mid(0, n), points);
   if (!curve.failure.isEmpty()) showError(dialogs_, curve.failure);
-  canvas.setSmooth(true);
-  canvas.lines(curve.segments);
-  canvas.setSmooth(false);
-  canvas.setForeColor(pen);
-  sheet_.drawn();
+  // Each piece in black on its own interval only, as wide as the points.
+  Drawing drawing;
+  drawing.style.ink = Ink::fixed(Qt::black);
+  drawing.style.width = 2;
+  drawing.style.smooth = true;
+  drawing.style.keepsPen = true;
+  drawing.polylines = curve.polylines;
+  drawing.band = kSplineBand;
+  sheet_.draw(drawing);
 }
 
 void SplinePage::writeRowLabels() {

@@ -103,7 +103,7 @@ void SeriesPage::cmdTaylor() {
     return;
   }
   std::optional<QString> polynomial =
-      taylorSeries(sheet_.engine(), txtT_Funktion_->text(), txtnTaylor_->text());
+      taylorSeries(sheet_.engine(), EngineTerm::fromUser(txtT_Funktion_->text()), txtnTaylor_->text());
   if (!polynomial) {
     showError(dialogs_, kTermErrorMessage);
     return;
@@ -127,8 +127,9 @@ void SeriesPage::cmdFourier() {
       return;
     }
   }
-  txtFourierReihe_->setText(fourierSeries(sheet_.engine(), txtFourier_->text(), txt_t1_->text(),
-                                          txt_t2_->text(), txtGrad_->text()));
+  txtFourierReihe_->setText(fourierSeries(sheet_.engine(), EngineTerm::fromUser(txtFourier_->text()),
+                                          EngineTerm::fromUser(txt_t1_->text()),
+                                          EngineTerm::fromUser(txt_t2_->text()), txtGrad_->text()));
   lblF_->show();
   txtFourierReihe_->show();
   cmdPlotFourier_->show();

@@ -8,7 +8,6 @@
 #include "calculus/derivatives.h"
 #include "calculus/integration.h"
 #include "calculus/root_finders.h"
-#include "engine/funktionswert.h"
 #include "engine/number_text.h"
 #include "engine/recording_engine.h"
 #include "qstring_print.h"
@@ -16,8 +15,13 @@
 namespace {
 
 QStringList discuss(Engine& engine, const QString& f) {
-  Derivatives d = formDerivatives(engine, f);
-  return Kurvendiskussion(engine, {f, d.first, d.second}, -10, 10).lines;
+  const EngineTerm term = EngineTerm::asIs(f);
+  Derivatives d = formDerivatives(engine, term);
+  return Kurvendiskussion(engine, {term, d.first, d.second}, -10, 10).lines;
+}
+
+EngineTerm user(const char* text) {
+  return EngineTerm::fromUser(QString::fromUtf8(text));
 }
 
 QStringList discuss(const char* f) {
@@ -29,16 +33,17 @@ const QStringList kHeadings = {"Nullstellen:", "", "Extrema:", "", "Wendepunkte:
 
 TEST(Derivatives, AreAskedOfTheTermItself) {
   RecordingEngine engine;
-  Derivatives d = formDerivatives(engine, "x^2-2x");
+  Derivatives d = formDerivatives(engine, user("x^2-2x"));
   EXPECT_EQ(engine.requests,
             QStringList({"diff(x^2-2x,x)", "diff(x^2-2x,x,2)", "diff(x^2-2x,x,3)"}));
-  EXPECT_EQ(QStringList({d.first, d.second, d.third}), QStringList({"2*x-2", "2", "0"}));
+  EXPECT_EQ(QStringList({d.first.text(), d.second.text(), d.third.text()}),
+            QStringList({"2*x-2", "2", "0"}));
 }
 
 TEST(Antiderivative, GetsItsConstantUnlessTheEngineFails) {
   Engine engine;
-  EXPECT_EQ(antiderivative(engine, "x^2"), "x^3/3 + C");
-  EXPECT_EQ(antiderivative(engine, "exp(x^2)"), "Fehler: keine elementare Stammfunktion");
+  EXPECT_EQ(antiderivative(engine, user("x^2")), "x^3/3 + C");
+  EXPECT_EQ(antiderivative(engine, user("exp(x^2)")), "Fehler: keine elementare Stammfunktion");
 }
 
 // Points are numbered on across the sections. The zero of x+10 is the first sample itself:
@@ -104,41 +109,40 @@ TEST(Intersections, FindsUpToThreeCrossingsOrNamesWhereTheDifferenceHasNoValue) 
       {"(sin(x))-(0)", {-3 * M_PI, -2 * M_PI, -M_PI}},
       {"(1/x)-(0)", {}}};
   for (const auto& [difference, xs] : cases) {
-    Intersections found = findIntersections(engine, difference, -10, 10);
+    Intersections found = findIntersections(engine, user(difference), -10, 10);
     EXPECT_TRUE(found.failure.isEmpty()) << difference;
     ASSERT_EQ(found.xs.size(), qsizetype(xs.size())) << difference;
     for (size_t i = 0; i < xs.size(); ++i) EXPECT_NEAR(found.xs[i], xs[i], 1e-4) << difference;
   }
-  EXPECT_TRUE(findIntersections(engine, "(sqrt(x))-(1)", -10, 10)
+  EXPECT_TRUE(findIntersections(engine, user("(sqrt(x))-(1)"), -10, 10)
                   .failure.startsWith("Die Funktion lässt sich an der Stelle x = -10"));
 }
 
-TEST(Hatching, LinesRunFromTheAxisOrBetweenTheCurvesAtXticOver19) {
+// World lines x-tic/19 apart; the page passes the window's x-tic.
+TEST(Hatching, LinesRunFromTheAxisOrBetweenTheCurvesInSteps) {
   Engine engine;
-  ViewWindow view;  // -10..10, -9..9, tics 1
-  PixelFrame frame = computePixelFrame(view, 600, 400);
-  auto lines = std::get<QList<QLineF>>(hatchToAxis(engine, "x^2", 0, 2, view, frame));
+  auto lines = std::get<QList<QLineF>>(hatchToAxis(engine, user("x^2"), 0, 2, 1.0 / 19));
   // 0, 1/19, ..., 2 up to rounding: 38 or 39 lines.
   EXPECT_GE(lines.size(), 38);
   EXPECT_LE(lines.size(), 39);
-  EXPECT_FLOAT_EQ(lines.front().x1(), 294);
-  EXPECT_FLOAT_EQ(lines.front().y1(), 196);           // the x axis
-  EXPECT_NEAR(lines[19].x1(), 294 + 27.6, 1e-3);      // x = 1
-  EXPECT_NEAR(lines[19].y2(), 196 + 64.0 / 3, 1e-3);  // y = 1
-  // Between curves the loop runs a thirtieth of a tick past the upper limit.
-  auto between = std::get<QList<QLineF>>(hatchBetween(engine, "x+2", "x^2", -1, 2, view, frame));
-  EXPECT_EQ(between.size(), 58);                            // -1 + 57/19 = 2.0 still below 2 + 1/30
-  EXPECT_NEAR(between.front().y1(), 196 + 64.0 / 3, 1e-3);  // x^2 at -1
-  EXPECT_NEAR(between.front().y2(), 196 + 64.0 / 3, 1e-3);  // x+2 at -1
-  EXPECT_NEAR(between[38].y1(), 196 + 64.0 / 3, 1e-3);      // x^2 at 1
-  EXPECT_NEAR(between[38].y2(), 196 + 3 * 64.0 / 3, 1e-3);  // x+2 at 1
-  EXPECT_TRUE(std::holds_alternative<QString>(hatchToAxis(engine, "ln(x)", -1, 1, view, frame)));
+  EXPECT_EQ(lines.front(), QLineF(0, 0, 0, 0));
+  EXPECT_NEAR(lines[19].x1(), 1, 1e-12);
+  EXPECT_NEAR(lines[19].y2(), 1, 1e-6);
+  EXPECT_EQ(lines[19].y1(), 0);  // from the x axis
+  // Between curves the loop runs the overshoot past the upper limit.
+  auto between = std::get<QList<QLineF>>(
+      hatchBetween(engine, user("x+2"), user("x^2"), -1, 2, 1.0 / 19, 1.0 / 30));
+  EXPECT_EQ(between.size(), 58);  // -1 + 57/19 = 2.0 still below 2 + 1/30
+  EXPECT_EQ(between.front(), QLineF(-1, 1, -1, 1));
+  EXPECT_NEAR(between[38].y1(), 1, 1e-6);  // x^2 at 1
+  EXPECT_NEAR(between[38].y2(), 3, 1e-6);  // x+2 at 1
+  EXPECT_TRUE(std::holds_alternative<QString>(hatchToAxis(engine, user("ln(x)"), -1, 1, 0.1)));
 }
 
 TEST(RegulaFalsi, WorkedExampleMovesOnlyTheLeftEnd) {
   RecordingEngine engine;
   float x1 = 1, y1 = -1, x2 = 2, y2 = 2;
-  const std::optional<float> zero = regulaFalsi(engine, "x^2-2", x1, y1, x2, y2);
+  const std::optional<float> zero = regulaFalsi(engine, user("x^2-2"), x1, y1, x2, y2);
   EXPECT_EQ(numberText(zero.value_or(0)), "1,414211");
   EXPECT_EQ(engine.requests.size(), 7);
   EXPECT_EQ(engine.requests.mid(0, 3),
@@ -166,9 +170,11 @@ TEST(RegulaFalsi, FindsOrdinaryAndSteepZerosButNoneAtPolesOrJumps) {
       {"floor(x)-0,5", 0.99f, 1.01f, "none", 200}};
   for (auto [term, a, b, shown, maxRequests] : cases) {
     RecordingEngine engine;
-    float ya = float(*Funktionswert(engine, term, a)), yb = float(*Funktionswert(engine, term, b));
+    const EngineTerm f = user(term);
+    float ya = float(*Funktionswert(engine, f, a).value);
+    float yb = float(*Funktionswert(engine, f, b).value);
     engine.requests.clear();
-    const std::optional<float> zero = regulaFalsi(engine, term, a, ya, b, yb);
+    const std::optional<float> zero = regulaFalsi(engine, f, a, ya, b, yb);
     EXPECT_EQ(zero ? numberText(*zero) : "none", shown) << term << " from " << a;
     EXPECT_LE(engine.requests.size(), maxRequests) << term << " from " << a;
   }

@@ -10,7 +10,6 @@
 
 #include "engine/format_pattern.h"
 #include "engine/function_calculator.h"
-#include "engine/funktionswert.h"
 #include "engine/notation.h"
 #include "engine/number_text.h"
 #include "engine/recording_engine.h"
@@ -27,39 +26,6 @@ TEST(Engine, FetchesAnswersLongerThanTheCapacityWhole) {
   EXPECT_EQ(series, engine.request(request, 4000));
   QString numeric = engine.request("APPROX(" + engine.request(series, 500) + ")", 500);
   EXPECT_TRUE(numeric.startsWith("1.99898608523421*sin(")) << numeric.toStdString();
-}
-
-// The point's number text has the precision of its type; answers in E notation read back.
-TEST(Funktionswert, SendsTheEvaluationRequestInEngineNotationAndReadsTheAnswer) {
-  RecordingEngine engine;
-  EXPECT_EQ(Funktionswert(engine, "x^2-2x", 1.5), -0.75);
-  EXPECT_EQ(Funktionswert(engine, "0,5x", 0.1f), 0.05);
-  EXPECT_EQ(Funktionswert(engine, "x", 1.5e-7f), 1.5e-7);
-  EXPECT_EQ(Funktionswert(engine, "x", 2.0 / 3), 0.666666666666667);
-  EXPECT_EQ(
-      engine.requests,
-      QStringList({"APPROX(SUBST(x^2-2x,x,1.5))", "APPROX(SUBST(0.5x,x,0.1))",
-                   "APPROX(SUBST(x,x,1.5* 10 ^(-07)))", "APPROX(SUBST(x,x,0.666666666666667))"}));
-  EXPECT_DOUBLE_EQ(*Funktionswert(engine, "x*10^20", 1.5), 1.5e20);
-  EXPECT_DOUBLE_EQ(*Funktionswert(engine, "x/10^9", -2.5), -2.5e-9);
-  EXPECT_DOUBLE_EQ(*Funktionswert(engine, "1234567.25+x", 0.0), 1234567.25);
-  EXPECT_EQ(evaluateAt(engine, "x*pi", 1.0f).value, 3.14159265358979);
-}
-
-// A gap in the domain is no fault of the term; a refused term, or one that
-// still depends on another name, has no value anywhere.
-TEST(Funktionswert, TellsGapsFromTermsThatAreNoFunctionOfX) {
-  Engine engine;
-  for (const char* term : {"1/x", "ln(x)", "sqrt(x-1)", "sin(1/x)"}) {
-    const FunctionValue value = evaluateAt(engine, term, 0.0);
-    EXPECT_FALSE(value.value || value.termFaulty) << term;
-    EXPECT_FALSE(Funktionswert(engine, term, 0.0f)) << term;
-  }
-  for (const char* term : {"2y+1", "x*a", "-2*ystr-5*y", "x^^2", "foo(x)", ""}) {
-    const FunctionValue value = evaluateAt(engine, term, 1.0);
-    EXPECT_TRUE(!value.value && value.termFaulty) << term;
-    EXPECT_FALSE(Funktionswert(engine, term, 1.0)) << term;
-  }
 }
 
 TEST(FunctionCalculator, SendsBothRequestsAndShowsTheValueRoundedHalfToEven) {

@@ -24,14 +24,17 @@ class KeyPointsTest : public ::testing::Test {
   }
 
   QList<KeyPoint> discuss(const QString& f) {
-    Derivatives d = formDerivatives(engine, f);
-    return Kurvendiskussion(engine, {f, d.first, d.second}, sheet.view().xmin, sheet.view().xmax)
+    const EngineTerm term = EngineTerm::fromUser(f);
+    Derivatives d = formDerivatives(engine, term);
+    return Kurvendiskussion(engine, {term, d.first, d.second}, sheet.view().xmin,
+                            sheet.view().xmax)
         .points;
   }
 
+  // The points of f, marked as those of its list entry (-1 when not listed).
   void mark(const QString& f, const std::optional<QList<KeyPoint>>& points = std::nullopt) {
     before = sheet.canvas().operations().size();
-    sheet.markKeyPoints(f, points ? *points : discuss(f));
+    sheet.markKeyPoints(static_cast<int>(sheet.terms().indexOf(f)), points ? *points : discuss(f));
   }
 
   std::vector<CanvasOperation> marked(CanvasOperation::Kind kind) const {
@@ -104,7 +107,9 @@ TEST_F(KeyPointsTest, TouchingZerosAndPointsAboveTheWindow) {
   const QList<KeyPoint> earlier = discuss(QStringLiteral("x^3-6x^2+9x+1"));
   low[0] = QStringLiteral("0");
   sheet.applyView(low);
-  sheet.canvas().setDrawMode(Canvas::DrawMode::MaskPen);
+  Drawing hatching;  // leaves the pen in MaskPen mode
+  hatching.style.mask = true;
+  sheet.draw(hatching);
   mark(QStringLiteral("x^3-6x^2+9x+1"), earlier);
   EXPECT_EQ(captions(), QStringList({"TP(3,0|1,0)", "WP(2,0|3,0)"}));
   for (const CanvasOperation& ring : marked(CanvasOperation::Kind::Circle))

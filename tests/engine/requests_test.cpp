@@ -1,0 +1,81 @@
+#include "engine/requests.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/recording_engine.h"
+#include "qstring_print.h"
+
+namespace {
+
+EngineTerm user(const char* text) {
+  return EngineTerm::fromUser(QString::fromUtf8(text));
+}
+EngineTerm as(const char* text) {
+  return EngineTerm::asIs(QString::fromUtf8(text));
+}
+
+// The user's text is converted once; engine texts and answers pass unchanged.
+TEST(Requests, UserTextsBecomeEngineNotationOnlyThroughFromUser) {
+  EXPECT_EQ(user("0,5x+1,5E-07").text(), "0.5x+1.5* 10 ^(-07)");
+  EXPECT_EQ(as("0,5x").text(), "0,5x");
+  EXPECT_EQ(EngineTerm::number(2.0f / 3).text(), "0.6666667");
+  EXPECT_EQ(EngineTerm::number(2.0 / 3).text(), "0.666666666666667");
+  EXPECT_EQ(EngineTerm::number(1.5e-20).text(), "1.5* 10 ^(-20)");
+  EXPECT_EQ(as("-0.5*x+1.25").forUser(), "-0,5*x+1,25");
+}
+
+// Every form the program sends, byte for byte.
+TEST(Requests, EachFormWritesItsText) {
+  RecordingEngine engine;
+  const EngineTerm f = as("x^2-2*x");
+  Funktionswert(engine, f, 1.5f);
+  Funktionswert(engine, f, 2.0 / 3);
+  valueAnswer(engine, f, EngineTerm::number(0.25));
+  const EngineTerm atX = substitute(engine, as("x*y"), "x", user("1,5"));
+  substituteSpaced(engine, atX, "y", as("2"));
+  approximate(engine, as("pi"));
+  derivative(engine, f, 1);
+  derivative(engine, f, 3);
+  antiderivativeAnswer(engine, f);
+  definiteIntegralAnswer(engine, f, user("0"), user("1,5"));
+  taylorAnswer(engine, as("sin(x)"), "5");
+  fourierAnswer(engine, as("x"), user("-3,14"), user("3,14"), "1");
+  // The Fourier coefficients come back as a request, sent back unchanged.
+  Engine direct;
+  const QString coefficients = direct.request("FOURIER(x, x,-3.14,3.14,1)", 500);
+  const QString series = direct.request(coefficients, 500);
+  EXPECT_EQ(engine.requests,
+            QStringList({"APPROX(SUBST(x^2-2*x,x,1.5))",
+                         "APPROX(SUBST(x^2-2*x,x,0.666666666666667))",
+                         "APPROX(SUBST(x^2-2*x,x,0.25))",
+                         "SUBST(x*y,x,1.5)",
+                         "SUBST(3*y/2, y, 2)",
+                         "APPROX(pi)",
+                         "diff(x^2-2*x,x)",
+                         "diff(x^2-2*x,x,3)",
+                         "INT(x^2-2*x,x)",
+                         "INT(x^2-2*x,x,0,1.5)",
+                         "approx(-9/8)",
+                         "TAYLOR(sin(x),x,0,5)",
+                         "FOURIER(x, x,-3.14,3.14,1)"}) +
+                QStringList({coefficients, "APPROX(" + series + ")"}));
+}
+
+// Besides a number only "undef" speaks of the point; any other answer marks the term.
+TEST(Requests, FunktionswertTellsGapsFromTermsThatAreNoFunctionOfX) {
+  Engine engine;
+  EXPECT_EQ(Funktionswert(engine, user("0,5x"), 0.1f).value, 0.05);
+  EXPECT_EQ(Funktionswert(engine, as("x"), 1.5e-7f).value, 1.5e-7);
+  EXPECT_DOUBLE_EQ(*Funktionswert(engine, as("x*10^20"), 1.5).value, 1.5e20);
+  for (const char* term : {"1/x", "ln(x)", "sqrt(x-1)"}) {
+    const FunctionValue value = Funktionswert(engine, as(term), 0.0);
+    EXPECT_FALSE(value.value || value.termFaulty) << term;
+  }
+  for (const char* term : {"2y+1", "x^^2", "foo(x)", ""}) {
+    const FunctionValue value = Funktionswert(engine, as(term), 1.0);
+    EXPECT_TRUE(!value.value && value.termFaulty) << term;
+  }
+}
+}  // namespace
