@@ -1,6 +1,6 @@
-// The three drawings of the "DGL's" page in the default window: the slope field of x*y (323 marks, three requests
-// each), the Euler curve of x-y (1000 steps) and the second-order curve of
-// the page's default equation (500 steps of four requests).
+// The three drawings of the "DGL's" page in the default window: the slope field of x*y (323 marks,
+// three requests each), the Euler curve of x-y (1000 steps) and the second-order curve of the
+// page's default equation (500 steps of four requests).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

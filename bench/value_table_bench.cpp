@@ -13,8 +13,8 @@
 #include "engine/engine.h"
 #include "median_reporter.h"
 #include "sheet/sheet.h"
-#include "ui/qt_dialogs.h"
-#include "ui/value_table_page.h"
+#include "ui/pages/value_table_page.h"
+#include "ui/widgets/qt_dialogs.h"
 
 namespace {
 

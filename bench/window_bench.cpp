@@ -22,8 +22,8 @@
 #include "ode/osculating_curve.h"
 #include "ode/slope_field.h"
 #include "sheet/sheet.h"
-#include "ui/frm_graph.h"
-#include "ui/qt_dialogs.h"
+#include "ui/widgets/qt_dialogs.h"
+#include "ui/window/frm_graph.h"
 
 namespace {
 
@@ -97,8 +97,8 @@ void BM_WindowZoomSteps(benchmark::State& state) {
 void BM_SheetZoomSteps(benchmark::State& state) {
   listTenTerms();
   for (auto _ : state) {
-    window->sheet().zoomStep(true);
-    window->sheet().zoomStep(false);
+    window->sheet().navigation().zoomStep(true);
+    window->sheet().navigation().zoomStep(false);
   }
   settle();
 }
@@ -126,7 +126,8 @@ void BM_CoreDiscussion(benchmark::State& state) {
                               EngineTerm::asIs(find<QLineEdit>("txt_y2str")->text())};
   const ViewWindow& view = window->sheet().view();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(Kurvendiskussion(window->sheet().engine(), terms, view.xmin, view.xmax));
+    benchmark::DoNotOptimize(
+        Kurvendiskussion(window->sheet().engine(), terms, view.xmin, view.xmax));
   }
 }
 
@@ -149,7 +150,8 @@ void BM_CoreSlopeField(benchmark::State& state) {
   prepareOde();
   Sheet& sheet = window->sheet();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(slopeField(sheet.engine(), EngineTerm::asIs("x*y"), sheet.view().world()));
+    benchmark::DoNotOptimize(
+        slopeField(sheet.engine(), EngineTerm::asIs("x*y"), sheet.view().world()));
   }
 }
 void BM_WindowEuler(benchmark::State& state) {
@@ -223,7 +225,7 @@ void BM_SheetUndo(benchmark::State& state) {
   listTenTerms();
   for (auto _ : state) {
     state.PauseTiming();
-    window->sheet().zoomStep(true);
+    window->sheet().navigation().zoomStep(true);
     settle();
     state.ResumeTiming();
     window->sheet().undo();
@@ -258,7 +260,9 @@ int main(int argc, char** argv) {
   QTemporaryDir dir;
   folder = &dir;
   NoMessages dialogs;
-  FrmGraph main(dialogs);
+  Engine engine;
+  Sheet sheet(engine);
+  FrmGraph main(sheet, dialogs);
   window = &main;
   main.resize(1280, 860);
   main.show();

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -7,22 +8,52 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
-#include <cstring>
-
+#include "app/command_line.h"
 #include "documents/recent_files.h"
 #include "documents/recovery_file.h"
 #include "documents/sheet_export.h"
 #include "engine/engine.h"
-#include "ui/frm_graph.h"
-#include "ui/qt_dialogs.h"
+#include "sheet/sheet.h"
+#include "ui/widgets/qt_dialogs.h"
+#include "ui/window/frm_graph.h"
 
 namespace {
 
-bool asksForExport(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--export") == 0) return true;
+QStringList argumentsOf(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+// Qt's own texts (its dialogs and buttons, the parser's messages) in German.
+void speakGerman(QCoreApplication& application, QTranslator& qtTexts) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    application.installTranslator(&qtTexts);
   }
-  return false;
+}
+
+// --help, --version and a command line that cannot be read are answered on
+// the terminal, without a window or a display.
+int answerOnTerminal(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("kurvalon"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(KURVALON_VERSION));
+  QTranslator qtTexts;
+  speakGerman(application, qtTexts);
+  const CommandLine line = readCommandLine(QCoreApplication::arguments());
+  switch (line.mode) {
+    case CommandLine::Mode::Help:
+      QTextStream(stdout) << line.text;
+      return 0;
+    case CommandLine::Mode::Version:
+      QTextStream(stdout) << QStringLiteral("Kurvalon %1\n").arg(KURVALON_VERSION);
+      return 0;
+    default:
+      QTextStream(stderr) << line.text << '\n';
+      return 2;
+  }
 }
 
 // kurvalon --export SHEET.fkt OUT.png|OUT.svg [--size WxH]: no window, no display needed.
@@ -48,21 +79,20 @@ int exportPicture(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (asksForExport(argc, argv)) return exportPicture(argc, argv);
+  const CommandLine line = readCommandLine(argumentsOf(argc, argv));
+  if (line.mode == CommandLine::Mode::Export) return exportPicture(argc, argv);
+  if (line.mode != CommandLine::Mode::Window) return answerOnTerminal(argc, argv);
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kurvalon"));  // also the title of plain notices
-  // The program speaks German, so do Qt's own dialogs and buttons.
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    application.installTranslator(&qtTexts);
-  }
+  speakGerman(application, qtTexts);
   // ~/.config/Kurvalon/Kurvalon.conf: the sheets opened last.
   QSettings settings(QStringLiteral("Kurvalon"), QStringLiteral("Kurvalon"));
   QtDialogs dialogs;
-  FrmGraph window(dialogs);
+  Engine engine;
+  Sheet sheet(engine);
+  FrmGraph window(sheet, dialogs);
   window.setRecovery(std::make_unique<RecoveryFile>(
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
   window.setRecentFiles(std::make_unique<RecentFiles>(&settings));
@@ -70,7 +100,7 @@ int main(int argc, char** argv) {
   // The sheets named on the command line (kurvalon SHEET.fkt ..., also what
   // a file manager passes) open once the window is up, so that the message of
   // one that cannot be read shows over the window.
-  const QStringList sheets = QCoreApplication::arguments().mid(1);
+  const QStringList sheets = line.sheets;
   QTimer::singleShot(0, &window, [&window, sheets] {
     window.offerRecovery();
     window.openFiles(sheets);

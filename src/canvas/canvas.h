@@ -58,8 +58,6 @@ class Canvas;
 // operation.
 void paintCanvas(QPainter& painter, const Canvas& canvas, CanvasDevice device);
 
-class Canvas;
-
 // A canvas kept aside with its pixels packed small, as the sheet's history
 // holds many of them; restoring gives back every pixel and setting.
 struct CanvasSnapshot {

@@ -182,7 +182,8 @@ std::optional<double> approximateNumber(Engine& engine, const EngineTerm& term) 
 }
 
 EngineTerm derivative(Engine& engine, const EngineTerm& f, int order) {
-  if (order == 1) return EngineTerm::asIs(engine.request(call("diff", {f.text(), QStringLiteral("x")})));
+  if (order == 1)
+    return EngineTerm::asIs(engine.request(call("diff", {f.text(), QStringLiteral("x")})));
   return EngineTerm::asIs(
       engine.request(call("diff", {f.text(), QStringLiteral("x"), QString::number(order)})));
 }
@@ -199,7 +200,8 @@ QString definiteIntegralAnswer(Engine& engine, const EngineTerm& f, const Engine
 }
 
 QString taylorAnswer(Engine& engine, const EngineTerm& term, const QString& degree) {
-  return engine.request(call("TAYLOR", {term.text(), QStringLiteral("x"), QStringLiteral("0"), degree}));
+  return engine.request(
+      call("TAYLOR", {term.text(), QStringLiteral("x"), QStringLiteral("0"), degree}));
 }
 
 QString fourierAnswer(Engine& engine, const EngineTerm& term, const EngineTerm& t1,
@@ -213,14 +215,14 @@ QString fourierAnswer(Engine& engine, const EngineTerm& term, const EngineTerm& 
 }
 
 Solutions solve(Engine& engine, const EngineTerm& equation) {
-  return readSolutions(engine, engine.request(call("SOLVE", {equation.text(), QStringLiteral("x")})));
+  return readSolutions(engine,
+                       engine.request(call("SOLVE", {equation.text(), QStringLiteral("x")})));
 }
 
 Solutions solve(Engine& engine, const EngineTerm& equation, const EngineTerm& from,
                 const EngineTerm& to) {
-  return readSolutions(engine,
-                       engine.request(call("SOLVE", {equation.text(), QStringLiteral("x"),
-                                                     from.text(), to.text()})));
+  return readSolutions(engine, engine.request(call("SOLVE", {equation.text(), QStringLiteral("x"),
+                                                             from.text(), to.text()})));
 }
 
 Limit limit(Engine& engine, const EngineTerm& term, const EngineTerm& point, Side side) {

@@ -57,8 +57,7 @@ EngineTerm substitute(Engine& engine, const EngineTerm& term, const char* name,
 EngineTerm substituteSpaced(Engine& engine, const EngineTerm& term, const char* name,
                             const EngineTerm& value);
 // APPROX(term) as the engine answers it, and read as a number.
-QString approximate(Engine& engine, const EngineTerm& term,
-                    int32_t capacity = Engine::kCapacity);
+QString approximate(Engine& engine, const EngineTerm& term, int32_t capacity = Engine::kCapacity);
 std::optional<double> approximateNumber(Engine& engine, const EngineTerm& term);
 
 // diff(f,x) for the first derivative, diff(f,x,n) for higher ones.

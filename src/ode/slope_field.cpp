@@ -12,8 +12,8 @@ QString noSlopeAt(const QString& x, const QString& y) {
 
 // One way of the Euler curve: from (x0, y0) in steps of h while `go` holds.
 template <typename Go>
-bool eulerWay(Engine& engine, const EngineTerm& f, float x0, const QString& y0Text, float h,
-              Go go, OdeDrawing& drawing) {
+bool eulerWay(Engine& engine, const EngineTerm& f, float x0, const QString& y0Text, float h, Go go,
+              OdeDrawing& drawing) {
   float x = x0;
   float y = parseSingle(y0Text).value_or(0);
   QString yText = y0Text;  // the start value as typed, then the computed values

@@ -25,8 +25,7 @@ GraphResult Graph_zeichnen(Canvas& canvas, Engine& engine, const QString& fktTer
 }
 
 void Graphen_zeichnen(Canvas& canvas, Engine& engine, const QStringList& terms,
-                      const ViewWindow& view, const PixelFrame& frame,
-                      const Appearance& appearance,
+                      const ViewWindow& view, const PixelFrame& frame, const Appearance& appearance,
                       const std::function<void(int entry, GraphResult result)>& drawn) {
   for (int i = 0; i < terms.size(); ++i) {
     GraphResult result = GraphResult::Drawn;

@@ -29,6 +29,5 @@ GraphResult Graph_zeichnen(Canvas& canvas, Engine& engine, const QString& fktTer
 // Every term of the list in its entry's colour, in order; `drawn` hears of
 // each one drawn, and of its result. An empty entry draws nothing.
 void Graphen_zeichnen(Canvas& canvas, Engine& engine, const QStringList& terms,
-                      const ViewWindow& view, const PixelFrame& frame,
-                      const Appearance& appearance,
+                      const ViewWindow& view, const PixelFrame& frame, const Appearance& appearance,
                       const std::function<void(int entry, GraphResult result)>& drawn = {});

@@ -40,7 +40,8 @@ void applyStyle(Canvas& canvas, const Style& style, const Appearance& appearance
   if (style.dotted) {
     canvas.setLineStyle(*style.dotted ? Canvas::LineStyle::Dotted : Canvas::LineStyle::Solid);
   }
-  if (style.mask) canvas.setDrawMode(*style.mask ? Canvas::DrawMode::MaskPen : Canvas::DrawMode::Copy);
+  if (style.mask)
+    canvas.setDrawMode(*style.mask ? Canvas::DrawMode::MaskPen : Canvas::DrawMode::Copy);
 }
 
 // Joins each point to the one before it while it stays within the band.
@@ -49,10 +50,10 @@ void appendPolyline(QList<QLineF>& lines, const QPolygonF& points, float band,
   const bool banded = std::isfinite(band);
   QPointF previous;
   for (qsizetype i = 0; i < points.size(); ++i) {
-    const QPointF next = frame.point(static_cast<float>(points[i].x()),
-                                     static_cast<float>(points[i].y()), view);
-    if (i > 0 && (!banded || (next.y() >= frame.pixUnten - band &&
-                              next.y() <= frame.pixOben + band))) {
+    const QPointF next =
+        frame.point(static_cast<float>(points[i].x()), static_cast<float>(points[i].y()), view);
+    if (i > 0 &&
+        (!banded || (next.y() >= frame.pixUnten - band && next.y() <= frame.pixOben + band))) {
       lines.append(QLineF(previous, next));
     }
     previous = next;

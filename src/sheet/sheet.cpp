@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QImage>
-#include <QTimer>
-#include <algorithm>
 #include <variant>
 
 #include "documents/graph_file.h"
+#include "documents/picture_file.h"
+#include "documents/printing.h"
 #include "documents/recovery_file.h"
 #include "documents/save_file.h"
 #include "engine/engine.h"
@@ -15,109 +15,127 @@
 #include "plot/coordinate_system.h"
 #include "plot/overlay.h"
 
-Sheet::Sheet(Engine& engine, QObject* parent) : QObject(parent), engine_(engine) {
+namespace {
+
+// The six numbers of a file as the view fields would show them; nullopt
+// (with the message) when they make no window.
+std::variant<ViewTexts, QString> viewTextsOf(const std::array<float, 6>& numbers) {
+  ViewTexts texts;
+  for (int i = 0; i < 6; ++i) texts[i] = numberText(numbers[i]);
+  auto window = readViewWindow(texts);
+  if (auto* failure = std::get_if<QString>(&window)) return *failure;
+  return texts;
+}
+
+}  // namespace
+
+Sheet::Sheet(Engine& engine, QObject* parent)
+    : QObject(parent),
+      engine_(engine),
+      steps_(
+          this,
+          [this](int id) {
+            return SheetState{id, doc_, canvas_.snapshot()};
+          },
+          [this](const SheetState& state) { restore(state); }, [this] { emit historyChanged(); }) {
   surface_ = [this] { return Surface{QSize(canvas_.width(), canvas_.height()), 1}; };
-  committed_ = capture(0);
   for (auto changed : {&Sheet::drawingChanged, &Sheet::appearanceChanged, &Sheet::labelsChanged}) {
-    connect(this, changed, this, &Sheet::noteChange);
+    connect(this, changed, this, [this] { steps_.noteChange(); });
   }
 }
 
 // The field's text is part of the state, but typing is no step: the state
 // the next step goes back to holds it.
 void Sheet::setEntryText(const QString& text) {
-  entry_ = text;
-  if (!stepPending_) committed_.entry = text;
+  doc_.list.entry = text;
+  steps_.amendSettled([&](SheetDocument& settled) { settled.list.entry = text; });
 }
 
 void Sheet::selectTerm(int index) {
-  if (index < 0 || index >= terms_.size()) return;
-  current_ = index;
-  entry_ = terms_[index];
-  if (!stepPending_) {
-    committed_.current = current_;
-    committed_.entry = entry_;
-  }
+  if (!doc_.list.select(index)) return;
+  steps_.amendSettled([&](SheetDocument& settled) {
+    settled.list.current = doc_.list.current;
+    settled.list.entry = doc_.list.entry;
+  });
   emit termsChanged();
 }
 
 void Sheet::appendTerms(const QStringList& terms, const QString& shown) {
-  for (const QString& term : terms) {
-    terms_.append(term);
-    if (current_ < 0) current_ = 0;
-  }
-  entry_ = shown;
+  doc_.list.append(terms, shown);
   emit termsChanged();
-  noteChange();
+  steps_.noteChange();
 }
 
 void Sheet::replaceTerms(const QStringList& terms) {
-  terms_ = terms;
-  current_ = terms_.isEmpty() ? -1 : 0;
-  entry_ = terms_.isEmpty() ? QString() : terms_.last();
+  doc_.list.replace(terms);
   emit termsChanged();
-  noteChange();
+  steps_.noteChange();
 }
 
 void Sheet::typeViewTexts(const ViewTexts& texts) {
-  viewTexts_ = texts;
-  if (!stepPending_) committed_.viewTexts = texts;
+  doc_.viewTexts = texts;
+  steps_.amendSettled([&](SheetDocument& settled) { settled.viewTexts = texts; });
 }
 
 void Sheet::setViewTexts(const ViewTexts& texts) {
-  if (viewTexts_ == texts) return;
-  viewTexts_ = texts;
+  if (doc_.viewTexts == texts) return;
+  doc_.viewTexts = texts;
   emit viewTextsChanged();
 }
 
+void Sheet::applyView(const ViewTexts& texts) {
+  setViewTexts(texts);
+  redraw();
+}
+
 void Sheet::setAppearance(const Appearance& appearance) {
-  appearance_ = appearance;
+  doc_.appearance = appearance;
   emit appearanceChanged();
 }
 
 const SheetLabel& Sheet::label(Label which) const {
-  return labels_[static_cast<int>(which)];
+  return doc_.labels[static_cast<int>(which)];
 }
 
 bool Sheet::Koordinatensystem_zeichnen() {
-  std::variant<ViewWindow, QString> read = readViewWindow(viewTexts_);
+  std::variant<ViewWindow, QString> read = readViewWindow(doc_.viewTexts);
   if (auto* failure = std::get_if<QString>(&read)) {
     emit message(*failure);
     return false;
   }
-  view_ = std::get<ViewWindow>(read);
+  doc_.view = std::get<ViewWindow>(read);
   // The image follows the screen's pixel density; the geometry stays in logical pixels.
   const Surface surface = surface_();
   if (canvas_.width() != surface.size.width() || canvas_.height() != surface.size.height() ||
       canvas_.devicePixelRatio() != surface.ratio) {
     canvas_.resize(surface.size.width(), surface.size.height(), surface.ratio);
   }
-  frame_ = ::Koordinatensystem_zeichnen(canvas_, view_, appearance_);
+  doc_.frame = ::Koordinatensystem_zeichnen(canvas_, doc_.view, doc_.appearance);
   emit drawingChanged();
   return true;
 }
 
 GraphResult Sheet::Graph_zeichnen(const QString& fktTerm, std::optional<Ink> ink) {
-  if (entry_.isEmpty()) {
-    if (ink) takePenColour(canvas_, inkColour(*ink, appearance_));
+  if (doc_.list.entry.isEmpty()) {
+    if (ink) takePenColour(canvas_, inkColour(*ink, doc_.appearance));
     return GraphResult::Drawn;
   }
   GraphResult result =
-      ::Graph_zeichnen(canvas_, engine_, fktTerm, view_, frame_, appearance_, ink);
+      ::Graph_zeichnen(canvas_, engine_, fktTerm, doc_.view, doc_.frame, doc_.appearance, ink);
   emit drawingChanged();
   return result;
 }
 
 void Sheet::Graphen_zeichnen() {
   bool drawn = false;
-  ::Graphen_zeichnen(canvas_, engine_, terms_, view_, frame_, appearance_,
+  FunctionList& list = doc_.list;
+  ::Graphen_zeichnen(canvas_, engine_, list.terms, doc_.view, doc_.frame, doc_.appearance,
                      [&](int entry, GraphResult) {
-                       current_ = entry;
-                       entry_ = terms_[entry];
-                       drawn = drawn || !entry_.isEmpty();
+                       list.select(entry);
+                       drawn = drawn || !list.entry.isEmpty();
                      });
   if (drawn) emit drawingChanged();
-  if (!terms_.isEmpty()) emit termsChanged();
+  if (!list.terms.isEmpty()) emit termsChanged();
 }
 
 void Sheet::redraw() {
@@ -125,27 +143,25 @@ void Sheet::redraw() {
 }
 
 void Sheet::neu() {
-  for (SheetLabel& label : labels_) label.shown = false;
+  for (SheetLabel& label : doc_.labels) label.shown = false;
   emit labelsChanged();
   canvas_.setPicture(QImage());
-  terms_.clear();
-  current_ = -1;
-  entry_.clear();
+  doc_.list.replace({});
   emit termsChanged();
   Koordinatensystem_zeichnen();
 }
 
 std::optional<Ink> Sheet::listTerm(const QString& term) {
-  if (terms_.contains(term)) return std::nullopt;  // drawn in the pen as it is
+  if (doc_.list.terms.contains(term)) return std::nullopt;  // drawn in the pen as it is
   appendTerms({term}, term);
-  return Ink::entry(static_cast<int>(terms_.size()) - 1);
+  return Ink::entry(static_cast<int>(doc_.list.terms.size()) - 1);
 }
 
 void Sheet::enterTerm() {
-  const QString term = entry_;
+  const QString term = doc_.list.entry;
   const std::optional<Ink> ink = listTerm(term);
   if (ink) emit termAdded(term);
-  if (Graph_zeichnen(entry_, ink) == GraphResult::TermFaulty) emit message(kTermErrorMessage);
+  if (Graph_zeichnen(term, ink) == GraphResult::TermFaulty) emit message(kTermErrorMessage);
 }
 
 void Sheet::drawEquation(const QString& equation) {
@@ -157,7 +173,7 @@ void Sheet::drawEquation(const QString& equation) {
 }
 
 void Sheet::draw(const Drawing& drawing) {
-  drawOverlay(canvas_, drawing, view_, frame_, appearance_);
+  drawOverlay(canvas_, drawing, doc_.view, doc_.frame, doc_.appearance);
   emit drawingChanged();
 }
 
@@ -172,101 +188,11 @@ void Sheet::drawPoints(const QList<QPointF>& points) {
 
 void Sheet::markKeyPoints(int entry, const QList<KeyPoint>& points) {
   Drawing drawing;
-  drawing.style = {entry >= 0 ? Ink::entry(entry) : Ink::palette(kAchsen), 1, false, false, false,
-                   true};
+  drawing.style = {
+      entry >= 0 ? Ink::entry(entry) : Ink::palette(kAchsen), 1, false, false, false, true};
   for (const KeyPoint& point : points) drawing.marks << Mark{{point.x, point.y}, point.caption};
   // Points of an earlier window may all lie outside this one: nothing changes.
-  if (drawOverlay(canvas_, drawing, view_, frame_, appearance_)) emit drawingChanged();
-}
-
-void Sheet::applyView(const ViewTexts& texts) {
-  setViewTexts(texts);
-  redraw();
-}
-
-void Sheet::pan(Pan direction) {
-  auto moved = panView(viewTexts_, direction);
-  if (auto* failure = std::get_if<QString>(&moved)) {
-    emit message(*failure);
-    return;
-  }
-  canvas_.setPicture(QImage());  // a pasted picture does not move along
-  applyView(std::get<ViewTexts>(moved));
-}
-
-void Sheet::zoomStep(bool zoomIn) {
-  auto zoomed = ::zoomStep(viewTexts_, zoomIn);
-  if (auto* failure = std::get_if<QString>(&zoomed)) {
-    emit message(*failure);
-    return;
-  }
-  applyView(std::get<ViewTexts>(zoomed));
-}
-
-void Sheet::showViewSoon(const ViewTexts& texts) {
-  nextView_ = texts;
-  frameDraw_.request();
-}
-
-void Sheet::wheelZoom(QPointF at, double notches, bool fine) {
-  // The point under the cursor in the window about to be shown.
-  const ViewTexts& base = nextView_ ? *nextView_ : viewTexts_;
-  auto window = readViewWindow(base);
-  if (auto* failure = std::get_if<QString>(&window)) {
-    emit message(*failure);
-    return;
-  }
-  const ViewWindow& view = std::get<ViewWindow>(window);
-  const QPointF centre =
-      worldPoint(at, view, computePixelFrame(view, canvas_.width(), canvas_.height()));
-  auto zoomed = zoomAbout(base, centre, notches, fine);
-  if (auto* failure = std::get_if<QString>(&zoomed)) {
-    emit message(*failure);
-    return;
-  }
-  showViewSoon(std::get<ViewTexts>(zoomed));
-}
-
-void Sheet::dragStarted(QPointF at) {
-  frameDraw_.flush();
-  drag_ = Drag{at, viewTexts_, frame_};
-  gestureActive_ = true;
-}
-
-void Sheet::dragMoved(QPointF at) {
-  if (!drag_) return;
-  const PixelFrame& frame = drag_->frame;
-  if (frame.massX == 0 || frame.massY == 0) return;
-  auto shifted = shiftView(drag_->texts, (drag_->from.x() - at.x()) / frame.massX,
-                           (drag_->from.y() - at.y()) / frame.massY);
-  if (auto* failure = std::get_if<QString>(&shifted)) {
-    emit message(*failure);
-    drag_.reset();
-    gestureActive_ = false;
-    return;
-  }
-  if (!drag_->moved) {
-    canvas_.setPicture(QImage());  // a pasted picture does not move along
-    drag_->moved = true;
-  }
-  showViewSoon(std::get<ViewTexts>(shifted));
-}
-
-void Sheet::dragEnded(QPointF at) {
-  if (!drag_) return;
-  dragMoved(at);
-  frameDraw_.flush();
-  drag_.reset();
-  gestureActive_ = false;
-  if (stepPending_) noteChange();
-}
-
-void Sheet::zoomBack() {
-  applyView(kDefaultViewTexts);
-}
-
-void Sheet::one2one() {
-  applyView(one2oneView());
+  if (drawOverlay(canvas_, drawing, doc_.view, doc_.frame, doc_.appearance)) emit drawingChanged();
 }
 
 void Sheet::setPicture(const QImage& picture) {
@@ -279,48 +205,60 @@ void Sheet::erase() {
   Koordinatensystem_zeichnen();
 }
 
+void Sheet::dropPicture() {
+  canvas_.setPicture(QImage());
+}
+
+QString Sheet::writePicture(const QString& fileName, int scale) const {
+  return ::writePicture(canvas_, fileName, scale);
+}
+
+void Sheet::fillPrintout(PrintedSheet& printed) const {
+  if (printed.picture.isNull()) printed.picture = canvas_.image();
+  printed.picture.setDevicePixelRatio(canvas_.devicePixelRatio());  // screen pixels
+  printed.drawing = &canvas_;  // printed as vectors in the picture's place
+}
+
 void Sheet::showGraphLabel(const QString& functionKind) {
   // An entry counts as chosen while the field shows it unchanged.
-  if (current_ != -1 && terms_[current_] == entry_) {
-    takePenColour(canvas_, appearance_.curveColor(current_));
-  }
-  if (terms_.isEmpty()) {
+  const FunctionList& list = doc_.list;
+  if (list.showsChosen()) takePenColour(canvas_, doc_.appearance.curveColor(list.current));
+  if (list.terms.isEmpty()) {
     emit message(kNoTermMessage);
     return;
   }
-  SheetLabel& label = labels_[static_cast<int>(Label::Graph)];
+  SheetLabel& label = doc_.labels[static_cast<int>(Label::Graph)];
   label.color = penColour(canvas_);
-  label.text = functionKind + entry_;
+  label.text = functionKind + list.entry;
   label.shown = true;
   emit labelsChanged();
 }
 
 void Sheet::showComment(const QString& text) {
   takePenColour(canvas_, Qt::black);
-  SheetLabel& label = labels_[static_cast<int>(Label::Kommentar)];
+  SheetLabel& label = doc_.labels[static_cast<int>(Label::Kommentar)];
   label.text = text;
   label.shown = true;
   emit labelsChanged();
 }
 
 void Sheet::hideLabel(Label which) {
-  labels_[static_cast<int>(which)].shown = false;
+  doc_.labels[static_cast<int>(which)].shown = false;
   emit labelsChanged();
 }
 
 void Sheet::printLabel(Label which, QPointF at) {
   // Both labels are printed where their text is that of the one dropped.
   const QString& dropped = label(which).text;
-  for (const SheetLabel& other : labels_) {
-    if (other.text != dropped) continue;
-    printText(canvas_, at, other.text);
+  for (const SheetLabel& other : doc_.labels) {
+    if (other.text == dropped) printText(canvas_, at, other.text);
   }
   emit drawingChanged();
 }
 
 GestureStep Sheet::mousePressed(const GestureModes& modes, QPointF at, bool leftButton) {
-  gestureActive_ = leftButton && (modes.zoom || modes.point || modes.line);
-  GestureStep step = gesture_.press(modes, at, canvas_, viewTexts_, view_, frame_);
+  if (leftButton && (modes.zoom || modes.point || modes.line)) steps_.gestureStarted();
+  GestureStep step = gesture_.press(modes, at, canvas_, doc_.viewTexts, doc_.view, doc_.frame);
   if (step.viewTexts) setViewTexts(*step.viewTexts);
   return step;
 }
@@ -332,12 +270,12 @@ void Sheet::mouseMoved(const GestureModes& modes, bool leftOnly, QPointF at) {
 }
 
 GestureStep Sheet::mouseReleased(const GestureModes& modes, QPointF at) {
-  GestureStep step = gesture_.release(modes, at, canvas_, viewTexts_, view_, frame_,
+  GestureStep step = gesture_.release(modes, at, canvas_, doc_.viewTexts, doc_.view, doc_.frame,
                                       [this](const ViewTexts& texts, bool redrawn) {
                                         setViewTexts(texts);
                                         if (redrawn) redraw();
                                       });
-  gestureActive_ = false;
+  steps_.gestureEnded();
   // A click in no mode draws nothing: no step, and the sheet stays saved.
   if (modes.zoom || modes.point || modes.line) emit drawingChanged();
   return step;
@@ -345,7 +283,7 @@ GestureStep Sheet::mouseReleased(const GestureModes& modes, QPointF at) {
 
 bool Sheet::open(const QString& fileName) {
   // The file's terms join those of the sheet: unsaved terms stay unsaved.
-  const bool wasSaved = !modified() || terms_.isEmpty();
+  const bool wasSaved = !modified() || doc_.list.terms.isEmpty();
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
     emit message(QStringLiteral("Die Datei %1 kann nicht geöffnet werden: %2")
@@ -359,29 +297,26 @@ bool Sheet::open(const QString& fileName) {
     return false;
   }
   const GraphFile& content = std::get<GraphFile>(read);
-  ViewTexts texts;
-  for (int i = 0; i < 6; ++i) texts[i] = numberText(content.view[i]);
-  auto window = readViewWindow(texts);
-  if (auto* failure = std::get_if<QString>(&window)) {
+  auto texts = viewTextsOf(content.view);
+  if (auto* failure = std::get_if<QString>(&texts)) {
     emit message(
         QStringLiteral("Die Datei %1 ist keine Graphdatei.\nZeile 1: %2").arg(fileName, *failure));
     return false;
   }
-  setViewTexts(texts);
+  setViewTexts(std::get<ViewTexts>(texts));
   if (!content.terms.isEmpty()) {
-    const QString shown = terms_.isEmpty() ? content.terms.first() : entry_;
+    const QString shown = doc_.list.terms.isEmpty() ? content.terms.first() : doc_.list.entry;
     appendTerms(content.terms, shown);
   }
   redraw();
-  takeStep();
-  if (wasSaved) savedId_ = committed_.id;
+  steps_.takeStep();
+  if (wasSaved) steps_.markSaved();
   return true;
 }
 
 bool Sheet::save(const QString& fileName) {
   // The window of the last drawing, not what the fields may hold by now.
-  auto bytes = writeGraphFile(
-      {view_.xmin, view_.xmax, view_.ymin, view_.ymax, view_.xtic, view_.ytic}, terms_);
+  auto bytes = writeGraphFile(doc_.viewNumbers(), doc_.list.terms);
   if (auto* failure = std::get_if<QString>(&bytes)) {
     emit message(*failure);
     return false;
@@ -391,108 +326,33 @@ bool Sheet::save(const QString& fileName) {
     emit message(failure);
     return false;
   }
-  takeStep();
-  savedId_ = committed_.id;
+  steps_.takeStep();
+  steps_.markSaved();
   return true;
 }
 
-void Sheet::noteChange() {
-  if (quiet_) return;
-  stepPending_ = true;
-  if (stepArmed_) return;
-  // Everything one event changes is one step.
-  stepArmed_ = true;
-  QTimer::singleShot(0, this, [this] {
-    stepArmed_ = false;
-    takeStep();
-  });
-}
-
-void Sheet::takeStep() {
-  if (!stepPending_ || gestureActive_) return;  // a gesture is one step when it ends
-  stepPending_ = false;
-  SheetState now = capture(++lastId_);
-  history_.push(std::move(committed_));
-  committed_ = std::move(now);
-  emit historyChanged();
-}
-
-void Sheet::withoutStep(const std::function<void()>& change) {
-  takeStep();  // what came before stays a step of its own
-  const bool wasQuiet = quiet_;
-  quiet_ = true;
-  change();
-  quiet_ = wasQuiet;
-  committed_ = capture(committed_.id);
-}
-
-bool Sheet::canUndo() const {
-  return history_.canUndo() || (stepPending_ && !gestureActive_);
-}
-
-bool Sheet::canRedo() const {
-  return history_.canRedo() && !stepPending_;
-}
-
-void Sheet::undo() {
-  takeStep();
-  if (!history_.canUndo()) return;
-  restore(history_.undo(std::move(committed_)));
-}
-
-void Sheet::redo() {
-  takeStep();
-  if (!history_.canRedo()) return;
-  restore(history_.redo(std::move(committed_)));
-}
-
-bool Sheet::modified() const {
-  return stepPending_ || committed_.id != savedId_;
-}
-
-SheetState Sheet::capture(int id) const {
-  return SheetState{id,    terms_, current_,    entry_,  viewTexts_,
-                    view_, frame_, appearance_, labels_, canvas_.snapshot()};
-}
-
 void Sheet::restore(const SheetState& state) {
-  const bool wasQuiet = quiet_;
-  quiet_ = true;
-  terms_ = state.terms;
-  current_ = state.current;
-  entry_ = state.entry;
-  viewTexts_ = state.viewTexts;
-  view_ = state.view;
-  frame_ = state.frame;
-  appearance_ = state.appearance;
-  labels_ = state.labels;
+  doc_ = state.document;
   canvas_.restore(state.canvas);
-  committed_ = state;
   emit termsChanged();
   emit viewTextsChanged();
   emit appearanceChanged();
   emit labelsChanged();
   emit drawingChanged();
-  emit historyChanged();
-  quiet_ = wasQuiet;
 }
 
 QByteArray Sheet::recoveryBytes() const {
-  return writeRecovery({{view_.xmin, view_.xmax, view_.ymin, view_.ymax, view_.xtic, view_.ytic},
-                        terms_,
-                        appearance_,
-                        labels_});
+  return writeRecovery({doc_.viewNumbers(), doc_.list.terms, doc_.appearance, doc_.labels});
 }
 
 bool Sheet::restoreRecovery(const QByteArray& bytes) {
   std::optional<RecoveredSheet> recovered = readRecovery(bytes);
   if (!recovered) return false;
-  ViewTexts texts;
-  for (int i = 0; i < 6; ++i) texts[i] = numberText(recovered->view[i]);
-  if (std::holds_alternative<QString>(readViewWindow(texts))) return false;
-  setViewTexts(texts);
+  auto texts = viewTextsOf(recovered->view);
+  if (std::holds_alternative<QString>(texts)) return false;
+  setViewTexts(std::get<ViewTexts>(texts));
   setAppearance(recovered->appearance);
-  labels_ = recovered->labels;
+  doc_.labels = recovered->labels;
   emit labelsChanged();
   canvas_.setPicture(QImage());
   replaceTerms(recovered->terms);

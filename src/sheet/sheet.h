@@ -1,8 +1,9 @@
 #pragma once
-// The document on screen: the function list, the view window, the
-// appearance, the two canvas labels and the drawing itself. The window and
+// The document on screen: its content (the function list, the view, the
+// appearance, the two canvas labels) and the drawing itself. The window and
 // its pages show a Sheet and send it commands; the Sheet tells its observers
-// what changed and which message a command ended with.
+// what changed and which message a command ended with. Its steps are kept by
+// an UndoController, its view moved by a ViewNavigation.
 
 #include <QObject>
 #include <QPointF>
@@ -10,21 +11,19 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
-#include <utility>
 
 #include "calculus/curve_discussion.h"
 #include "canvas/canvas.h"
-#include "plot/appearance.h"
 #include "plot/drawing.h"
 #include "plot/graph.h"
 #include "plot/mouse_gesture.h"
-#include "plot/view_commands.h"
-#include "plot/view_window.h"
-#include "sheet/frame_coalescer.h"
-#include "sheet/sheet_history.h"
+#include "sheet/sheet_document.h"
+#include "sheet/undo_controller.h"
+#include "sheet/view_navigation.h"
 
 class Engine;
 class QImage;
+struct PrintedSheet;
 
 class Sheet : public QObject {
   Q_OBJECT
@@ -41,15 +40,14 @@ class Sheet : public QObject {
   explicit Sheet(Engine& engine, QObject* parent = nullptr);
 
   Engine& engine() { return engine_; }
-  Canvas& canvas() { return canvas_; }
+  // The drawing, for the widget that shows it.
   const Canvas& canvas() const { return canvas_; }
   void setSurface(std::function<Surface()> surface) { surface_ = std::move(surface); }
 
-  // The function list, as the entry field shows it: the entries, the one
-  // chosen (-1 for none) and the text in the field, which may differ.
-  const QStringList& terms() const { return terms_; }
-  int currentTerm() const { return current_; }
-  const QString& entryText() const { return entry_; }
+  // The function list, as the entry field shows it.
+  const QStringList& terms() const { return doc_.list.terms; }
+  int currentTerm() const { return doc_.list.current; }
+  const QString& entryText() const { return doc_.list.entry; }
   void setEntryText(const QString& text);
   void selectTerm(int index);  // the field then shows that entry
   // Appends entries as the list does; the first one into an empty list is
@@ -59,14 +57,16 @@ class Sheet : public QObject {
 
   // The texts of the six view fields as typed, and the window of the last
   // drawing of the coordinate system with its pixel frame.
-  const ViewTexts& viewTexts() const { return viewTexts_; }
+  const ViewTexts& viewTexts() const { return doc_.viewTexts; }
   void setViewTexts(const ViewTexts& texts);
   // The user typing in the view fields: no step, and the fields need no update.
   void typeViewTexts(const ViewTexts& texts);
-  const ViewWindow& view() const { return view_; }
-  const PixelFrame& frame() const { return frame_; }
+  const ViewWindow& view() const { return doc_.view; }
+  const PixelFrame& frame() const { return doc_.frame; }
+  void applyView(const ViewTexts& texts);  // shows the texts and redraws
+  ViewNavigation& navigation() { return navigation_; }
 
-  const Appearance& appearance() const { return appearance_; }
+  const Appearance& appearance() const { return doc_.appearance; }
   void setAppearance(const Appearance& appearance);
 
   const SheetLabel& label(Label which) const;
@@ -97,25 +97,17 @@ class Sheet : public QObject {
   // beside it. Points outside the window are left out.
   void markKeyPoints(int entry, const QList<KeyPoint>& points);
 
-  // The toolbar's view commands on the view texts.
-  void pan(Pan direction);
-  void zoomStep(bool zoomIn);
-  void zoomBack();  // the default window
-  void one2one();
-  void applyView(const ViewTexts& texts);  // shows the texts and redraws
-
-  // The wheel over the canvas zooms about the point under the cursor, the
-  // middle button drags the view; the view follows at most once per screen
-  // frame, and a drag is one step when it ends.
-  void wheelZoom(QPointF at, double notches, bool fine);
-  void dragStarted(QPointF at);
-  void dragMoved(QPointF at);
-  void dragEnded(QPointF at);
-  bool dragging() const { return drag_.has_value(); }
-
   // The background picture, and the erase command.
   void setPicture(const QImage& picture);
   void erase();
+  // The picture goes, unseen until the next drawing: a pasted picture does
+  // not move along with the view.
+  void dropPicture();
+  // The drawing as shown, for the clipboard; as a picture file; and for the
+  // printout, as vectors in the picture's place.
+  const QImage& image() const { return canvas_.image(); }
+  QString writePicture(const QString& fileName, int scale) const;
+  void fillPrintout(PrintedSheet& printed) const;
 
   // The labels: the function label in the colour of its entry, the comment
   // in black; a label pressed leaves the canvas, one dropped is printed at
@@ -136,26 +128,22 @@ class Sheet : public QObject {
   bool save(const QString& fileName);
 
   // Every change of the list, the drawing, the appearance or the labels is a
-  // step, taken when the event that made it is handled. Undo restores the
-  // sheet as it was before the last step, redo does it again.
-  void undo();
-  void redo();
-  bool canUndo() const;
-  bool canRedo() const;
-  const SheetHistory& history() const { return history_; }
+  // step (see UndoController).
+  UndoController& steps() { return steps_; }
+  const UndoController& steps() const { return steps_; }
+  void undo() { steps_.undo(); }
+  void redo() { steps_.redo(); }
+  bool canUndo() const { return steps_.canUndo(); }
+  bool canRedo() const { return steps_.canRedo(); }
+  bool modified() const { return steps_.modified(); }
   // Runs `change` without making it a step: the drawing follows a new size of
   // the window, which nobody wants to take back.
-  void withoutStep(const std::function<void()>& change);
-  // Changed since it was last opened or saved (undo back there counts as unchanged).
-  bool modified() const;
+  void withoutStep(const std::function<void()>& change) { steps_.withoutStep(change); }
 
   // What a crash must not lose: the graph file's content, the appearance
   // and the labels; restoring it is one step.
   QByteArray recoveryBytes() const;
   bool restoreRecovery(const QByteArray& bytes);  // false: damaged, nothing changed
-
-  // Canvas changes made directly through canvas() are announced with this.
-  void drawn() { emit drawingChanged(); }
 
  signals:
   void termsChanged();
@@ -171,38 +159,13 @@ class Sheet : public QObject {
   // Lists a term not listed yet and gives its entry's colour; a listed one
   // is drawn in the pen's colour.
   std::optional<Ink> listTerm(const QString& term);
-  void showViewSoon(const ViewTexts& texts);
-  void noteChange();
-  void takeStep();
-  SheetState capture(int id) const;
   void restore(const SheetState& state);
 
   Engine& engine_;
   Canvas canvas_;
   std::function<Surface()> surface_;
-  QStringList terms_;
-  int current_ = -1;
-  QString entry_ = QStringLiteral("x^2-2x");
-  ViewTexts viewTexts_ = kDefaultViewTexts;
-  ViewWindow view_;
-  PixelFrame frame_;
-  Appearance appearance_;
-  std::array<SheetLabel, 2> labels_;
+  SheetDocument doc_;
   MouseGesture gesture_;
-  struct Drag {
-    QPointF from;
-    ViewTexts texts;
-    PixelFrame frame;
-    bool moved = false;
-  };
-  std::optional<Drag> drag_;
-  std::optional<ViewTexts> nextView_;  // waiting for the next frame
-  FrameCoalescer frameDraw_{[this] {
-    if (nextView_) applyView(*std::exchange(nextView_, std::nullopt));
-  }};
-
-  SheetHistory history_;
-  SheetState committed_;  // the state after the last step
-  int lastId_ = 0, savedId_ = 0;
-  bool stepPending_ = false, stepArmed_ = false, quiet_ = false, gestureActive_ = false;
+  ViewNavigation navigation_{*this};
+  UndoController steps_;
 };

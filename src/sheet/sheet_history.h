@@ -2,24 +2,14 @@
 // The steps of a sheet that can be taken back and done again: whole states,
 // each with its drawing packed small.
 
-#include <QStringList>
-#include <array>
 #include <deque>
 
 #include "canvas/canvas.h"
-#include "plot/appearance.h"
-#include "plot/view_window.h"
+#include "sheet/sheet_document.h"
 
 struct SheetState {
   int id = 0;  // equal ids: the same state
-  QStringList terms;
-  int current = -1;
-  QString entry;
-  ViewTexts viewTexts;
-  ViewWindow view;
-  PixelFrame frame;
-  Appearance appearance;
-  std::array<SheetLabel, 2> labels;
+  SheetDocument document;
   CanvasSnapshot canvas;
 };
 

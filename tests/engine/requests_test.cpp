@@ -46,21 +46,14 @@ TEST(Requests, EachFormWritesItsText) {
   Engine direct;
   const QString coefficients = direct.request("FOURIER(x, x,-3.14,3.14,1)", 500);
   const QString series = direct.request(coefficients, 500);
-  EXPECT_EQ(engine.requests,
-            QStringList({"APPROX(SUBST(x^2-2*x,x,1.5))",
-                         "APPROX(SUBST(x^2-2*x,x,0.666666666666667))",
-                         "APPROX(SUBST(x^2-2*x,x,0.25))",
-                         "SUBST(x*y,x,1.5)",
-                         "SUBST(3*y/2, y, 2)",
-                         "APPROX(pi)",
-                         "diff(x^2-2*x,x)",
-                         "diff(x^2-2*x,x,3)",
-                         "INT(x^2-2*x,x)",
-                         "INT(x^2-2*x,x,0,1.5)",
-                         "approx(-9/8)",
-                         "TAYLOR(sin(x),x,0,5)",
-                         "FOURIER(x, x,-3.14,3.14,1)"}) +
-                QStringList({coefficients, "APPROX(" + series + ")"}));
+  EXPECT_EQ(
+      engine.requests,
+      QStringList({"APPROX(SUBST(x^2-2*x,x,1.5))", "APPROX(SUBST(x^2-2*x,x,0.666666666666667))",
+                   "APPROX(SUBST(x^2-2*x,x,0.25))", "SUBST(x*y,x,1.5)", "SUBST(3*y/2, y, 2)",
+                   "APPROX(pi)", "diff(x^2-2*x,x)", "diff(x^2-2*x,x,3)", "INT(x^2-2*x,x)",
+                   "INT(x^2-2*x,x,0,1.5)", "approx(-9/8)", "TAYLOR(sin(x),x,0,5)",
+                   "FOURIER(x, x,-3.14,3.14,1)"}) +
+          QStringList({coefficients, "APPROX(" + series + ")"}));
 }
 
 // Besides a number only "undef" speaks of the point; any other answer marks the term.

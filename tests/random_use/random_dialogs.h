@@ -10,7 +10,7 @@
 #include <random>
 
 #include "hostile_text.h"
-#include "ui/dialogs.h"
+#include "ui/widgets/dialogs.h"
 
 class RandomDialogs : public Dialogs {
  public:

@@ -25,9 +25,9 @@
 
 #include "gui_app.h"
 #include "random_dialogs.h"
-#include "ui/canvas_widget.h"
-#include "ui/frm_graph.h"
-#include "ui/value_grid.h"
+#include "ui/widgets/canvas_widget.h"
+#include "ui/widgets/value_grid.h"
+#include "ui/window/frm_graph.h"
 
 namespace {
 
@@ -314,7 +314,9 @@ TEST(RandomUse, NoActionCrashesHangsOrThrows) {
   QTemporaryDir scratch;
   ASSERT_TRUE(scratch.isValid());
   RandomDialogs dialogs(random, scratch.path());
-  FrmGraph window(dialogs);
+  Engine engine;
+  Sheet sheet(engine);
+  FrmGraph window(sheet, dialogs);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   RandomUser user(window, random);

@@ -76,7 +76,7 @@ TEST_F(HistoryTest, UndoRestoresEachStepPixelForPixelAndRedoAppliesItAgain) {
     act([&] { sheet.setEntryText(QString::fromLatin1(term)); });
     step([&] { sheet.enterTerm(); });
   }
-  step([&] { sheet.zoomStep(true); });
+  step([&] { sheet.navigation().zoomStep(true); });
   step([&] {
     Appearance appearance = sheet.appearance();
     appearance.palette[0] = QColor(0, 128, 0);
@@ -85,7 +85,7 @@ TEST_F(HistoryTest, UndoRestoresEachStepPixelForPixelAndRedoAppliesItAgain) {
   });
   step([&] { sheet.showGraphLabel(QStringLiteral("f(x) =")); });
   step([&] { sheet.neu(); });
-  EXPECT_EQ(sheet.history().steps(), 6);
+  EXPECT_EQ(sheet.steps().history().steps(), 6);
   EXPECT_FALSE(sheet.canRedo());
 
   std::vector<Seen> after;
@@ -112,10 +112,10 @@ TEST_F(HistoryTest, ANewChangeAfterUndoDropsTheRedoStepsAndTypingIsNoStep) {
   act([&] { sheet.typeViewTexts({"-1", "1", "-1", "1", "1", "1"}); });  // typed, not applied
   act([&] { sheet.setEntryText(QStringLiteral("3x")); });
   EXPECT_TRUE(sheet.canRedo());
-  EXPECT_EQ(sheet.history().steps(), 1);
+  EXPECT_EQ(sheet.steps().history().steps(), 1);
   act([&] { sheet.redraw(); });  // the typed window applied
   EXPECT_FALSE(sheet.canRedo());
-  EXPECT_EQ(sheet.history().steps(), 2);
+  EXPECT_EQ(sheet.steps().history().steps(), 2);
   sheet.undo();
   EXPECT_EQ(sheet.viewTexts(), ViewTexts({"-1", "1", "-1", "1", "1", "1"}));  // as typed then
   EXPECT_FLOAT_EQ(sheet.view().xmin, -10);  // drawn in the old window
@@ -130,15 +130,15 @@ TEST_F(HistoryTest, AGestureIsOneStepAndAResizeOrAPlainClickNone) {
   act([&] { sheet.mouseMoved(zoom, true, (from + to) / 2); });
   act([&] { sheet.mouseMoved(zoom, true, to); });
   act([&] { sheet.mouseReleased(zoom, to); });
-  EXPECT_EQ(sheet.history().steps(), 1);
+  EXPECT_EQ(sheet.steps().history().steps(), 1);
   // A click in no mode draws nothing and is no step: the sheet stays saved.
   act([&] { sheet.mousePressed(GestureModes(), to); });
   act([&] { sheet.mouseReleased(GestureModes(), to); });
-  EXPECT_EQ(sheet.history().steps(), 1);
+  EXPECT_EQ(sheet.steps().history().steps(), 1);
   sheet.setSurface([] { return Sheet::Surface{QSize(700, 500), 1}; });
   sheet.withoutStep([&] { sheet.redraw(); });
   QCoreApplication::processEvents();
-  EXPECT_EQ(sheet.history().steps(), 1);
+  EXPECT_EQ(sheet.steps().history().steps(), 1);
   sheet.undo();
   EXPECT_EQ(sheet.viewTexts(), kDefaultViewTexts);
 }
@@ -149,11 +149,12 @@ TEST_F(HistoryTest, ADragIsOneStepAndTheWheelKeepsThePointUnderTheCursor) {
   enter(QStringLiteral("x^2"));
   const Seen before = seen();
   const QPointF from = sheet.frame().point(0, 0, sheet.view());
-  act([&] { sheet.dragStarted(from); });
-  for (int i = 1; i <= 5; ++i) act([&] { sheet.dragMoved(from + QPointF(20 * i, 10 * i)); });
+  act([&] { sheet.navigation().dragStarted(from); });
+  for (int i = 1; i <= 5; ++i)
+    act([&] { sheet.navigation().dragMoved(from + QPointF(20 * i, 10 * i)); });
   const QPointF to = from + QPointF(130, 65);
-  act([&] { sheet.dragEnded(to); });
-  EXPECT_EQ(sheet.history().steps(), 2);
+  act([&] { sheet.navigation().dragEnded(to); });
+  EXPECT_EQ(sheet.steps().history().steps(), 2);
   // The world origin is now where the mouse was let go, within a pixel.
   const QPointF origin = sheet.frame().point(0, 0, sheet.view());
   EXPECT_NEAR(origin.x(), to.x(), 1);
@@ -163,8 +164,8 @@ TEST_F(HistoryTest, ADragIsOneStepAndTheWheelKeepsThePointUnderTheCursor) {
 
   const QPointF cursor(420, 130);
   const QPointF under = worldPoint(cursor, sheet.view(), sheet.frame());
-  act([&] { sheet.wheelZoom(cursor, 1, false); });
-  act([&] { sheet.wheelZoom(cursor, 2, false); });  // within the same frame
+  act([&] { sheet.navigation().wheelZoom(cursor, 1, false); });
+  act([&] { sheet.navigation().wheelZoom(cursor, 2, false); });  // within the same frame
   waitFrames();
   const QPointF now = sheet.frame().point(under.x(), under.y(), sheet.view());
   EXPECT_NEAR(now.x(), cursor.x(), 1);
@@ -188,10 +189,10 @@ TEST(FrameCoalescer, RunsTheFirstRequestAtOnceAndTheRestOfAFrameOnce) {
 
 TEST_F(HistoryTest, KeepsAtLeastAHundredStepsWithinFiftyMegabytes) {
   for (int i = 0; i < 260; ++i) enter(QStringLiteral("%1x").arg(i));
-  EXPECT_GE(sheet.history().steps(), 100);
-  EXPECT_LE(sheet.history().steps(), SheetHistory::kMaxSteps);
-  EXPECT_LE(sheet.history().bytes(), 50 * 1024 * 1024);
-  const int steps = sheet.history().steps();
+  EXPECT_GE(sheet.steps().history().steps(), 100);
+  EXPECT_LE(sheet.steps().history().steps(), SheetHistory::kMaxSteps);
+  EXPECT_LE(sheet.steps().history().bytes(), 50 * 1024 * 1024);
+  const int steps = sheet.steps().history().steps();
   while (sheet.canUndo()) sheet.undo();
   EXPECT_EQ(sheet.terms().size(), 260 - steps);  // each step had listed one term
 }
@@ -224,7 +225,7 @@ TEST_F(HistoryTest, RecoveryBringsBackListWindowAppearanceAndLabelsAsOneStep) {
   enter(QStringLiteral("x^2-2x"));
   enter(QStringLiteral("sin(x)"));
   act([&] {
-    sheet.zoomStep(true);
+    sheet.navigation().zoomStep(true);
     Appearance appearance = sheet.appearance();
     appearance.palette[1] = QColor(10, 20, 30);
     appearance.grid = false;
@@ -245,7 +246,7 @@ TEST_F(HistoryTest, RecoveryBringsBackListWindowAppearanceAndLabelsAsOneStep) {
   EXPECT_EQ(other.appearance().palette[1], QColor(10, 20, 30));
   EXPECT_EQ(other.label(Sheet::Label::Kommentar), sheet.label(Sheet::Label::Kommentar));
   EXPECT_EQ(other.canvas().image(), drawn);
-  EXPECT_EQ(other.history().steps(), 1);
+  EXPECT_EQ(other.steps().history().steps(), 1);
 
   for (const QByteArray& damaged :
        {QByteArray(), QByteArray("{"), bytes.left(bytes.size() / 2), QByteArray("[1,2]"),

@@ -26,8 +26,7 @@ class KeyPointsTest : public ::testing::Test {
   QList<KeyPoint> discuss(const QString& f) {
     const EngineTerm term = EngineTerm::fromUser(f);
     Derivatives d = formDerivatives(engine, term);
-    return Kurvendiskussion(engine, {term, d.first, d.second}, sheet.view().xmin,
-                            sheet.view().xmax)
+    return Kurvendiskussion(engine, {term, d.first, d.second}, sheet.view().xmin, sheet.view().xmax)
         .points;
   }
 

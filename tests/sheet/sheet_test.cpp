@@ -102,7 +102,7 @@ TEST_F(SheetTest, GraphFileRoundTripKeepsTheLastDrawnWindowAndAFailedSaveKeepsTh
   QTemporaryDir dir;
   const QString name = dir.filePath(QStringLiteral("blatt.fkt"));
   enter({"x^2-2x", "sin(x)"});
-  sheet.zoomStep(true);
+  sheet.navigation().zoomStep(true);
   sheet.setViewTexts({"1", "2", "3", "4", "5", "6"});  // typed, not drawn: not saved
   sheet.save(name);
   QFile file(name);

@@ -8,7 +8,7 @@
 #include <deque>
 #include <vector>
 
-#include "ui/dialogs.h"
+#include "ui/widgets/dialogs.h"
 
 class FakeDialogs : public Dialogs {
  public:

@@ -88,9 +88,9 @@ TEST_F(HistoryWindowTest, ARecoveredSheetIsOfferedAndADamagedOneReported) {
   const QString folder = dir.filePath(QStringLiteral("data"));
   {
     RecoveryFile crashed(folder);
-    Sheet sheet(window->engine());
-    sheet.appendTerms({QStringLiteral("x^3")}, QStringLiteral("x^3"));
-    crashed.write(sheet.recoveryBytes());
+    Sheet other(engine);
+    other.appendTerms({QStringLiteral("x^3")}, QStringLiteral("x^3"));
+    crashed.write(other.recoveryBytes());
   }  // its program is gone; the file stays
   window->setRecovery(std::make_unique<RecoveryFile>(folder));
   dialogs.answers = {Dialogs::Answer::Yes};

@@ -3,11 +3,12 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "ui/differential_page.h"
-#include "ui/gauss_page.h"
-#include "ui/horner_page.h"
-#include "ui/interpolation_pages.h"
-#include "ui/value_grid.h"
+#include "ui/pages/differential_page.h"
+#include "ui/pages/gauss_page.h"
+#include "ui/pages/horner_page.h"
+#include "ui/pages/newton_page.h"
+#include "ui/pages/spline_page.h"
+#include "ui/widgets/value_grid.h"
 #include "ui/window_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QTableWidget>
 
-#include "ui/differential_page.h"
+#include "ui/pages/differential_page.h"
 #include "ui/window_fixture.h"
 
 namespace {

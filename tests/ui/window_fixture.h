@@ -13,17 +13,18 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "engine/recording_engine.h"
 #include "gui_app.h"
-#include "ui/canvas_widget.h"
 #include "ui/fake_dialogs.h"
-#include "ui/frm_graph.h"
-#include "ui/kurvalon_page.h"
+#include "ui/pages/kurvalon_page.h"
+#include "ui/widgets/canvas_widget.h"
+#include "ui/window/frm_graph.h"
 
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensureApplication<QApplication>();
-    window = std::make_unique<FrmGraph>(dialogs);
+    window = std::make_unique<FrmGraph>(sheet, dialogs);
     window->show();
     QApplication::setActiveWindow(window.get());
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -64,5 +65,7 @@ class WindowTest : public ::testing::Test {
   }
 
   FakeDialogs dialogs;
+  RecordingEngine engine;  // every request of the window's calculators
+  Sheet sheet{engine};
   std::unique_ptr<FrmGraph> window;
 };

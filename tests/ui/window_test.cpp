@@ -10,9 +10,10 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 
-#include "ui/differential_page.h"
-#include "ui/interpolation_pages.h"
-#include "ui/value_grid.h"
+#include "ui/pages/differential_page.h"
+#include "ui/pages/newton_page.h"
+#include "ui/pages/spline_page.h"
+#include "ui/widgets/value_grid.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -184,8 +185,8 @@ TEST_F(WindowEventsTest, PrintedDrawingsAreVectorsAndThePreviewPrintsTheSamePage
   auto* page = window->findChild<DifferentialPage*>();
   page->txt_y()->setText(QStringLiteral("x^2-2*x"));
   page->txt_ystr()->setText(QStringLiteral("2*x-2"));
-  window->sheet().canvas().setCurrentX(40);
-  window->sheet().canvas().print(QStringLiteral("Fläche A"));
+  window->sheet().showComment(QStringLiteral("Fläche A"));
+  window->sheet().printLabel(Sheet::Label::Kommentar, QPointF(40, 100));
   const QString vectors = dir.filePath(QStringLiteral("vektor.pdf"));
   dialogs.printerFile = vectors;
   window->drucke();

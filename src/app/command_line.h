@@ -1,0 +1,19 @@
+#pragma once
+// The program's command line, read with Qt's parser:
+//   kurvalon [BLATT.fkt ...]                       opens the sheets in the window
+//   kurvalon --export BLATT.fkt BILD.png|BILD.svg [--size 1000x700]
+//   kurvalon --help | --version
+
+#include <QString>
+#include <QStringList>
+
+struct CommandLine {
+  enum class Mode { Window, Export, Help, Version, Refused };
+  Mode mode = Mode::Window;
+  QStringList sheets;  // Window: the sheets to open
+  QString text;        // Help: the options listed; Refused: the German message
+};
+
+// `arguments` as the program got them, its own name first. The texts are
+// those of the translator installed when it runs.
+CommandLine readCommandLine(const QStringList& arguments);
