@@ -180,5 +180,23 @@ TEST(RegulaFalsi, FindsOrdinaryAndSteepZerosButNoneAtPolesOrJumps) {
   }
 }
 
-// Tiny values come back in E notation and must compare by their exponent.
+// Each new point goes into the middle of the larger part of the bracket: for
+// x^2 on [-1; 1] from 0,5 that is -0,25 left of it, then 0,125 right of it.
+TEST(Tiefpunkt, PlacesEachPointInTheLargerPartUntilTheBracketIsNarrow) {
+  RecordingEngine engine;
+  double xa = -1, xm = 0.5, xb = 1;
+  const double minimum = Tiefpunkt(engine, user("x^2"), xa, xm, xb);
+  ASSERT_GE(engine.requests.size(), 4);
+  EXPECT_EQ(engine.requests.mid(0, 4),
+            QStringList({"APPROX(SUBST(x^2,x,0.5))", "APPROX(SUBST(x^2,x,-0.25))",
+                         "APPROX(SUBST(x^2,x,-0.25))", "APPROX(SUBST(x^2,x,0.125))"}));
+  EXPECT_LT(xb - xa, 0.001);
+  EXPECT_TRUE(xa <= 0 && 0 <= xb);
+  EXPECT_NEAR(minimum, 0, 0.001);
+  EXPECT_EQ(minimum, xm);
+  // The minimum of (x-3)^2+1 on [0; 10], the middle point starting at 1.
+  xa = 0, xm = 1, xb = 10;
+  EXPECT_NEAR(Tiefpunkt(engine, user("(x-3)^2+1"), xa, xm, xb), 3, 0.001);
+}
+
 }  // namespace

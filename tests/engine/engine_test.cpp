@@ -123,6 +123,19 @@ TEST(NumberText, ParsesPlainNumbersWithCommaOrPointAndRefusesTheRest) {
   EXPECT_EQ(parseNumber("3,5E38"), 3.5e38);
 }
 
+// An answer is read up to its end and no further: every prefix of a longer
+// text reads as the same bytes copied on their own.
+TEST(NumberText, AnswersAreReadOnlyUpToTheirEnd) {
+  const std::string text = "-2.5E-3x7";
+  for (size_t length = 0; length <= text.size(); ++length) {
+    const std::string alone = text.substr(0, length);
+    EXPECT_EQ(parseAnswerNumber(std::string_view(text.data(), length)), parseAnswerNumber(alone))
+        << alone;
+  }
+  EXPECT_FALSE(parseAnswerNumber(std::string_view(text.data(), 5)).has_value());  // "-2.5E"
+  EXPECT_EQ(parseAnswerNumber(std::string_view(text.data(), 7)), -0.0025);
+}
+
 // Engine answers read like BASIC's Val(): decimal point only, and overflow judged by the
 // value, not by the exponent's sign.
 TEST(NumberText, LeadingNumberReadsLikeVal) {

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "engine/number_text.h"
 #include "numerics/gauss.h"
 #include "numerics/horner.h"
 #include "numerics/newton.h"
@@ -175,6 +176,36 @@ TEST(NaturalSpline, ThreePointsGiveTheTwoWorkedPieces) {
   EXPECT_FALSE(naturalSpline({"0", "0", "2"}, {"0", "1", "0"}));  // equal x values
   EXPECT_FALSE(naturalSpline({"0", "a"}, {"0", "1"}));
   EXPECT_FALSE(naturalSpline({"0"}, {"0"}));
+}
+
+// Five uneven points: the pieces pass through them, meet with equal slope
+// and bending, and do not bend at the ends: the properties of the natural
+// spline, checked on the coefficients themselves.
+TEST(NaturalSpline, PiecesInterpolateAndJoinSmoothlyWithStraightEnds) {
+  const double x[] = {-4, -1, 0.5, 2, 5}, y[] = {0, 2, -1, 1.5, 0};
+  QStringList xs, ys;
+  for (int i = 0; i < 5; ++i) {
+    xs << numberText(x[i]);
+    ys << numberText(y[i]);
+  }
+  const auto pieces = naturalSpline(xs, ys);
+  ASSERT_TRUE(pieces && pieces->size() == 4u);
+  auto at = [&](int k, double t, int derivative) {
+    const auto& [a, b, c, d] = (*pieces)[k].coefficients;
+    if (derivative == 0) return ((a * t + b) * t + c) * t + d;
+    if (derivative == 1) return (3 * a * t + 2 * b) * t + c;
+    return 6 * a * t + 2 * b;
+  };
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_NEAR(at(k, x[k], 0), y[k], 1e-5) << k;
+    EXPECT_NEAR(at(k, x[k + 1], 0), y[k + 1], 1e-5) << k;
+  }
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_NEAR(at(k, x[k + 1], 1), at(k + 1, x[k + 1], 1), 1e-5) << k;
+    EXPECT_NEAR(at(k, x[k + 1], 2), at(k + 1, x[k + 1], 2), 1e-5) << k;
+  }
+  EXPECT_NEAR(at(0, x[0], 2), 0, 1e-5);
+  EXPECT_NEAR(at(3, x[4], 2), 0, 1e-5);
 }
 
 }  // namespace

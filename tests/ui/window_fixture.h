@@ -41,7 +41,7 @@ class WindowTest : public ::testing::Test {
   void set(const char* name, const char* text) {
     find<QLineEdit>(QLatin1String(name))->setText(QString::fromUtf8(text));
   }
-  void click(const char* name) { find<QPushButton>(QLatin1String(name))->click(); }
+  void click(const char* name) { find<QAbstractButton>(QLatin1String(name))->click(); }
   void openTab(QTabWidget* tabs, int tab) {
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
   }
