@@ -54,7 +54,7 @@ mutant src/engine/number_text.cpp "overflow read as 0, underflow refused" \
 mutant src/engine/format_pattern.cpp "a negative value rounded to zero shows as -0" \
   'std::string text = number.negative && !digits.empty() ? "-" : "";' \
   'std::string text = number.negative ? "-" : "";'
-mutant src/engine/funktionswert.cpp "an undefined point (pole) marks the whole term as faulty" \
+mutant src/engine/requests.cpp "an undefined point (pole) marks the whole term as faulty" \
   'result.termFaulty = !result.value && answer != "undef";' \
   'result.termFaulty = !result.value;'
 mutant src/engine/notation.cpp "E notation rewritten without its closing parenthesis" \
@@ -151,15 +151,79 @@ mutant src/calculus/curve_discussion.cpp "key-point captions with x and y swappe
 mutant src/plot/caption_placement.cpp "captions may leave the drawing" \
   'if (!bounds.contains(rect)) return false;' \
   'if (!bounds.intersects(rect)) return false;'
-mutant src/sheet/sheet.cpp "key points left or right of the window are marked" \
-  'if (!(point.x >= xmin && point.x <= xmax && point.y >= ymin && point.y <= ymax)) continue;' \
-  'if (!(point.y >= ymin && point.y <= ymax)) continue;'
+mutant src/plot/overlay.cpp "key points left or right of the window are marked" \
+  'if (!(x >= xmin && x <= xmax && y >= ymin && y <= ymax)) continue;' \
+  'if (!(y >= ymin && y <= ymax)) continue;'
 mutant src/calculus/value_table.cpp "the step count is rounded down without tolerance: bis is missed" \
   'std::floor(steps + tolerance)) + 1;' \
   'std::floor(steps)) + 1;'
 mutant src/documents/recent_files.cpp "the recent list keeps six sheets" \
   'while (files_.size() > kLimit) files_.removeLast();' \
   'while (files_.size() > kLimit + 1) files_.removeLast();'
+
+# The request module: the one place request texts are written.
+mutant src/engine/requests.cpp "user texts go to the engine with their decimal comma" \
+  'return EngineTerm(komma2point(typed));' \
+  'return EngineTerm(typed);'
+mutant src/engine/requests.cpp "higher derivatives asked without their order" \
+  'call("diff", {f.text(), QStringLiteral("x"), QString::number(order)})' \
+  'call("diff", {f.text(), QStringLiteral("x")})'
+mutant src/engine/requests.cpp "the definite integral approximated in upper case" \
+  'return engine.request(call("approx", {integral}));' \
+  'return engine.request(call("APPROX", {integral}));'
+mutant src/engine/requests.cpp "the slope field's substitution without its blanks" \
+  'QStringLiteral(", ") + value.text() + u'"'"')'"'"'));' \
+  'QStringLiteral(",") + value.text() + u'"'"')'"'"'));'
+mutant src/engine/number_text.cpp "an answer is read past its end (the exponent's sign)" \
+  'if (at < end && (unit(*at) == u'"'"'+'"'"' || unit(*at) == u'"'"'-'"'"')) {
+      if (unit(*at) == u'"'"'-'"'"') plain += '"'"'-'"'"';' \
+  'if ((unit(*at) == u'"'"'+'"'"' || unit(*at) == u'"'"'-'"'"')) {
+      if (unit(*at) == u'"'"'-'"'"') plain += '"'"'-'"'"';'
+
+# The overlay: world geometry mapped through the pixel frame, pens set.
+mutant src/plot/overlay.cpp "world points mapped with x and y swapped" \
+  'return frame.point(static_cast<float>(world.x()), static_cast<float>(world.y()), view);' \
+  'return frame.point(static_cast<float>(world.y()), static_cast<float>(world.x()), view);'
+mutant src/plot/overlay.cpp "a curve is joined to points beyond the band" \
+  '(!banded || (next.y() >= frame.pixUnten - band && next.y() <= frame.pixOben + band))' \
+  '(!banded || next.y() >= frame.pixUnten - band)'
+mutant src/plot/overlay.cpp "a drawing that keeps the pen leaves its own behind" \
+  'if (drawing.style.keepsPen) setPen(canvas, before);' \
+  'if (false) setPen(canvas, before);'
+mutant src/plot/overlay.cpp "entry colours taken from the palette slot of the same number" \
+  'return appearance.curveColor(ink.index);' \
+  'return appearance.palette[ink.index % kPaletteSize];'
+
+# The sheet's document, steps and view.
+mutant src/sheet/sheet_document.cpp "a list filled from empty has no entry chosen" \
+  'if (current < 0 && !more.isEmpty()) current = 0;' \
+  'if (current < -1 && !more.isEmpty()) current = 0;'
+mutant src/sheet/undo_controller.cpp "typing after a change goes into the step before it" \
+  'if (!pending_) amend(committed_.document);' \
+  'amend(committed_.document);'
+mutant src/sheet/undo_controller.cpp "a gesture's changes wait for the next change to become a step" \
+  'if (pending_) noteChange();' \
+  'if (false) noteChange();'
+mutant src/sheet/view_navigation.cpp "a drag moves the view along with the mouse instead of against it" \
+  '(drag_->from.x() - at.x()) / frame.massX' \
+  '(at.x() - drag_->from.x()) / frame.massX'
+
+# Faults that once went unnoticed.
+mutant src/numerics/spline.cpp "spline system with a wrong right-hand side in the elimination" \
+  'r[i] = r[i] - q * r[i - 1];' \
+  'r[i] = r[i] - q * r[i];'
+mutant src/calculus/root_finders.cpp "the minimum search splits the smaller part" \
+  'const double xn = (xb - xm) < (xm - xa) ? (xa + xm) / 2 : (xm + xb) / 2;' \
+  'const double xn = (xb - xm) > (xm - xa) ? (xa + xm) / 2 : (xm + xb) / 2;'
+mutant src/documents/graph_file.cpp "CR LF counted as two line ends" \
+  'if (c == u'"'"'\r'"'"' && i + 1 < text.size() && text[i + 1] == u'"'"'\n'"'"') ++i;' \
+  'if (false) ++i;'
+mutant src/ode/slope_field.cpp "slope field grid counted one column short for the mark limit" \
+  'const double columns = std::floor(x1 - x0) + 1,' \
+  'const double columns = std::floor(x1 - x0),'
+mutant src/ode/osculating_curve.cpp "second-order steps measured from 0 instead of x0" \
+  'const float h = (window.xmax - x) / kSteps;' \
+  'const float h = window.xmax / kSteps;'
 
 # The symbolic engine.
 mutant symbolic/numeric.cpp "fast evaluation: sign(0) is 1" \
