@@ -1,11 +1,7 @@
 #include "calculus/root_finders.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <limits>
-#include <string>
-#include <system_error>
 
 #include "engine/number_text.h"
 

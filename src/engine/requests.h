@@ -108,7 +108,7 @@ struct Limit {
 Limit limit(Engine& engine, const EngineTerm& term, const EngineTerm& point,
             Side side = Side::Both);
 
-// SIMPLIFY(term) and FACTOR(term); nullopt with the failure when the engine refuses.
+// SIMPLIFY(term) and FACTOR(term): the term, or the failure when the engine refuses.
 struct Rewritten {
   EngineTerm term;
   QString failure;  // empty on success

@@ -39,7 +39,7 @@ TEST(ViewWindow, ReadsTheFieldsOrRefusesWindowsThatCannotBeDrawn) {
       {1, "-10", "xmin und xmax dürfen nicht gleich sein!"},
       {3, "-9", "ymin und ymax dürfen nicht gleich sein!"},
       {4, "0", "x-tic muss größer als 0 sein!"},
-      {5, "-1", "y-tic muss größer als 0 sein!"},
+      {5, "0", "y-tic muss größer als 0 sein!"},
       {1, "-9,9999", "Der Bereich von xmin bis xmax ist zu klein!"}};
   for (const auto& [field, text, message] : cases) {
     ViewTexts texts = kDefaultViewTexts;
@@ -181,6 +181,12 @@ TEST(CoordinateSystem, AxesTicksAndLabelsLandOnTheirPixels) {
   EXPECT_GT(d.count(kWhite, 425, 440, 178, 190), 0);
   EXPECT_LT(d.count(kWhite, 425, 440, 178, 190), 16 * 13);
   EXPECT_EQ(d.count(kWhite, 425, 440, 200, 215), 16 * 16);
+  // The arrowheads: from the tips at the canvas' right and top edges, 10
+  // pixels back and 3 to each side.
+  EXPECT_EQ(std::pair(d.canvas.pixel(590, 199), d.canvas.pixel(590, 193)), std::pair(kAxes, kAxes));
+  EXPECT_EQ(std::pair(d.canvas.pixel(291, 390), d.canvas.pixel(297, 390)), std::pair(kAxes, kAxes));
+  EXPECT_EQ(std::pair(d.canvas.pixel(590, 200), d.canvas.pixel(290, 390)),
+            std::pair(kWhite, kWhite));
 }
 
 TEST(CoordinateSystem, BackgroundAndGridFollowTheirSettingsAndAxesKeepTheirColours) {

@@ -121,3 +121,40 @@ TEST_F(SheetFilesTest, DroppedSheetsOpenOtherFilesAreRefused) {
 }
 
 }  // namespace
+
+// A sheet passed around with a number no computer can hold opens, draws and
+// goes through every calculator; each one refuses it in German, none ends
+// or hangs the program.
+TEST_F(SheetFilesTest, ASheetWithANumberTooLargeGoesThroughEveryCalculator) {
+  ASSERT_TRUE(window->openFile(sheet("riesig.fkt", "x+1e1111^41111111")));
+  EXPECT_EQ(terms(), QStringList({"x+1e1111^41111111"}));
+  set("txtX", "1");
+  QTest::keyClick(find<QLineEdit>("txtX"), Qt::Key_Return);
+  EXPECT_EQ(text("txtErgebnis"), "nicht definiert");
+  openTab(window->tabParameter(), 3);
+  click("cmdDiff");
+  EXPECT_TRUE(text("txt_ystr").startsWith("Fehler")) << text("txt_ystr").toStdString();
+  click("cmdDiskussion");
+  openTab(window->tabParameter(), 4);
+  click("cmdInt");
+  EXPECT_TRUE(text("txtIntSymb").contains("Zahl zu groß")) << text("txtIntSymb").toStdString();
+  for (const char* limit : {"txt_unten", "txt_oben"}) {
+    QTest::mouseClick(find<QLineEdit>(limit), Qt::LeftButton);
+    QTest::keyClicks(find<QLineEdit>(limit), "1");
+  }
+  click("cmdIntegral1");
+  openTab(window->tabMain(), 5);
+  set("txtT_Funktion", "x+1e1111^41111111");
+  click("cmdTaylor");
+  for (auto [name, value] : {std::pair{"txtFourier", "x+1e1111^41111111"},
+                             {"txt_t1", "0"}, {"txt_t2", "1"}, {"txtGrad", "2"}})
+    set(name, value);
+  click("cmdFourier");
+  openTab(window->tabMain(), 6);
+  click("cmdWertetabelle");
+  EXPECT_EQ(window->sheet().terms().size(), 1);
+  for (const auto& shown : dialogs.messages) {
+    EXPECT_FALSE(shown.text.contains("gmp") || shown.text.contains("error"))
+        << shown.text.toStdString();
+  }
+}
