@@ -1,5 +1,8 @@
 #include "plot/overlay.h"
 
+#include "engine/engine.h"
+#include "plot/sampling.h"
+
 #include <gtest/gtest.h>
 
 #include "canvas/canvas.h"
@@ -118,6 +121,25 @@ TEST_F(OverlayTest, MarksOutsideTheWindowAreLeftOutAndNothingDrawnSaysSo) {
   ASSERT_EQ(canvas.operations().size(), 2u);  // a disc and its caption
   EXPECT_EQ(canvas.operations().back().text, "C");
   EXPECT_TRUE(canvas.operations().front().filled);
+}
+
+// Samples without value split a curve; a piece of two samples is kept; the
+// start point joins the first sample; a refused term stops at once.
+TEST(Sampling, GapsSplitTheCurveIntoPolylinesOfWorldPoints) {
+  Engine engine;
+  CurveSampling sampling{.from = -1, .to = 1, .intervals = 4, .maxSamples = 5};
+  SampledCurve curve = sampleCurve(engine, EngineTerm::asIs("sqrt(x-0.4)"), sampling);
+  ASSERT_EQ(curve.polylines.size(), 1);
+  EXPECT_EQ(curve.polylines[0],
+            QPolygonF({QPointF(0.5, std::sqrt(0.1f)), QPointF(1, std::sqrt(0.6f))}));
+  curve = sampleCurve(engine, EngineTerm::asIs("1/x"), sampling, QPointF(-2, 0));
+  ASSERT_EQ(curve.polylines.size(), 2);
+  EXPECT_EQ(curve.polylines[0], QPolygonF({QPointF(-2, 0), QPointF(-1, -1), QPointF(-0.5, -2)}));
+  EXPECT_EQ(curve.polylines[1], QPolygonF({QPointF(0.5, 2), QPointF(1, 1)}));
+  sampling.gapEndsCurve = true;
+  EXPECT_EQ(sampleCurve(engine, EngineTerm::asIs("1/x"), sampling).polylines.size(), 1);
+  curve = sampleCurve(engine, EngineTerm::asIs("2y"), sampling);
+  EXPECT_TRUE(curve.termFaulty && curve.polylines.isEmpty());
 }
 
 }  // namespace

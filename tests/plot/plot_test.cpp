@@ -123,13 +123,13 @@ TEST(ViewCommands, WheelZoomsAboutThePointUnderTheCursorAndDragShiftsTheWindow) 
   }
   EXPECT_EQ(zoomAt(start, {3, 2}, 1), ViewTexts({"-3,5", "6,5", "-3,5", "5,5", "0,5", "0,5"}));
   // Four fine notches are one notch in extent; the ticks stay until fewer than ten show.
-  const ViewTexts fine = zoomAt(zoomAt(zoomAt(zoomAt(start, {0, 0}, 1, true), {0, 0}, 1, true),
-                                       {0, 0}, 1, true),
-                                {0, 0}, 1, true);
+  const ViewTexts fine =
+      zoomAt(zoomAt(zoomAt(zoomAt(start, {0, 0}, 1, true), {0, 0}, 1, true), {0, 0}, 1, true),
+             {0, 0}, 1, true);
   EXPECT_NEAR(read(fine).xmax, 5, 1e-3);
   EXPECT_NEAR(read(fine).ymax, 4.5, 1e-3);
-  EXPECT_EQ(fine[4], "1");    // ten ticks of 1 still show
-  EXPECT_EQ(fine[5], "0,5");  // nine would: halved
+  EXPECT_EQ(fine[4], "1");                             // ten ticks of 1 still show
+  EXPECT_EQ(fine[5], "0,5");                           // nine would: halved
   EXPECT_EQ(zoomAt(start, {0, 0}, -8, true)[4], "2");  // 40 ticks of 1 would be 40: doubled
   // Ends are rounded to a ten-thousandth of the width, ticks kept.
   EXPECT_EQ(std::get<ViewTexts>(shiftView(start, 0.123456789, -1)),
