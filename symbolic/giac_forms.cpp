@@ -1,0 +1,485 @@
+#include "symbolic/giac_forms.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "symbolic/giac_input.h"
+#include "symbolic/giac_printer.h"
+#include "symbolic/number_format.h"
+#include "symbolic/numeric.h"
+#include "symbolic/root_scan.h"
+
+namespace symbolic {
+namespace {
+
+using giac::gen;
+
+constexpr size_t kMaxSolutions = 100;
+// Members of a family of solutions that is not evenly spaced (1/(k*pi)) are
+// looked for among the first integers up to this one.
+constexpr int kFamilyProbe = 400;
+
+const char* const kTooMany = "Fehler: mehr als 100 Lösungen im Intervall";
+
+bool isError(const std::string& answer) {
+  return answer.rfind("Fehler", 0) == 0;
+}
+
+gen sequence(const giac::vecteur& arguments) {
+  return gen(arguments, giac::_SEQ__VECT);
+}
+
+bool hasFloat(const gen& g) {
+  if (g.type == giac::_DOUBLE_ || g.type == giac::_REAL) return true;
+  if (g.type == giac::_SYMB) return hasFloat(g._SYMBptr->feuille);
+  if (g.type == giac::_VECT) return std::any_of(g._VECTptr->begin(), g._VECTptr->end(), hasFloat);
+  if (g.type == giac::_FRAC) return hasFloat(g._FRACptr->num) || hasFloat(g._FRACptr->den);
+  return false;
+}
+
+bool hasName(const gen& g, const char* name) {
+  for (const gen& id : giac::lidnt(g)) {
+    if (id.print(giac::context0) == name) return true;
+  }
+  return false;
+}
+
+// Names in g that are not in `known` (Giac's integer parameters n_0, n_1, ...).
+giac::vecteur newNames(const gen& g, const giac::vecteur& known) {
+  giac::vecteur names;
+  for (const gen& id : giac::lidnt(g)) {
+    const std::string name = id.print(giac::context0);
+    if (name == "pi") continue;
+    if (std::none_of(known.begin(), known.end(),
+                     [&](const gen& k) { return k.print(giac::context0) == name; })) {
+      names.push_back(id);
+    }
+  }
+  return names;
+}
+
+// A rational function of x: numbers, x, + - * / and integer powers. Its
+// zeros are those of a polynomial, which Giac finds completely (numerically
+// where not exactly).
+bool isRational(const Node& node, const std::string& x) {
+  switch (node.kind) {
+    case NodeKind::Number:
+      return true;
+    case NodeKind::Symbol:
+      return node.text == x;
+    case NodeKind::Call:
+      return false;
+    case NodeKind::Power:
+      return isRational(*node.args[0], x) && node.args[1]->kind == NodeKind::Number &&
+             node.args[1]->text.find_first_not_of("0123456789") == std::string::npos;
+    default:
+      return std::all_of(node.args.begin(), node.args.end(),
+                         [&](const NodePtr& a) { return isRational(*a, x); });
+  }
+}
+
+struct Solution {
+  double at;
+  std::string text;
+};
+
+class Forms {
+ public:
+  explicit Forms(GiacTools& tools) : t_(tools), c_(tools.context) {}
+
+  std::string answer(const Node& request) {
+    const std::string& name = request.text;
+    if (name == "solve") return solve(request);
+    const gen f = t_.evaluate(*request.args[0]);
+    if (name == "simplify") return simplified(f);
+    if (name == "factor") return factored(f);
+    const gen x(request.args[1]->text, c_);
+    const gen point = t_.evaluate(*request.args[2]);
+    if (name == "value") return valueAt(f, x, point);
+    return limit(f, x, point, request.args.size() == 4 ? limitSide(request) : 0);
+  }
+
+ private:
+  GiacTools& t_;
+  giac::context* c_;
+
+  // A value's real number with 30 digits; NaN where it has none.
+  double real(const gen& g) {
+    if (hasUndefined(g)) return NAN;
+    gen v = giac::_evalf(sequence(giac::makevecteur(g, 30)), c_);
+    if (hasUndefined(v) || giac::is_inf(v)) return NAN;
+    const double re = toDouble(giac::re(v, c_), c_), im = toDouble(giac::im(v, c_), c_);
+    if (!std::isfinite(re) || !std::isfinite(im)) return NAN;
+    return std::fabs(im) <= 1e-20 * std::max(1.0, std::fabs(re)) ? re : NAN;
+  }
+
+  std::string text(const gen& g) {
+    std::optional<std::string> form = t_.readable(g);
+    return form ? *form : "Fehler: kein reelles Ergebnis";
+  }
+
+  std::string simplified(const gen& f) {
+    if (hasUndefined(f)) return kUndefined;
+    return text(f);
+  }
+
+  std::string factored(const gen& f) {
+    if (hasUndefined(f)) return kUndefined;
+    const gen factors = giac::factor(f, false, c_);
+    const bool isProduct = factors.type == giac::_SYMB &&
+                           (factors._SYMBptr->sommet == giac::at_prod ||
+                            factors._SYMBptr->sommet == giac::at_pow ||
+                            factors._SYMBptr->sommet == giac::at_neg);
+    if (!isProduct || (t_.real && giac::has_i(factors))) return simplified(f);
+    return printTerm(factors, c_);
+  }
+
+  // Undefined where the term has no real value at the point, also where a
+  // limit would exist ((x^2-1)/(x-1) at 1).
+  std::string valueAt(const gen& f, const gen& x, const gen& point) {
+    const gen v = giac::eval(giac::subst(f, x, point, false, c_), 1, c_);
+    if (hasUndefined(v) || giac::is_inf(v)) return kUndefined;
+    if (newNames(v, {}).empty() && std::isnan(real(v))) return kUndefined;
+    return text(v);
+  }
+
+  std::string limit(const gen& f, const gen& x, const gen& point, int side) {
+    giac::vecteur arguments = giac::makevecteur(f, x, point);
+    if (side != 0) arguments.push_back(side);
+    gen l;
+    try {
+      l = giac::_limit(sequence(arguments), c_);
+    } catch (const std::exception& e) {
+      // Giac tells when the one-sided limits differ: there is no limit.
+      if (std::string(e.what()).find("distinct") != std::string::npos) return kUndefined;
+      if (side != 0) throw;
+      // Where the term has real values on one side only (ln(x) at 0), the
+      // limit is that side's.
+      std::string sides[2];
+      for (int i = 0; i < 2; ++i) {
+        try {
+          sides[i] = limit(f, x, point, i == 0 ? -1 : 1);
+        } catch (const std::exception&) {
+          sides[i] = "Fehler";
+        }
+      }
+      if (sides[0] == sides[1] || sides[1] == kUndefined) return sides[0];
+      if (sides[0] == kUndefined || isError(sides[0])) return sides[1];
+      return kUndefined;
+    }
+    // (Giac's own infinity constants are declared differently from how the
+    // library was built; their printed forms are reliable.)
+    const std::string printed = l.print(c_);
+    if (printed == "+infinity") return "inf";
+    if (printed == "-infinity") return "-inf";
+    if (hasUndefined(l) || giac::is_inf(l) || hasName(l, "bounded_function") ||
+        printTerm(l, c_).find("bounded_function") != std::string::npos) {
+      return kUndefined;
+    }
+    if (t_.real && newNames(l, {}).empty() && std::isnan(real(l))) return kUndefined;
+    return text(l);
+  }
+
+  // ---- SOLVE ----
+
+  struct Equation {
+    gen f, lhs, rhs, x;
+    std::string variable;
+    std::optional<CompiledTerm> compiled;
+    bool parameters = false;  // names besides x: answered exactly as Giac finds them
+  };
+
+  struct Family {
+    gen root, k;
+    double base, step;
+    gen baseExact, stepExact;
+  };
+
+  // True if x = root satisfies the equation with real values on both sides.
+  bool satisfies(const Equation& e, const gen& root) {
+    if (e.parameters) return !(t_.real && giac::has_i(root));
+    const double l = real(giac::subst(e.lhs, e.x, root, false, c_));
+    const double r = real(giac::subst(e.rhs, e.x, root, false, c_));
+    return std::isfinite(l) && std::isfinite(r) &&
+           std::fabs(l - r) <= 1e-12 * (1 + std::fabs(l) + std::fabs(r));
+  }
+
+  // A root as a textbook writes it, or its numeric value marked with ~ where
+  // Giac can only write it with i, rootof or a function pupils do not know.
+  Solution exact(const gen& root, double at) {
+    std::optional<std::string> form = t_.readable(root);
+    if (form && parse(*form) && !hasFloat(root)) return {at, *form};
+    return {at, "~" + formatNumber(at)};
+  }
+
+  std::string solve(const Node& request) {
+    Equation e;
+    const Node& term = *request.args[0];
+    e.variable = request.args[1]->text;
+    e.x = gen(e.variable, c_);
+    e.f = t_.evaluate(term);
+    if (term.kind == NodeKind::Subtract) {
+      e.lhs = t_.evaluate(*term.args[0]);
+      e.rhs = t_.evaluate(*term.args[1]);
+    } else {
+      e.lhs = e.f;
+      e.rhs = 0;
+    }
+    e.parameters = !newNames(e.f, giac::makevecteur(e.x)).empty();
+    if (onlyUses(term, e.variable)) e.compiled = CompiledTerm::compile(term, e.variable);
+    const bool interval = request.args.size() == 4;
+    double lower = 0, upper = 0;
+    if (interval) {
+      lower = real(t_.evaluate(*request.args[2]));
+      upper = real(t_.evaluate(*request.args[3]));
+      if (!std::isfinite(lower) || !std::isfinite(upper)) {
+        return "Fehler: SOLVE erwartet ein Intervall aus zwei reellen Zahlen";
+      }
+      if (e.parameters) return "Fehler: ein Intervall nur für Gleichungen ohne weitere Variablen";
+      if (lower > upper) std::swap(lower, upper);
+    }
+
+    // With an interval the scan needs time of its own: Giac gets half of it.
+    giac::vecteur roots;
+    bool solved = true;
+    auto solveExactly = [&] { roots = giac::solve(e.f, e.x, 2, c_); };
+    if (interval) {
+      solved = t_.limited(solveExactly, 0.5);
+    } else {
+      try {
+        solveExactly();
+      } catch (const std::exception&) {
+        if (giac::ctrl_c || giac::interrupted) throw;
+        solved = false;
+      }
+    }
+    const bool rational = isRational(term, e.variable);
+    bool complete = solved;
+    std::vector<Solution> solutions;
+    std::vector<Family> families;
+    for (const gen& root : roots) {
+      if (!complete) break;
+      giac::vecteur names = newNames(root, giac::lidnt(e.f));
+      if (hasName(root, e.variable.c_str())) {
+        return "Fehler: jede Zahl ist eine Lösung";
+      }
+      if (hasFloat(root) && !rational) {
+        complete = false;
+      } else if (names.size() == 1 && !e.parameters) {
+        if (!family(e, root, names.front(), families)) complete = false;
+      } else if (!names.empty()) {
+        complete = false;
+      } else if (e.parameters) {
+        if (satisfies(e, root)) solutions.push_back({NAN, text(root)});
+      } else if (satisfies(e, root)) {
+        const double at = real(root);
+        solutions.push_back(hasFloat(root) ? Solution{at, "~" + formatNumber(polish(e, at))}
+                                           : exact(root, at));
+      }
+    }
+    if (!interval) {
+      if (!complete) return "Fehler: keine exakte Lösung gefunden";
+      return general(e, solutions, families);
+    }
+    if (!complete) {
+      if (!e.compiled) return "Fehler: keine Lösung bestimmbar";
+      solutions.clear();
+      families.clear();
+    }
+    return within(e, solutions, families, lower, upper);
+  }
+
+  // A root of the scan; exact where it is an integer or a fraction with a
+  // small denominator that solves the equation exactly (0 for sin(x)=x/10).
+  Solution numeric(const Equation& e, double r) {
+    for (int q = 1; q <= 12; ++q) {
+      const double p = std::round(r * q);
+      if (std::fabs(p / q - r) > 1e-8 * (1 + std::fabs(r)) || std::fabs(p) > 1e9) continue;
+      const gen candidate = gen(static_cast<int>(p)) / gen(q);
+      const gen rest = giac::subst(e.f, e.x, candidate, false, c_);
+      if (!hasUndefined(rest) && giac::is_zero(giac::normal(rest, c_), c_)) return {r, printTerm(candidate, c_)};
+      break;
+    }
+    return {r, "~" + formatNumber(r)};
+  }
+
+  // A numeric root of Giac's refined by bisection to neighbouring doubles
+  // where the sign changes around it.
+  double polish(const Equation& e, double at) {
+    if (!e.compiled) return at;
+    auto f = [&](double v) { return e.compiled->evaluate(v); };
+    const double w = 1e-8 * (1 + std::fabs(at));
+    double a = at - w, b = at + w, fa = f(a);
+    if (!(fa * f(b) < 0)) return at;
+    for (int step = 0; step < 100; ++step) {
+      const double m = a + (b - a) / 2;
+      if (m <= a || m >= b) break;
+      const double fm = f(m);
+      if (std::isnan(fm)) return at;
+      if ((fm < 0) == (fa < 0)) {
+        a = m;
+        fa = fm;
+      } else {
+        b = m;
+      }
+    }
+    return std::fabs(fa) <= std::fabs(f(b)) ? a : b;
+  }
+
+  // Collects a family of solutions root(k), k an integer; false if it cannot be used.
+  bool family(const Equation& e, const gen& root, const gen& k, std::vector<Family>& families) {
+    auto member = [&](int n) { return giac::subst(root, k, gen(n), false, c_); };
+    const double r0 = real(member(0)), r1 = real(member(1)), r2 = real(member(2));
+    const double step = r1 - r0;
+    Family f{root, k, r0, step, member(0), giac::normal(member(1) - member(0), c_)};
+    if (std::isfinite(step) && step != 0 &&
+        std::fabs(r2 - r1 - step) <= 1e-9 * std::fabs(step)) {
+      if (step < 0) {
+        f.step = -step;
+        f.stepExact = -f.stepExact;
+      }
+    } else {
+      f.step = NAN;  // not evenly spaced
+    }
+    families.push_back(f);
+    return true;
+  }
+
+  static std::string sorted(std::vector<Solution>& solutions) {
+    // Solutions with parameters have no value to sort by and keep Giac's order.
+    std::stable_sort(solutions.begin(), solutions.end(),
+                     [](const Solution& a, const Solution& b) { return a.at < b.at; });
+    std::string list = "[";
+    for (size_t i = 0; i < solutions.size(); ++i) {
+      if (i > 0 && std::fabs(solutions[i].at - solutions[i - 1].at) <=
+                       1e-9 * (1 + std::fabs(solutions[i].at))) {
+        continue;
+      }
+      list += (list.size() > 1 ? "," : "") + solutions[i].text;
+    }
+    return list + "]";
+  }
+
+  // All solutions: single ones and families written with the integer k.
+  std::string general(const Equation& e, std::vector<Solution>& solutions,
+                      std::vector<Family>& families) {
+    for (Family& f : families) {
+      if (!std::isfinite(f.step)) return "Fehler: unendlich viele Lösungen, bitte ein Intervall angeben";
+      const int shift = static_cast<int>(std::floor(f.base / f.step + 1e-9));
+      f.baseExact = giac::normal(f.baseExact - gen(shift) * f.stepExact, c_);
+      f.base = real(f.baseExact);
+    }
+    // Families that together repeat at half their step are one family.
+    for (bool merged = true; merged;) {
+      merged = false;
+      for (size_t i = 0; i < families.size() && !merged; ++i) {
+        for (size_t j = 0; j < families.size() && !merged; ++j) {
+          Family &a = families[i], &b = families[j];
+          if (i == j || std::fabs(a.step - b.step) > 1e-9 * a.step) continue;
+          const double offset = b.base - a.base;
+          if (std::fabs(offset - a.step / 2) > 1e-9 * a.step) continue;
+          a.step /= 2;
+          a.stepExact = giac::normal(a.stepExact / 2, c_);
+          families.erase(families.begin() + j);
+          merged = true;
+        }
+      }
+    }
+    std::vector<Solution> all;
+    for (const Solution& s : solutions) {
+      const bool member = std::any_of(families.begin(), families.end(), [&](const Family& f) {
+        const double k = (s.at - f.base) / f.step;
+        return std::fabs(k - std::round(k)) <= 1e-9 * (1 + std::fabs(k));
+      });
+      if (!member) all.push_back(s);
+    }
+    for (const Family& f : families) {
+      if (!satisfies(e, f.baseExact) ||
+          !satisfies(e, giac::normal(f.baseExact + f.stepExact, c_))) {
+        continue;
+      }
+      all.push_back({f.base, familyText(f)});
+    }
+    return sorted(all);
+  }
+
+  // base+2*k*pi, k*pi/2, base+k*step.
+  std::string familyText(const Family& f) {
+    const gen k(std::string("k"), c_);
+    const gen ratio = giac::normal(f.stepExact / giac::cst_pi, c_);
+    std::string steps;
+    if (ratio.type == giac::_INT_ || ratio.type == giac::_FRAC) {
+      steps = printTerm(giac::symbolic(giac::at_prod, sequence(giac::makevecteur(ratio, k, giac::cst_pi))), c_);
+    } else {
+      steps = printTerm(giac::symbolic(giac::at_prod, sequence(giac::makevecteur(k, f.stepExact))), c_);
+    }
+    if (f.base == 0) return steps;
+    Solution base = exact(f.baseExact, f.base);
+    return base.text + "+" + steps;
+  }
+
+  // The solutions between lower and upper: Giac's, where it found them
+  // completely, and those of a scan of the interval, which finds what it
+  // missed or could not write exactly.
+  std::string within(const Equation& e, std::vector<Solution>& solutions,
+                     std::vector<Family>& families, double lower, double upper) {
+    auto inside = [&](double v) {
+      const double tolerance = 1e-12 * (1 + std::fabs(v));
+      return v >= lower - tolerance && v <= upper + tolerance;
+    };
+    std::vector<Solution> found;
+    for (const Solution& s : solutions) {
+      if (inside(s.at)) found.push_back(s);
+    }
+    for (const Family& f : families) {
+      std::vector<int> ks;
+      const bool even = std::isfinite(f.step);
+      if (even) {
+        const double first = std::ceil((lower - f.base) / f.step - 1e-9);
+        const double last = std::floor((upper - f.base) / f.step + 1e-9);
+        if (last - first + 1 > kMaxSolutions) return kTooMany;
+        for (double n = first; n <= last; ++n) ks.push_back(static_cast<int>(n));
+      } else {
+        for (int n = -kFamilyProbe; n <= kFamilyProbe; ++n) ks.push_back(n);
+      }
+      for (int n : ks) {
+        const gen member = giac::normal(giac::subst(f.root, f.k, gen(n), false, c_), c_);
+        const double at = real(member);
+        if (!std::isfinite(at) || !inside(at)) continue;
+        if (!even && std::abs(n) == kFamilyProbe) return kTooMany;  // it goes on beyond the probe
+        if (satisfies(e, member)) found.push_back(exact(member, at));
+        if (found.size() > kMaxSolutions) return kTooMany;
+      }
+    }
+    if (e.compiled) {
+      RootScan scan = scanRoots([&](double v) { return e.compiled->evaluate(v); }, lower, upper,
+                                kMaxSolutions);
+      if (scan.tooMany) return kTooMany;
+      for (double r : scan.roots) {
+        const bool known = std::any_of(found.begin(), found.end(), [&](const Solution& s) {
+          return std::fabs(s.at - r) <= 1e-7 * (1 + std::fabs(r));
+        });
+        if (!known) found.push_back(numeric(e, r));
+      }
+    }
+    if (found.size() > kMaxSolutions) return kTooMany;
+    return sorted(found);
+  }
+};
+
+}  // namespace
+
+bool hasUndefined(const giac::gen& g) {
+  if (giac::is_undef(g)) return true;
+  for (const giac::gen& name : giac::lidnt(g)) {
+    if (name.print(giac::context0) == "undef") return true;
+  }
+  return false;
+}
+
+std::string formAnswer(const Node& request, GiacTools& tools) {
+  return Forms(tools).answer(request);
+}
+
+}  // namespace symbolic
