@@ -104,13 +104,14 @@ class Forms {
   GiacTools& t_;
   giac::context* c_;
 
-  // A value's real number with 30 digits; NaN where it has none.
+  // A value's real number with 30 digits; NaN where it has none, an infinity
+  // where it is real but beyond a double (sqrt(10^1000+7)).
   double real(const gen& g) {
     if (hasUndefined(g)) return NAN;
     gen v = giac::_evalf(sequence(giac::makevecteur(g, 30)), c_);
     if (hasUndefined(v) || giac::is_inf(v)) return NAN;
     const double re = toDouble(giac::re(v, c_), c_), im = toDouble(giac::im(v, c_), c_);
-    if (!std::isfinite(re) || !std::isfinite(im)) return NAN;
+    if (std::isnan(re) || !std::isfinite(im)) return NAN;
     return std::fabs(im) <= 1e-20 * std::max(1.0, std::fabs(re)) ? re : NAN;
   }
 
@@ -199,10 +200,11 @@ class Forms {
   // True if x = root satisfies the equation with real values on both sides.
   bool satisfies(const Equation& e, const gen& root) {
     if (e.parameters) return !(t_.real && giac::has_i(root));
-    const double l = real(giac::subst(e.lhs, e.x, root, false, c_));
-    const double r = real(giac::subst(e.rhs, e.x, root, false, c_));
-    return std::isfinite(l) && std::isfinite(r) &&
-           std::fabs(l - r) <= 1e-12 * (1 + std::fabs(l) + std::fabs(r));
+    const gen left = giac::subst(e.lhs, e.x, root, false, c_);
+    const gen right = giac::subst(e.rhs, e.x, root, false, c_);
+    const double l = real(left), r = real(right);
+    if (std::isnan(l) || std::isnan(r)) return false;
+    return std::fabs(real(left - right)) <= 1e-12 * (1 + std::fabs(l) + std::fabs(r));
   }
 
   // A root as a textbook writes it, or its numeric value marked with ~ where
@@ -210,8 +212,41 @@ class Forms {
   Solution exact(const gen& root, double at) {
     std::optional<std::string> form = t_.readable(root);
     if (form && parse(*form) && !hasFloat(root)) return {at, *form};
+    for (const Solution& s : cubicRoots_) {
+      if (std::fabs(s.at - at) <= 1e-12 * (1 + std::fabs(at))) return {at, s.text};
+    }
     return {at, "~" + formatNumber(at)};
   }
+
+  // The three real roots of the cubic factors of a polynomial equation, which
+  // Giac writes with i (casus irreducibilis), in the trigonometric form:
+  // t^3+p*t+q = 0 has t = 2*sqrt(-p/3)*cos(acos(3*q/(2*p)*sqrt(-3/p))/3-2*k*pi/3).
+  void findCubicRoots(const std::string& polynomial, const std::string& x) {
+    const gen factors = giac::eval(gen("factors(numer(normal(" + polynomial + ")))", c_), 1, c_);
+    if (factors.type != giac::_VECT) return;
+    for (size_t i = 0; i < factors._VECTptr->size(); i += 2) {
+      const std::string factor = (*factors._VECTptr)[i].print(c_);
+      const gen c = giac::eval(gen("coeff(" + factor + "," + x + ")", c_), 1, c_);
+      if (c.type != giac::_VECT || c._VECTptr->size() != 4) continue;
+      const std::string a = "(" + (*c._VECTptr)[0].print(c_) + ")", b = "(" + (*c._VECTptr)[1].print(c_) + ")";
+      const std::string cc = "(" + (*c._VECTptr)[2].print(c_) + ")", d = "(" + (*c._VECTptr)[3].print(c_) + ")";
+      const std::string p = "((3*" + a + "*" + cc + "-" + b + "^2)/(3*" + a + "^2))";
+      const std::string q = "((2*" + b + "^3-9*" + a + "*" + b + "*" + cc + "+27*" + a + "^2*" + d +
+                            ")/(27*" + a + "^3))";
+      if (!(real(gen("-(4*" + p + "^3+27*" + q + "^2)", c_)) > 0)) continue;  // one real root
+      for (int k = 0; k < 3; ++k) {
+        const gen root = giac::eval(
+            gen("2*sqrt(-" + p + "/3)*cos(acos(3*" + q + "/(2*" + p + ")*sqrt(-3/" + p + "))/3-" +
+                    std::to_string(2 * k) + "*pi/3)-" + b + "/(3*" + a + ")",
+                c_),
+            1, c_);
+        std::optional<std::string> form = t_.readable(root);
+        if (form && parse(*form)) cubicRoots_.push_back({real(root), *form});
+      }
+    }
+  }
+
+  std::vector<Solution> cubicRoots_;
 
   std::string solve(const Node& request) {
     Equation e;
@@ -255,6 +290,7 @@ class Forms {
       }
     }
     const bool rational = isRational(term, e.variable);
+    if (rational && solved) findCubicRoots(translate(term), e.variable);
     bool complete = solved;
     std::vector<Solution> solutions;
     std::vector<Family> families;

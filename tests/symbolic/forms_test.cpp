@@ -53,7 +53,8 @@ TEST(Solve, ListsTheRealSolutionsWhichSatisfyTheEquation) {
     x^2=-1                 x          []
     exp(x)=2               x          [ln(2)]
     x^5-x-1=0              x          [~1.16730397826142]
-    x^3-3x+1               x          [~-1.87938524157182,~0.347296355333861,~1.53208888623796]
+    x^3-3x+1               x          [-2*cos(pi/9),2*cos(4*pi/9),2*cos(2*pi/9)]
+    2x^3-6x^2+3=0          x,0,1      [2*cos(acos(1/4)/3-2*pi/3)+1]
     x*exp(x)=1             x          [~0.567143290409784]
     sin(x)=1/2             x          [pi/6+2*k*pi,5*pi/6+2*k*pi]
     tan(x)=1               x          [pi/4+k*pi]
@@ -94,7 +95,7 @@ TEST(Solve, ListsTheRealSolutionsWhichSatisfyTheEquation) {
       }
     }
   }
-  EXPECT_EQ(rows, 32);
+  EXPECT_EQ(rows, 33);
 }
 
 TEST(Solve, FailsInGermanWhereItCannotAnswer) {
