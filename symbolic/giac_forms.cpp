@@ -165,9 +165,10 @@ class Forms {
           sides[i] = "Fehler";
         }
       }
-      if (sides[0] == sides[1] || sides[1] == kUndefined) return sides[0];
-      if (sides[0] == kUndefined || isError(sides[0])) return sides[1];
-      return kUndefined;
+      auto usable = [](const std::string& side) { return !isError(side) && side != kUndefined; };
+      if (usable(sides[0]) && usable(sides[1])) return sides[0] == sides[1] ? sides[0] : kUndefined;
+      if (usable(sides[0]) || usable(sides[1])) return usable(sides[0]) ? sides[0] : sides[1];
+      throw;
     }
     // (Giac's own infinity constants are declared differently from how the
     // library was built; their printed forms are reliable.)
@@ -264,7 +265,7 @@ class Forms {
     e.parameters = !newNames(e.f, giac::makevecteur(e.x)).empty();
     if (onlyUses(term, e.variable)) e.compiled = CompiledTerm::compile(term, e.variable);
     const bool interval = request.args.size() == 4;
-    double lower = 0, upper = 0;
+    double lower = -3, upper = 3;  // where "every number" is checked without an interval
     if (interval) {
       lower = real(t_.evaluate(*request.args[2]));
       upper = real(t_.evaluate(*request.args[3]));
@@ -278,7 +279,17 @@ class Forms {
     // With an interval the scan needs time of its own: Giac gets half of it.
     giac::vecteur roots;
     bool solved = true;
-    auto solveExactly = [&] { roots = giac::solve(e.f, e.x, 2, c_); };
+    // Asked for all solutions of periodic terms, Giac loses some others
+    // (cosh(x)=2 gives none): the exact principal solutions are added.
+    auto solveExactly = [&] {
+      roots = giac::solve(e.f, e.x, 2, c_);
+      for (const gen& root : giac::solve(e.f, e.x, 0, c_)) {
+        if (!hasFloat(root) && newNames(root, giac::lidnt(e.f)).empty() &&
+            std::find(roots.begin(), roots.end(), root) == roots.end()) {
+          roots.push_back(root);
+        }
+      }
+    };
     if (interval) {
       solved = t_.limited(solveExactly, 0.5);
     } else {
@@ -290,16 +301,20 @@ class Forms {
       }
     }
     const bool rational = isRational(term, e.variable);
-    if (rational && solved) findCubicRoots(translate(term), e.variable);
+    if (rational && solved) {
+      try {
+        findCubicRoots(translate(term), e.variable);
+      } catch (const std::exception&) {
+        if (giac::ctrl_c || giac::interrupted) throw;  // otherwise the roots stay numeric
+      }
+    }
     bool complete = solved;
     std::vector<Solution> solutions;
     std::vector<Family> families;
     for (const gen& root : roots) {
       if (!complete) break;
       giac::vecteur names = newNames(root, giac::lidnt(e.f));
-      if (hasName(root, e.variable.c_str())) {
-        return "Fehler: jede Zahl ist eine Lösung";
-      }
+      if (hasName(root, e.variable.c_str())) return everywhere(e, lower, upper);
       if (hasFloat(root) && !rational) {
         complete = false;
       } else if (names.size() == 1 && !e.parameters) {
@@ -324,6 +339,17 @@ class Forms {
       families.clear();
     }
     return within(e, solutions, families, lower, upper);
+  }
+
+  // Giac answers with x itself or a condition on x (x>0 for abs(x)=x).
+  std::string everywhere(const Equation& e, double lower, double upper) {
+    if (lower == upper) upper = lower + 1;
+    for (double share : {0.13, 0.37, 0.61, 0.89}) {
+      const gen at = giac::_evalf(gen(lower + share * (upper - lower)), c_);
+      const double v = real(giac::subst(e.f, e.x, at, false, c_));
+      if (!(std::fabs(v) <= 1e-12)) return "Fehler: unendlich viele Lösungen";
+    }
+    return "Fehler: jede Zahl ist eine Lösung";
   }
 
   // A root of the scan; exact where it is an integer or a fraction with a
@@ -402,8 +428,9 @@ class Forms {
                       std::vector<Family>& families) {
     for (Family& f : families) {
       if (!std::isfinite(f.step)) return "Fehler: unendlich viele Lösungen, bitte ein Intervall angeben";
-      const int shift = static_cast<int>(std::floor(f.base / f.step + 1e-9));
-      f.baseExact = giac::normal(f.baseExact - gen(shift) * f.stepExact, c_);
+      const double shift = std::floor(f.base / f.step + 1e-9);
+      if (std::fabs(shift) > 1e9) continue;  // left as Giac writes it
+      f.baseExact = giac::normal(f.baseExact - gen(static_cast<int>(shift)) * f.stepExact, c_);
       f.base = real(f.baseExact);
     }
     // Families that together repeat at half their step are one family.

@@ -52,6 +52,7 @@ TEST(Solve, ListsTheRealSolutionsWhichSatisfyTheEquation) {
     e^x=-1                 x          []
     x^2=-1                 x          []
     exp(x)=2               x          [ln(2)]
+    cosh(x)=2              x          [-ln(sqrt(3)+2),ln(sqrt(3)+2)]
     x^5-x-1=0              x          [~1.16730397826142]
     x^3-3x+1               x          [-2*cos(pi/9),2*cos(4*pi/9),2*cos(2*pi/9)]
     2x^3-6x^2+3=0          x,0,1      [2*cos(acos(1/4)/3-2*pi/3)+1]
@@ -95,7 +96,7 @@ TEST(Solve, ListsTheRealSolutionsWhichSatisfyTheEquation) {
       }
     }
   }
-  EXPECT_EQ(rows, 33);
+  EXPECT_EQ(rows, 34);
 }
 
 TEST(Solve, FailsInGermanWhereItCannotAnswer) {
@@ -105,6 +106,7 @@ TEST(Solve, FailsInGermanWhereItCannotAnswer) {
       {"SOLVE(sin(1/x),x,-1,1)", "Fehler: mehr als 100 Lösungen im Intervall"},
       {"SOLVE(sin(1000x),x,0,1)", "Fehler: mehr als 100 Lösungen im Intervall"},
       {"SOLVE(1=1,x)", "Fehler: jede Zahl ist eine Lösung"},
+      {"SOLVE(abs(x)=x,x,-1,1)", "Fehler: unendlich viele Lösungen"},
       {"SOLVE(x^2-2,x,0,inf)", "Fehler: SOLVE erwartet ein Intervall aus zwei reellen Zahlen"},
       {"SOLVE(x,2)", "Fehler: SOLVE erwartet eine Variable"},
       {"diff(SOLVE(x,x),x)", "Fehler: SOLVE steht nur allein als Anfrage"},
