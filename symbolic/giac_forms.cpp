@@ -79,6 +79,20 @@ bool isRational(const Node& node, const std::string& x) {
   }
 }
 
+bool uses(const Node& node, const char* function) {
+  if (node.kind == NodeKind::Call && node.text == function) return true;
+  return std::any_of(node.args.begin(), node.args.end(),
+                     [&](const NodePtr& a) { return uses(*a, function); });
+}
+
+// Top-level factors of a value, a power counted once.
+size_t factorCount(const gen& g) {
+  if (g.type != giac::_SYMB) return 1;
+  if (g._SYMBptr->sommet == giac::at_neg) return factorCount(g._SYMBptr->feuille);
+  if (g._SYMBptr->sommet != giac::at_prod || g._SYMBptr->feuille.type != giac::_VECT) return 1;
+  return g._SYMBptr->feuille._VECTptr->size();
+}
+
 struct Solution {
   double at;
   std::string text;
@@ -133,6 +147,8 @@ class Forms {
                             factors._SYMBptr->sommet == giac::at_pow ||
                             factors._SYMBptr->sommet == giac::at_neg);
     if (!isProduct || (t_.real && giac::has_i(factors))) return simplified(f);
+    // A term typed as a product keeps its order unless it factors further.
+    if (factorCount(factors) <= factorCount(f) && !giac::has_i(f)) return printTerm(f, c_);
     return printTerm(factors, c_);
   }
 
@@ -213,10 +229,15 @@ class Forms {
   Solution exact(const gen& root, double at) {
     std::optional<std::string> form = t_.readable(root);
     if (form && parse(*form) && !hasFloat(root)) return {at, *form};
+    return cubicOrNumeric(at, at);
+  }
+
+  // A root of a cubic factor written with roots or cosines, else the number.
+  Solution cubicOrNumeric(double at, double number) {
     for (const Solution& s : cubicRoots_) {
-      if (std::fabs(s.at - at) <= 1e-12 * (1 + std::fabs(at))) return {at, s.text};
+      if (std::fabs(s.at - at) <= 1e-9 * (1 + std::fabs(at))) return {s.at, s.text};
     }
-    return {at, "~" + formatNumber(at)};
+    return {at, "~" + formatNumber(number)};
   }
 
   // The three real roots of the cubic factors of a polynomial equation, which
@@ -234,17 +255,27 @@ class Forms {
       const std::string p = "((3*" + a + "*" + cc + "-" + b + "^2)/(3*" + a + "^2))";
       const std::string q = "((2*" + b + "^3-9*" + a + "*" + b + "*" + cc + "+27*" + a + "^2*" + d +
                             ")/(27*" + a + "^3))";
-      if (!(real(gen("-(4*" + p + "^3+27*" + q + "^2)", c_)) > 0)) continue;  // one real root
+      const double discriminant = real(gen("-(4*" + p + "^3+27*" + q + "^2)", c_));
+      if (discriminant < 0) {  // one real root: Cardano's formula with real cube roots
+        std::string t;
+        for (const char* sign : {"+", "-"}) {
+          const std::string u = "(-" + q + "/2" + sign + "sqrt(" + q + "^2/4+" + p + "^3/27))";
+          t += real(gen(u, c_)) < 0 ? "-(-" + u + ")^(1/3)" : "+" + u + "^(1/3)";
+        }
+        addCubicRoot(t + "-" + b + "/(3*" + a + ")");
+      }
+      if (!(discriminant > 0)) continue;
       for (int k = 0; k < 3; ++k) {
-        const gen root = giac::eval(
-            gen("2*sqrt(-" + p + "/3)*cos(acos(3*" + q + "/(2*" + p + ")*sqrt(-3/" + p + "))/3-" +
-                    std::to_string(2 * k) + "*pi/3)-" + b + "/(3*" + a + ")",
-                c_),
-            1, c_);
-        std::optional<std::string> form = t_.readable(root);
-        if (form && parse(*form)) cubicRoots_.push_back({real(root), *form});
+        addCubicRoot("2*sqrt(-" + p + "/3)*cos(acos(3*" + q + "/(2*" + p + ")*sqrt(-3/" + p + "))/3-" +
+                     std::to_string(2 * k) + "*pi/3)-" + b + "/(3*" + a + ")");
       }
     }
+  }
+
+  void addCubicRoot(const std::string& formula) {
+    const gen root = giac::eval(gen(formula, c_), 1, c_);
+    std::optional<std::string> form = t_.readable(root);
+    if (form && parse(*form) && !giac::has_i(root)) cubicRoots_.push_back({real(root), *form});
   }
 
   std::vector<Solution> cubicRoots_;
@@ -301,6 +332,7 @@ class Forms {
       }
     }
     const bool rational = isRational(term, e.variable);
+    if (uses(term, "floor") || uses(term, "ceil")) solved = false;  // Giac loses solutions of these
     if (rational && solved) {
       try {
         findCubicRoots(translate(term), e.variable);
@@ -325,8 +357,7 @@ class Forms {
         if (satisfies(e, root)) solutions.push_back({NAN, text(root)});
       } else if (satisfies(e, root)) {
         const double at = real(root);
-        solutions.push_back(hasFloat(root) ? Solution{at, "~" + formatNumber(polish(e, at))}
-                                           : exact(root, at));
+        solutions.push_back(hasFloat(root) ? cubicOrNumeric(at, polish(e, at)) : exact(root, at));
       }
     }
     if (!interval) {

@@ -57,6 +57,8 @@ TEST(Solve, ListsTheRealSolutionsWhichSatisfyTheEquation) {
     x^3-3x+1               x          [-2*cos(pi/9),2*cos(4*pi/9),2*cos(2*pi/9)]
     2x^3-6x^2+3=0          x,0,1      [2*cos(acos(1/4)/3-2*pi/3)+1]
     x*exp(x)=1             x          [~0.567143290409784]
+    x^3+x+1                x          [(-1/2+sqrt(93)/18)^(1/3)-(1/2+sqrt(93)/18)^(1/3)]
+    floor(x)+ceil(x/2)     x,-3,3     [0]
     sin(x)=1/2             x          [pi/6+2*k*pi,5*pi/6+2*k*pi]
     tan(x)=1               x          [pi/4+k*pi]
     cos(2x)=0              x          [pi/4+k*pi/2]
@@ -96,7 +98,7 @@ TEST(Solve, ListsTheRealSolutionsWhichSatisfyTheEquation) {
       }
     }
   }
-  EXPECT_EQ(rows, 34);
+  EXPECT_EQ(rows, 36);
 }
 
 TEST(Solve, FailsInGermanWhereItCannotAnswer) {
@@ -106,6 +108,7 @@ TEST(Solve, FailsInGermanWhereItCannotAnswer) {
       {"SOLVE(sin(1/x),x,-1,1)", "Fehler: mehr als 100 Lösungen im Intervall"},
       {"SOLVE(sin(1000x),x,0,1)", "Fehler: mehr als 100 Lösungen im Intervall"},
       {"SOLVE(1=1,x)", "Fehler: jede Zahl ist eine Lösung"},
+      {"SOLVE(floor(x)+ceil(x/2),x)", "Fehler: keine exakte Lösung gefunden"},
       {"SOLVE(abs(x)=x,x,-1,1)", "Fehler: unendlich viele Lösungen"},
       {"SOLVE(x^2-2,x,0,inf)", "Fehler: SOLVE erwartet ein Intervall aus zwei reellen Zahlen"},
       {"SOLVE(x,2)", "Fehler: SOLVE erwartet eine Variable"},
@@ -158,6 +161,7 @@ TEST(Forms, SimplifyFactorAndValueKeepTheTermsValue) {
     FACTOR(2x^2-8)               2*(x-2)*(x+2)       FACTOR(x^4-1)            (x-1)*(x+1)*(x^2+1)
     FACTOR(x^2/2-2)              (x-2)*(x+2)/2       FACTOR(x^2-2)            x^2-2
     FACTOR(x^2+x+1)              x^2+x+1             FACTOR(sin(x)^2-1)       (sin(x)-1)*(sin(x)+1)
+    FACTOR(x*(x^2-1))            x*(x-1)*(x+1)       FACTOR((x-1)(x+2)(x-3))  (x-1)*(x+2)*(x-3)
   )");
   for (std::string request, expected; table >> request >> expected;) {
     EXPECT_EQ(ask(request), expected) << request;
