@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <vector>
 
 #include "symbolic/giac_input.h"
@@ -91,6 +92,12 @@ size_t factorCount(const gen& g) {
   if (g._SYMBptr->sommet == giac::at_neg) return factorCount(g._SYMBptr->feuille);
   if (g._SYMBptr->sommet != giac::at_prod || g._SYMBptr->feuille.type != giac::_VECT) return 1;
   return g._SYMBptr->feuille._VECTptr->size();
+}
+
+// Giac only looks at its interruption flag now and then; loops over many
+// Giac calls look themselves.
+void stopWhenInterrupted() {
+  if (giac::ctrl_c || giac::interrupted) throw std::runtime_error("Stopped by user interruption");
 }
 
 struct Solution {
@@ -344,6 +351,7 @@ class Forms {
     std::vector<Solution> solutions;
     std::vector<Family> families;
     for (const gen& root : roots) {
+      stopWhenInterrupted();
       if (!complete) break;
       giac::vecteur names = newNames(root, giac::lidnt(e.f));
       if (hasName(root, e.variable.c_str())) return everywhere(e, lower, upper);
@@ -538,6 +546,7 @@ class Forms {
         for (int n = -kFamilyProbe; n <= kFamilyProbe; ++n) ks.push_back(n);
       }
       for (int n : ks) {
+        stopWhenInterrupted();
         const gen member = giac::normal(giac::subst(f.root, f.k, gen(n), false, c_), c_);
         const double at = real(member);
         if (!std::isfinite(at) || !inside(at)) continue;

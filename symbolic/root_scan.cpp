@@ -6,7 +6,7 @@
 namespace symbolic {
 namespace {
 
-constexpr int kSamples = 20000;
+constexpr int kSamples = 50000;
 // A zero found by bisection: |f| there at most this share of |f| at the ends
 // of its grid cell (a pole keeps growing instead).
 constexpr double kZeroShare = 1e-6;
