@@ -84,12 +84,18 @@ Call call(std::string& request, int32_t capacity) {
 // The request forms of the analysis tools and the ways into big numbers;
 // %s stands for the term.
 constexpr const char* kForms[] = {
-    "SOLVE(%s,x)",          "SOLVE(%s=1,x)",       "SOLVE(%s,x,-3,3)",    "SOLVE(%s,x,-2*pi,2*pi)",
-    "SOLVE(%s,x,0,1/100)",  "LIMIT(%s,x,0)",       "LIMIT(%s,x,0,1)",     "LIMIT(%s,x,0,-1)",
-    "LIMIT(%s,x,inf)",      "LIMIT(%s,x,-inf)",    "LIMIT(%s,x,pi/2,-1)", "SIMPLIFY(%s)",
-    "FACTOR(%s)",           "VALUE(%s,x,1+sqrt(2))", "VALUE(%s,x,0)",     "SUBST(%s,x,10^9)",
-    "SUBST(%s,x,1e300)",    "diff(%s,x)",          "INT(%s,x,0,3)",       "TAYLOR(%s,x,3,5)",
-    "APPROX(%s)",           "FOURIER(%s,x,0,3,2)", "SUBST(x^(%s),x,3)",   "SIMPLIFY((x+1)^(%s))",
+    "SOLVE(%s,x)",         "SOLVE(%s=1,x)",
+    "SOLVE(%s,x,-3,3)",    "SOLVE(%s,x,-2*pi,2*pi)",
+    "SOLVE(%s,x,0,1/100)", "LIMIT(%s,x,0)",
+    "LIMIT(%s,x,0,1)",     "LIMIT(%s,x,0,-1)",
+    "LIMIT(%s,x,inf)",     "LIMIT(%s,x,-inf)",
+    "LIMIT(%s,x,pi/2,-1)", "SIMPLIFY(%s)",
+    "FACTOR(%s)",          "VALUE(%s,x,1+sqrt(2))",
+    "VALUE(%s,x,0)",       "SUBST(%s,x,10^9)",
+    "SUBST(%s,x,1e300)",   "diff(%s,x)",
+    "INT(%s,x,0,3)",       "TAYLOR(%s,x,3,5)",
+    "APPROX(%s)",          "FOURIER(%s,x,0,3,2)",
+    "SUBST(x^(%s),x,3)",   "SIMPLIFY((x+1)^(%s))",
 };
 
 std::string formRequest(const std::string& text) {
@@ -104,7 +110,8 @@ void checkShape(const std::string& request, const Call& c) {
   const std::string answer(c.buffer.data(), static_cast<size_t>(c.result));
   if (answer.rfind("Fehler: ", 0) == 0) return;
   const bool list = answer.front() == '[' && answer.back() == ']';
-  if (request.rfind("SOLVE(", 0) == 0 && !list) broken("SOLVE answers no list", request, 0, c.result);
+  if (request.rfind("SOLVE(", 0) == 0 && !list)
+    broken("SOLVE answers no list", request, 0, c.result);
   if ((request.rfind("LIMIT(", 0) == 0 || request.rfind("VALUE(", 0) == 0) && list) {
     broken("a list for a single value", request, 0, c.result);
   }

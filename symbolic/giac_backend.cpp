@@ -163,14 +163,13 @@ struct GiacBackend::State {
   }
 
   std::string formAnswer(const Node& request) {
-    GiacTools tools{&context, !mentionsImaginaryUnit(request),
-                    [this](const Node& term) { return evaluate(translate(term)); },
-                    [this, &request](const giac::gen& value) {
-                      return readableAnswer(value, !mentionsImaginaryUnit(request));
-                    },
-                    [this](const std::function<void()>& work, double share) {
-                      return limited(work, share);
-                    }};
+    GiacTools tools{
+        &context, !mentionsImaginaryUnit(request),
+        [this](const Node& term) { return evaluate(translate(term)); },
+        [this, &request](const giac::gen& value) {
+          return readableAnswer(value, !mentionsImaginaryUnit(request));
+        },
+        [this](const std::function<void()>& work, double share) { return limited(work, share); }};
     return symbolic::formAnswer(request, tools);
   }
 

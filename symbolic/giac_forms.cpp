@@ -149,10 +149,10 @@ class Forms {
   std::string factored(const gen& f) {
     if (hasUndefined(f)) return kUndefined;
     const gen factors = giac::factor(f, false, c_);
-    const bool isProduct = factors.type == giac::_SYMB &&
-                           (factors._SYMBptr->sommet == giac::at_prod ||
-                            factors._SYMBptr->sommet == giac::at_pow ||
-                            factors._SYMBptr->sommet == giac::at_neg);
+    const bool isProduct =
+        factors.type == giac::_SYMB &&
+        (factors._SYMBptr->sommet == giac::at_prod || factors._SYMBptr->sommet == giac::at_pow ||
+         factors._SYMBptr->sommet == giac::at_neg);
     if (!isProduct || (t_.real && giac::has_i(factors))) return simplified(f);
     // A term typed as a product keeps its order unless it factors further.
     if (factorCount(factors) <= factorCount(f) && !giac::has_i(f)) return printTerm(f, c_);
@@ -257,8 +257,10 @@ class Forms {
       const std::string factor = (*factors._VECTptr)[i].print(c_);
       const gen c = giac::eval(gen("coeff(" + factor + "," + x + ")", c_), 1, c_);
       if (c.type != giac::_VECT || c._VECTptr->size() != 4) continue;
-      const std::string a = "(" + (*c._VECTptr)[0].print(c_) + ")", b = "(" + (*c._VECTptr)[1].print(c_) + ")";
-      const std::string cc = "(" + (*c._VECTptr)[2].print(c_) + ")", d = "(" + (*c._VECTptr)[3].print(c_) + ")";
+      const std::string a = "(" + (*c._VECTptr)[0].print(c_) + ")",
+                        b = "(" + (*c._VECTptr)[1].print(c_) + ")";
+      const std::string cc = "(" + (*c._VECTptr)[2].print(c_) + ")",
+                        d = "(" + (*c._VECTptr)[3].print(c_) + ")";
       const std::string p = "((3*" + a + "*" + cc + "-" + b + "^2)/(3*" + a + "^2))";
       const std::string q = "((2*" + b + "^3-9*" + a + "*" + b + "*" + cc + "+27*" + a + "^2*" + d +
                             ")/(27*" + a + "^3))";
@@ -273,8 +275,8 @@ class Forms {
       }
       if (!(discriminant > 0)) continue;
       for (int k = 0; k < 3; ++k) {
-        addCubicRoot("2*sqrt(-" + p + "/3)*cos(acos(3*" + q + "/(2*" + p + ")*sqrt(-3/" + p + "))/3-" +
-                     std::to_string(2 * k) + "*pi/3)-" + b + "/(3*" + a + ")");
+        addCubicRoot("2*sqrt(-" + p + "/3)*cos(acos(3*" + q + "/(2*" + p + ")*sqrt(-3/" + p +
+                     "))/3-" + std::to_string(2 * k) + "*pi/3)-" + b + "/(3*" + a + ")");
       }
     }
   }
@@ -314,11 +316,10 @@ class Forms {
       if (lower > upper) std::swap(lower, upper);
     }
 
-    // With an interval the scan needs time of its own: Giac gets half of it.
-    giac::vecteur roots;
-    bool solved = true;
     // Asked for all solutions of periodic terms, Giac loses some others
     // (cosh(x)=2 gives none): the exact principal solutions are added.
+    giac::vecteur roots;
+    bool solved = true;
     auto solveExactly = [&] {
       roots = giac::solve(e.f, e.x, 2, c_);
       for (const gen& root : giac::solve(e.f, e.x, 0, c_)) {
@@ -328,7 +329,7 @@ class Forms {
         }
       }
     };
-    if (interval) {
+    if (interval) {  // the scan needs time of its own: Giac gets half of it
       solved = t_.limited(solveExactly, 0.5);
     } else {
       try {
@@ -358,7 +359,7 @@ class Forms {
       if (hasFloat(root) && !rational) {
         complete = false;
       } else if (names.size() == 1 && !e.parameters) {
-        if (!family(e, root, names.front(), families)) complete = false;
+        families.push_back(family(root, names.front()));
       } else if (!names.empty()) {
         complete = false;
       } else if (e.parameters) {
@@ -399,7 +400,8 @@ class Forms {
       if (std::fabs(p / q - r) > 1e-8 * (1 + std::fabs(r)) || std::fabs(p) > 1e9) continue;
       const gen candidate = gen(static_cast<int>(p)) / gen(q);
       const gen rest = giac::subst(e.f, e.x, candidate, false, c_);
-      if (!hasUndefined(rest) && giac::is_zero(giac::normal(rest, c_), c_)) return {r, printTerm(candidate, c_)};
+      if (!hasUndefined(rest) && giac::is_zero(giac::normal(rest, c_), c_))
+        return {r, printTerm(candidate, c_)};
       break;
     }
     return {r, "~" + formatNumber(r)};
@@ -428,14 +430,14 @@ class Forms {
     return std::fabs(fa) <= std::fabs(f(b)) ? a : b;
   }
 
-  // Collects a family of solutions root(k), k an integer; false if it cannot be used.
-  bool family(const Equation& e, const gen& root, const gen& k, std::vector<Family>& families) {
+  // A family of solutions root(k), k an integer; its step is NaN where the
+  // members are not evenly spaced.
+  Family family(const gen& root, const gen& k) {
     auto member = [&](int n) { return giac::subst(root, k, gen(n), false, c_); };
     const double r0 = real(member(0)), r1 = real(member(1)), r2 = real(member(2));
     const double step = r1 - r0;
     Family f{root, k, r0, step, member(0), giac::normal(member(1) - member(0), c_)};
-    if (std::isfinite(step) && step != 0 &&
-        std::fabs(r2 - r1 - step) <= 1e-9 * std::fabs(step)) {
+    if (std::isfinite(step) && step != 0 && std::fabs(r2 - r1 - step) <= 1e-9 * std::fabs(step)) {
       if (step < 0) {
         f.step = -step;
         f.stepExact = -f.stepExact;
@@ -443,8 +445,7 @@ class Forms {
     } else {
       f.step = NAN;  // not evenly spaced
     }
-    families.push_back(f);
-    return true;
+    return f;
   }
 
   static std::string sorted(std::vector<Solution>& solutions) {
@@ -466,7 +467,8 @@ class Forms {
   std::string general(const Equation& e, std::vector<Solution>& solutions,
                       std::vector<Family>& families) {
     for (Family& f : families) {
-      if (!std::isfinite(f.step)) return "Fehler: unendlich viele Lösungen, bitte ein Intervall angeben";
+      if (!std::isfinite(f.step))
+        return "Fehler: unendlich viele Lösungen, bitte ein Intervall angeben";
       const double shift = std::floor(f.base / f.step + 1e-9);
       if (std::fabs(shift) > 1e9) continue;  // left as Giac writes it
       f.baseExact = giac::normal(f.baseExact - gen(static_cast<int>(shift)) * f.stepExact, c_);
@@ -512,9 +514,11 @@ class Forms {
     const gen ratio = giac::normal(f.stepExact / giac::cst_pi, c_);
     std::string steps;
     if (ratio.type == giac::_INT_ || ratio.type == giac::_FRAC) {
-      steps = printTerm(giac::symbolic(giac::at_prod, sequence(giac::makevecteur(ratio, k, giac::cst_pi))), c_);
+      steps = printTerm(
+          giac::symbolic(giac::at_prod, sequence(giac::makevecteur(ratio, k, giac::cst_pi))), c_);
     } else {
-      steps = printTerm(giac::symbolic(giac::at_prod, sequence(giac::makevecteur(k, f.stepExact))), c_);
+      steps =
+          printTerm(giac::symbolic(giac::at_prod, sequence(giac::makevecteur(k, f.stepExact))), c_);
     }
     if (f.base == 0) return steps;
     Solution base = exact(f.baseExact, f.base);
@@ -556,8 +560,8 @@ class Forms {
       }
     }
     if (e.compiled) {
-      RootScan scan = scanRoots([&](double v) { return e.compiled->evaluate(v); }, lower, upper,
-                                kMaxSolutions);
+      RootScan scan =
+          scanRoots([&](double v) { return e.compiled->evaluate(v); }, lower, upper, kMaxSolutions);
       if (scan.tooMany) return kTooMany;
       for (double r : scan.roots) {
         const bool known = std::any_of(found.begin(), found.end(), [&](const Solution& s) {

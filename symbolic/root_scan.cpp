@@ -49,7 +49,8 @@ class Scanner {
     std::sort(roots_.begin(), roots_.end());
     std::vector<double> distinct;
     for (double r : roots_) {
-      if (distinct.empty() || r - distinct.back() > 1e-10 * (1 + std::fabs(r))) distinct.push_back(r);
+      if (distinct.empty() || r - distinct.back() > 1e-10 * (1 + std::fabs(r)))
+        distinct.push_back(r);
     }
     RootScan result;
     result.tooMany = distinct.size() > limit_;

@@ -44,7 +44,8 @@ class Estimate {
   Size of(const Node& node, const std::map<std::string, Size>& bound) {
     if (exceeded) return {};
     Size size = measure(node, bound);
-    if (!(size.bits <= kMaxNumberBits) || !(size.bits * std::max(1.0, size.degree) <= kMaxExpansion)) {
+    if (!(size.bits <= kMaxNumberBits) ||
+        !(size.bits * std::max(1.0, size.degree) <= kMaxExpansion)) {
       exceeded = true;
     }
     return size;
@@ -77,7 +78,8 @@ class Estimate {
       if (literal[pos] != '.') ++digits;
     }
     double exponent = 0;
-    if (pos + 1 < literal.size()) exponent = std::fabs(std::strtod(literal.c_str() + pos + 1, nullptr));
+    if (pos + 1 < literal.size())
+      exponent = std::fabs(std::strtod(literal.c_str() + pos + 1, nullptr));
     const double bits = (static_cast<double>(digits) + exponent) * kBitsPerDigit + 1;
     const double value = numberValue(literal);
     return {bits, 0, std::isfinite(value) ? magnitudeOf(value) : bits, value};
@@ -131,8 +133,7 @@ class Estimate {
     const std::string& name = node.text;
     double magnitude = a.magnitude + 1;  // abs, floor, ceil, sqrt, re, im, sign
     double value = a.value;
-    if (name == "ln" || name == "log10" || name == "asinh" || name == "acosh" ||
-        name == "atanh") {
+    if (name == "ln" || name == "log10" || name == "asinh" || name == "acosh" || name == "atanh") {
       magnitude = std::log2(std::max(a.magnitude, a.bits) + 1) + 1;
       value = NAN;
     } else if (name == "exp" || name == "sinh" || name == "cosh") {
@@ -159,8 +160,8 @@ class Estimate {
     for (size_t i = 1; i < args.size(); ++i) {
       Size argument = of(*args[i], bound);
       const bool isCount = (name == "limit" || name == "taylor") ? i == 3
-                           : name == "fourier"                 ? i == 4
-                                                               : false;
+                           : name == "fourier"                   ? i == 4
+                                                                 : false;
       if (replacing && i >= 2 && !isCount) points = points ? join(*points, argument) : argument;
     }
     if (args.size() < 2 || args[1]->kind != NodeKind::Symbol) return of(*args[0], bound);

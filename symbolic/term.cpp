@@ -335,7 +335,8 @@ class Parser {
 
 bool isCommand(std::string_view canonical) {
   return canonical == "approx" || canonical == "subst" || canonical == "diff" ||
-         canonical == "int" || canonical == "taylor" || canonical == "fourier" || isTopCommand(canonical);
+         canonical == "int" || canonical == "taylor" || canonical == "fourier" ||
+         isTopCommand(canonical);
 }
 
 bool isTopCommand(std::string_view canonical) {
