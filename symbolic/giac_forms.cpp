@@ -545,9 +545,23 @@ class Forms {
         const double first = std::ceil((lower - f.base) / f.step - 1e-9);
         const double last = std::floor((upper - f.base) / f.step + 1e-9);
         if (last - first + 1 > kMaxSolutions) return kTooMany;
+        if (std::fabs(first) > 1e9 || std::fabs(last) > 1e9) continue;  // left to the scan
         for (double n = first; n <= last; ++n) ks.push_back(static_cast<int>(n));
       } else {
         for (int n = -kFamilyProbe; n <= kFamilyProbe; ++n) ks.push_back(n);
+      }
+      // Members are placed with doubles first; only those inside are made exactly.
+      const gen k(std::string("k"), c_);
+      std::optional<CompiledTerm> place;
+      if (ParseResult parsed = parse(printTerm(giac::subst(f.root, f.k, k, false, c_), c_));
+          parsed && onlyUses(*parsed.node, "k")) {
+        place = CompiledTerm::compile(*parsed.node, "k");
+      }
+      if (place) {
+        ks.erase(std::remove_if(ks.begin(), ks.end(),
+                                [&](int n) { return !inside(place->evaluate(n)); }),
+                 ks.end());
+        if (ks.size() > kMaxSolutions) return kTooMany;
       }
       for (int n : ks) {
         stopWhenInterrupted();
