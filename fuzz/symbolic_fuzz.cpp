@@ -7,13 +7,18 @@
 //    length, the same request gives an answer of that length, and with one
 //    byte less it is refused again.
 // Input: the first byte chooses the capacity (below 128: that many bytes, 128
-// to 254: 128 + 64 steps, 255: -1), the rest is the request text. The engine
+// to 254: 128 + 64 steps, 255: -1), the rest is the request text. A request
+// text "#<c><term>" is <term> put into the request form that <c> chooses
+// (kForms), so the fuzzer spends its time in terms rather than in the forms'
+// spelling. The answers of SOLVE are lists or failures, those of LIMIT and
+// VALUE no lists. The engine
 // keeps its default time limit of 5 s; run libFuzzer with a longer -timeout so
 // that a request the limit fails to stop shows up as a hang.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -76,6 +81,42 @@ Call call(std::string& request, int32_t capacity) {
   return c;
 }
 
+// The request forms of the analysis tools and the ways into big numbers;
+// %s stands for the term.
+constexpr const char* kForms[] = {
+    "SOLVE(%s,x)",         "SOLVE(%s=1,x)",
+    "SOLVE(%s,x,-3,3)",    "SOLVE(%s,x,-2*pi,2*pi)",
+    "SOLVE(%s,x,0,1/100)", "LIMIT(%s,x,0)",
+    "LIMIT(%s,x,0,1)",     "LIMIT(%s,x,0,-1)",
+    "LIMIT(%s,x,inf)",     "LIMIT(%s,x,-inf)",
+    "LIMIT(%s,x,pi/2,-1)", "SIMPLIFY(%s)",
+    "FACTOR(%s)",          "VALUE(%s,x,1+sqrt(2))",
+    "VALUE(%s,x,0)",       "SUBST(%s,x,10^9)",
+    "SUBST(%s,x,1e300)",   "diff(%s,x)",
+    "INT(%s,x,0,3)",       "TAYLOR(%s,x,3,5)",
+    "APPROX(%s)",          "FOURIER(%s,x,0,3,2)",
+    "SUBST(x^(%s),x,3)",   "SIMPLIFY((x+1)^(%s))",
+};
+
+std::string formRequest(const std::string& text) {
+  if (text.size() < 2 || text[0] != '#') return text;
+  const std::string form = kForms[static_cast<unsigned char>(text[1]) % std::size(kForms)];
+  const size_t at = form.find("%s");
+  return form.substr(0, at) + text.substr(2) + form.substr(at + 2);
+}
+
+void checkShape(const std::string& request, const Call& c) {
+  if (c.result <= 0) return;
+  const std::string answer(c.buffer.data(), static_cast<size_t>(c.result));
+  if (answer.rfind("Fehler: ", 0) == 0) return;
+  const bool list = answer.front() == '[' && answer.back() == ']';
+  if (request.rfind("SOLVE(", 0) == 0 && !list)
+    broken("SOLVE answers no list", request, 0, c.result);
+  if ((request.rfind("LIMIT(", 0) == 0 || request.rfind("VALUE(", 0) == 0) && list) {
+    broken("a list for a single value", request, 0, c.result);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -84,6 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A C string ends at its first zero byte, whatever follows.
   std::string request(reinterpret_cast<const char*>(data + 1), size - 1);
   request.resize(std::strlen(request.c_str()));
+  request = formRequest(request);
 
   const Call first = call(request, capacity);
   const bool fitted = first.result >= 0 && capacity > first.result;
@@ -97,6 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (fitted && std::strcmp(whole.buffer.data(), first.buffer.data()) != 0) {
     broken("re-ask gives another answer", request, length + 1, whole.result);
   }
+  checkShape(request, whole);
 
   // One byte less is refused again, whatever was asked before.
   const Call shorter = call(request, length);

@@ -12,9 +12,11 @@
 #include <unordered_map>
 
 #include "symbolic/giac_errors.h"
+#include "symbolic/giac_forms.h"
 #include "symbolic/giac_input.h"
 #include "symbolic/giac_printer.h"
 #include "symbolic/number_format.h"
+#include "symbolic/size_guard.h"
 #include "symbolic/watchdog.h"
 
 namespace symbolic {
@@ -32,15 +34,6 @@ bool hasVariable(const giac::gen& g) {
     if (id != "pi" && id != "infinity" && id != "undef" && id != "i" && id != "euler_gamma") {
       return true;
     }
-  }
-  return false;
-}
-
-// True if the value is undefined or has an undefined part.
-bool hasUndefined(const giac::gen& g) {
-  if (giac::is_undef(g)) return true;
-  for (const giac::gen& name : giac::lidnt(g)) {
-    if (name.print(giac::context0) == "undef") return true;
   }
   return false;
 }
@@ -137,11 +130,48 @@ class QuietStreams {
 
 struct GiacBackend::State {
   giac::context context;
+  std::chrono::steady_clock::time_point deadline;
   std::ostringstream messages;  // Giac's warnings go here, never to stderr
   Watchdog watchdog{[] {
     giac::ctrl_c = true;
     giac::interrupted = true;
   }};
+
+  // Runs work within a share of the time left, then re-arms the watchdog for
+  // the rest of the request.
+  bool limited(const std::function<void()>& work, double share) {
+    using std::chrono::milliseconds;
+    auto left = [&] {
+      return std::max(milliseconds(1), std::chrono::duration_cast<milliseconds>(
+                                           deadline - std::chrono::steady_clock::now()));
+    };
+    watchdog.disarm();
+    watchdog.arm(milliseconds(static_cast<long>(static_cast<double>(left().count()) * share) + 1));
+    bool finished = true;
+    try {
+      work();
+    } catch (const std::exception&) {
+      finished = false;
+    }
+    if (watchdog.disarm() || giac::ctrl_c || giac::interrupted) {
+      finished = false;
+      giac::ctrl_c = false;
+      giac::interrupted = false;
+    }
+    watchdog.arm(left());
+    return finished;
+  }
+
+  std::string formAnswer(const Node& request) {
+    GiacTools tools{
+        &context, !mentionsImaginaryUnit(request),
+        [this](const Node& term) { return evaluate(translate(term)); },
+        [this, &request](const giac::gen& value) {
+          return readableAnswer(value, !mentionsImaginaryUnit(request));
+        },
+        [this](const std::function<void()>& work, double share) { return limited(work, share); }};
+    return symbolic::formAnswer(request, tools);
+  }
 
   giac::gen evaluate(const std::string& text) {
     giac::gen parsed(text, &context);
@@ -416,21 +446,25 @@ std::string GiacBackend::answer(const Node& request) {
   std::string error;
   std::string text = toGiacText(request, error);
   if (text.empty()) return "Fehler: " + error;
+  if (tooLarge(request)) return "Fehler: Zahl zu groß";
 
   CLocale cLocale;
   QuietStreams quiet(state_->messages);
+  state_->deadline = std::chrono::steady_clock::now() + timeLimit_;
   state_->watchdog.arm(timeLimit_);
   std::string result;
   try {
     FourierForms forms;
-    state_->planFourier(request, forms);
-    text = translate(request, &forms);
-    if (request.kind == NodeKind::Call && request.text == "approx") {
+    if (request.kind == NodeKind::Call && isTopCommand(request.text)) {
+      result = state_->formAnswer(request);
+    } else if (request.kind == NodeKind::Call && request.text == "approx") {
       // Exact first, so that rational values are rounded only once.
+      state_->planFourier(request, forms);
       giac::gen exact = state_->evaluate(translate(*request.args[0], &forms));
       result = state_->approxAnswer(exact);
     } else {
-      result = state_->termAnswer(request, text);
+      state_->planFourier(request, forms);
+      result = state_->termAnswer(request, translate(request, &forms));
     }
   } catch (const std::exception& exception) {
     result = "Fehler: " + germanError(exception.what());

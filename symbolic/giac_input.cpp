@@ -14,6 +14,11 @@ struct Failure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+std::string upperName(std::string name) {
+  for (char& c : name) c = static_cast<char>(c - 'a' + 'A');
+  return name;
+}
+
 std::string wrap(const std::string& text) {
   return "(" + text + ")";
 }
@@ -55,7 +60,7 @@ int smallInteger(const Node& node, const char* command, int limit) {
 
 std::string variable(const Node& node, const char* command) {
   if (node.kind != NodeKind::Symbol || node.text == "pi" || node.text == "e" || node.text == "i" ||
-      node.text == "infinity" || node.text == "undef") {
+      node.text == "infinity" || node.text == "inf" || node.text == "undef") {
     throw Failure(std::string(command) + " erwartet eine Variable");
   }
   return node.text;
@@ -90,8 +95,27 @@ std::string fourierSeries(const Node& node, const FourierForms* forms) {
   return series;
 }
 
+// SOLVE, LIMIT, SIMPLIFY, FACTOR, VALUE: the backend answers them itself;
+// here only their arguments are checked.
+void checkTopCommand(const Node& node) {
+  const std::string& name = node.text;
+  const size_t count = node.args.size();
+  if (name == "solve") {
+    if (count != 2 && count != 4) throw Failure("SOLVE erwartet 2 oder 4 Argumente");
+    variable(*node.args[1], "SOLVE");
+  } else if (name == "limit") {
+    if (count != 3 && count != 4) throw Failure("LIMIT erwartet 3 oder 4 Argumente");
+    variable(*node.args[1], "LIMIT");
+    if (count == 4) limitSide(node);
+  } else if (name == "value") {
+    variable(*node.args[1], "VALUE");
+  }
+  for (const NodePtr& argument : node.args) translate(*argument);
+}
+
 std::string command(const Node& node, const FourierForms* forms) {
   const std::string& name = node.text;
+  if (isTopCommand(name)) throw Failure(upperName(name) + " steht nur allein als Anfrage");
   auto arg = [&](size_t i) { return translate(*node.args[i], forms); };
   if (name == "approx") return "evalf(" + arg(0) + ")";
   if (name == "subst") {
@@ -130,6 +154,7 @@ std::string translate(const Node& node, const FourierForms* forms) {
     case NodeKind::Number:
       return exactNumber(node.text);
     case NodeKind::Symbol:
+      if (node.text == "inf") return "(+infinity)";
       return node.text == "e" ? "exp(1)" : node.text;
     case NodeKind::Call: {
       if (isCommand(node.text)) return command(node, forms);
@@ -149,8 +174,21 @@ std::string translate(const Node& node, const FourierForms* forms) {
   }
 }
 
+int limitSide(const Node& node) {
+  const Node& side = *node.args[3];
+  const Node& number = side.kind == NodeKind::Negate ? *side.args[0] : side;
+  if (number.kind != NodeKind::Number || number.text != "1") {
+    throw Failure("LIMIT erwartet als Richtung 1 (von rechts) oder -1 (von links)");
+  }
+  return side.kind == NodeKind::Negate ? -1 : 1;
+}
+
 std::string toGiacText(const Node& node, std::string& error) {
   try {
+    if (node.kind == NodeKind::Call && isTopCommand(node.text)) {
+      checkTopCommand(node);
+      return node.text;
+    }
     return translate(node);
   } catch (const Failure& failure) {
     error = failure.what();

@@ -9,6 +9,15 @@
  * Anything without a real value answers "undef", a faulty request answers a
  * text beginning with "Fehler:". Trailing blanks of the request are ignored.
  *
+ * The analysis tools' requests (README, "Trying the engine by hand"):
+ * SOLVE(lhs=rhs,x) and SOLVE(lhs=rhs,x,a,b) -> "[-sqrt(2)+1,sqrt(2)+1]", a list
+ * of the real solutions in ascending order, "~0.739085133215161" for a numeric
+ * one, "pi/6+2*k*pi" for a family (k any integer); LIMIT(term,x,point) and
+ * LIMIT(term,x,point,1 or -1) -> the limit, "inf", "-inf" or "undef" (point may
+ * be inf or -inf); SIMPLIFY(term); FACTOR(term); VALUE(term,x,point) -> the
+ * exact value or "undef". Exact numbers too large to compute in time answer
+ * "Fehler: Zahl zu groß" before the algebra system sees them.
+ *
  * Return value: the length of the answer, which is written with a terminating
  * zero into `answer`. When the answer does not fit into `capacity` bytes
  * (length + 1 > capacity) nothing but an empty string is written and the

@@ -60,9 +60,14 @@ constexpr std::array kFunctions = {
     NamedFunction{"integrate", {"int", 0}},
     NamedFunction{"taylor", {"taylor", 4}},
     NamedFunction{"fourier", {"fourier", 5}},
+    NamedFunction{"solve", {"solve", 0}},
+    NamedFunction{"limit", {"limit", 0}},
+    NamedFunction{"simplify", {"simplify", 1}},
+    NamedFunction{"factor", {"factor", 1}},
+    NamedFunction{"value", {"value", 3}},
 };
 
-constexpr std::array kConstants = {"pi", "e", "i", "infinity", "undef", "ystr"};
+constexpr std::array kConstants = {"pi", "e", "i", "infinity", "inf", "undef", "ystr"};
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char p, char q) {
@@ -308,6 +313,12 @@ class Parser {
     do {
       NodePtr argument = sum();
       if (!argument) return nullptr;
+      // SOLVE's equation lhs=rhs is read as lhs-rhs, whose zeros are its solutions.
+      if (node->args.empty() && node->text == "solve" && accept('=')) {
+        NodePtr right = sum();
+        if (!right) return nullptr;
+        argument = makeBinary(NodeKind::Subtract, std::move(argument), std::move(right));
+      }
       adopt(*node, std::move(argument));
     } while (accept(','));
     if (node->height > kMaxHeight) return fail(kTooLong);
@@ -324,7 +335,13 @@ class Parser {
 
 bool isCommand(std::string_view canonical) {
   return canonical == "approx" || canonical == "subst" || canonical == "diff" ||
-         canonical == "int" || canonical == "taylor" || canonical == "fourier";
+         canonical == "int" || canonical == "taylor" || canonical == "fourier" ||
+         isTopCommand(canonical);
+}
+
+bool isTopCommand(std::string_view canonical) {
+  return canonical == "solve" || canonical == "limit" || canonical == "simplify" ||
+         canonical == "factor" || canonical == "value";
 }
 
 const FunctionInfo* findFunction(std::string_view name) {

@@ -15,7 +15,7 @@ namespace symbolic {
 
 enum class NodeKind {
   Number,  // decimal literal, exact: text holds "digits[.digits][e[+-]digits]"
-  Symbol,  // a variable (x, y, ystr, single letters) or a constant (pi, e, i, infinity, undef)
+  Symbol,  // a variable (x, y, ystr, single letters) or a constant (pi, e, i, infinity, inf, undef)
   Call,    // a known function or engine command; text is its canonical name
   Negate,  // unary minus
   Add,
@@ -42,8 +42,13 @@ struct FunctionInfo {
 };
 
 // Engine commands that may appear in a request: APPROX, SUBST, diff, INT, TAYLOR,
-// FOURIER and integrate (as the engine writes unevaluated integrals).
+// FOURIER and integrate (as the engine writes unevaluated integrals), and the
+// commands that only stand for a whole request (below).
 bool isCommand(std::string_view canonical);
+
+// SOLVE, LIMIT, SIMPLIFY, FACTOR, VALUE: their answers (lists, inf) are no
+// terms, so they are whole requests and never part of a term.
+bool isTopCommand(std::string_view canonical);
 
 // Looks a function or command name up, ignoring case; nullptr if unknown.
 const FunctionInfo* findFunction(std::string_view name);
