@@ -71,4 +71,51 @@ TEST(Requests, FunktionswertTellsGapsFromTermsThatAreNoFunctionOfX) {
     EXPECT_TRUE(!value.value && value.termFaulty) << term;
   }
 }
+// The analysis tools' forms: the texts sent and the answers read, the exact
+// solutions checked against their values worked out here.
+TEST(Requests, SolutionsLimitsAndExactValuesAreReadFromTheirAnswers) {
+  RecordingEngine engine;
+  const Solutions quadratic = solve(engine, as("x^2-2x-1=0"));
+  EXPECT_EQ(engine.requests.front(), "SOLVE(x^2-2x-1=0,x)");
+  ASSERT_EQ(quadratic.solutions.size(), 2);
+  EXPECT_EQ(quadratic.solutions[1].exact.text(), "sqrt(2)+1");
+  EXPECT_NEAR(quadratic.solutions[0].value, 1 - std::sqrt(2.0), 1e-12);
+  EXPECT_NEAR(quadratic.solutions[1].value, 1 + std::sqrt(2.0), 1e-12);
+  EXPECT_FALSE(quadratic.general || quadratic.solutions[0].numeric());
+
+  const Solutions fixedPoint = solve(engine, as("cos(x)=x"), as("-5"), as("5"));
+  EXPECT_EQ(engine.requests.last(), "SOLVE(cos(x)=x,x,-5,5)");
+  ASSERT_EQ(fixedPoint.solutions.size(), 1);
+  EXPECT_TRUE(fixedPoint.solutions[0].numeric());
+  const double x = fixedPoint.solutions[0].value;
+  EXPECT_NEAR(std::cos(x), x, 1e-12);
+  EXPECT_TRUE(solve(engine, as("sin(x)=1/2")).general);
+  EXPECT_TRUE(solve(engine, as("x^2+1")).solutions.isEmpty());
+  EXPECT_TRUE(solve(engine, as("cos(x)=x")).failure.startsWith("Fehler"));
+
+  const std::tuple<const char*, Side, Limit::Kind, const char*> limits[] = {
+      {"inf", Side::Both, Limit::Kind::Value, "e"},
+      {"0", Side::Left, Limit::Kind::MinusInfinity, ""},
+      {"0", Side::Right, Limit::Kind::PlusInfinity, ""},
+      {"0", Side::Both, Limit::Kind::None, ""}};
+  const char* terms[] = {"(1+1/x)^x", "1/x", "1/x", "1/x"};
+  for (int i = 0; i < 4; ++i) {
+    const auto& [point, side, kind, value] = limits[i];
+    const Limit found = limit(engine, as(terms[i]), as(point), side);
+    EXPECT_EQ(found.kind, kind) << i;
+    EXPECT_EQ(found.value.text(), value) << i;
+  }
+  EXPECT_EQ(engine.requests.mid(engine.requests.size() - 4, 2),
+            QStringList({"LIMIT((1+1/x)^x,x,inf)", "LIMIT(1/x,x,0,-1)"}));
+
+  EXPECT_EQ(exactValue(engine, as("x^2-2*x"), as("1+sqrt(2)")).term.text(), "1");
+  EXPECT_TRUE(exactValue(engine, as("ln(x)"), as("-1")).term.isEmpty());
+  EXPECT_EQ(factor(engine, as("x^3-3x+2")).term.text(), "(x-1)^2*(x+2)");
+  EXPECT_EQ(simplify(engine, as("(x^2-1)/(x-1)")).term.text(), "x+1");
+  EXPECT_EQ(engine.requests.mid(engine.requests.size() - 4),
+            QStringList({"VALUE(x^2-2*x,x,1+sqrt(2))", "VALUE(ln(x),x,-1)", "FACTOR(x^3-3x+2)",
+                         "SIMPLIFY((x^2-1)/(x-1))"}));
+  EXPECT_EQ(simplify(engine, as("x+1e1111^41111111")).failure, "Fehler: Zahl zu groß");
+}
+
 }  // namespace
