@@ -31,15 +31,6 @@ QStringList discuss(const char* f) {
 
 const QStringList kHeadings = {"Nullstellen:", "", "Extrema:", "", "Wendepunkte:"};
 
-TEST(Derivatives, AreAskedOfTheTermItself) {
-  RecordingEngine engine;
-  Derivatives d = formDerivatives(engine, user("x^2-2x"));
-  EXPECT_EQ(engine.requests,
-            QStringList({"diff(x^2-2x,x)", "diff(x^2-2x,x,2)", "diff(x^2-2x,x,3)"}));
-  EXPECT_EQ(QStringList({d.first.text(), d.second.text(), d.third.text()}),
-            QStringList({"2*x-2", "2", "0"}));
-}
-
 TEST(Antiderivative, GetsItsConstantUnlessTheEngineFails) {
   Engine engine;
   EXPECT_EQ(antiderivative(engine, user("x^2")), "x^3/3 + C");

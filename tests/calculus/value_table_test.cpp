@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.h"
-#include "engine/recording_engine.h"
 #include "qstring_print.h"
 
 namespace {
@@ -55,13 +54,6 @@ TEST(ValueTable, StepsAreCountedFromVonAndEndAtBisWhenItFallsOnAStep) {
   EXPECT_EQ(rowsOf(engine, {"x", "20000", "20000,009", "0,001"}).size(), 10);
   // A von near 0 stays as typed; only later steps snap to 0.
   EXPECT_EQ(rowsOf(engine, {"x", "1E-12", "1", "1"}).first().x, 1e-12);
-}
-
-TEST(ValueTable, DerivativesComeFromTheEnginesDiffRequests) {
-  RecordingEngine engine;
-  rowsOf(engine, {"0,5x^2", "1", "1", "1"});
-  EXPECT_TRUE(engine.requests.contains("diff(0.5x^2,x)"));
-  EXPECT_TRUE(engine.requests.contains("diff(0.5x^2,x,2)"));
 }
 
 TEST(ValueTable, PointsWithoutValueAreNotDefined) {

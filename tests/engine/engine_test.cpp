@@ -37,14 +37,9 @@ TEST(FunctionCalculator, SendsBothRequestsAndShowsTheValueRoundedHalfToEven) {
 
   const char* undefined = "nicht definiert";
   const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"x", "0,125", "0,12"},     {"x", "0,375", "0,38"},
-      {"x", "-0,125", "-0,12"},   {"x/4", "1", "0,25"},
-      {"x", "2,5", "2,5"},        {"x^2", "3", "9"},
-      {"x", "1,5E-07", "0"},      {"x*10^8", "1,5", "150000000"},
-      {"sin(x)", "1", "0,84"},    {"x/3", "2", "0,67"},
-      {"x^2", "", undefined},     {"1/x", "0", undefined},
-      {"ln(x)", "-1", undefined}, {"x^2", "a", undefined},
-      {"foo(x)", "1", undefined}};
+      {"x", "0,125", "0,12"},  {"x", "0,375", "0,38"},     {"x*10^8", "1,5", "150000000"},
+      {"x", "1,5E-07", "0"},   {"sin(x)", "1", "0,84"},    {"x^2", "", undefined},
+      {"1/x", "0", undefined}, {"ln(x)", "-1", undefined}, {"foo(x)", "1", undefined}};
   for (const auto& [f, at, shown] : cases) {
     result = calculate(recording, f, at);
     EXPECT_EQ(result.result, shown) << f << " at '" << at << "'";

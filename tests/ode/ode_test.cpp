@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "engine/recording_engine.h"
 #include "ode/osculating_curve.h"
 #include "ode/slope_field.h"
 #include "qstring_print.h"
@@ -21,20 +20,6 @@ struct Window {
   }
   static inline Engine engine;
 };
-
-TEST(OdeRequests, SlopeAsksThreeWithBlanksSecondDerivativeFourInEngineNotation) {
-  RecordingEngine engine;
-  EXPECT_EQ(slopeAt(engine, EngineTerm::asIs("x*y"), EngineTerm::fromUser("1,5"),
-                    EngineTerm::number(2.0)),
-            3.0);
-  EXPECT_EQ(
-      secondDerivativeAt(engine, EngineTerm::fromUser("-2*ystr-0,5*y"), EngineTerm::number(0.0f),
-                         EngineTerm::number(2.0f), EngineTerm::number(1.0f)),
-      -3.0f);
-  EXPECT_EQ(engine.requests, QStringList({"SUBST(x*y, x, 1.5)", "SUBST(3*y/2, y, 2)", "APPROX(3)",
-                                          "SUBST(-2*ystr-0.5*y,x,0)", "SUBST(-2*ystr-y/2,y,2)",
-                                          "SUBST(-2*ystr-1,ystr,1)", "APPROX(-3)"}));
-}
 
 TEST(Ode, SlopeFieldStartsOneTickInsideAndDrawsUnitMarksAlongTheSlope) {
   const Window w;

@@ -101,19 +101,12 @@ TEST_F(KeyPointsTest, TouchingZerosAndPointsAboveTheWindow) {
   mark(QStringLiteral("x^3-6x^2+9x+1"));
   EXPECT_EQ(captions(), QStringList({"N(-0,104|0)", "TP(3,0|1,0)", "WP(2,0|3,0)"}));
   EXPECT_EQ(marked(CanvasOperation::Kind::Circle).size(), 3u);
-  // The points of a discussion in a wider window: N(-0,104|0) lies left of
-  // x = 0. A hatching's MaskPen neither reaches the marks nor is lost.
+  // The points of a discussion in a wider window: N(-0,104|0) lies left of x = 0.
   const QList<KeyPoint> earlier = discuss(QStringLiteral("x^3-6x^2+9x+1"));
   low[0] = QStringLiteral("0");
   sheet.applyView(low);
-  Drawing hatching;  // leaves the pen in MaskPen mode
-  hatching.style.mask = true;
-  sheet.draw(hatching);
   mark(QStringLiteral("x^3-6x^2+9x+1"), earlier);
   EXPECT_EQ(captions(), QStringList({"TP(3,0|1,0)", "WP(2,0|3,0)"}));
-  for (const CanvasOperation& ring : marked(CanvasOperation::Kind::Circle))
-    EXPECT_EQ(ring.mode, Canvas::DrawMode::Copy);
-  EXPECT_EQ(sheet.canvas().drawMode(), Canvas::DrawMode::MaskPen);
 
   // A redraw keeps none of them.
   sheet.redraw();
