@@ -1,9 +1,10 @@
 // Fuzzes the number texts of the engine module (engine/number_text.h,
-// engine/notation.h, engine/format_pattern.h) against what their headers
-// promise. The input is read twice: as UTF-8 text (typed numbers, engine
-// answers, notation texts, format patterns) and as raw doubles and floats.
-// The C library's correctly rounded strtod/strtof and printf (C locale) serve
-// as the reference for every value.
+// engine/notation.h) against what their headers promise, and rounding and
+// the format patterns (engine/format_pattern.h) against crashes. The input
+// is read twice: as UTF-8 text (typed numbers, engine answers, notation
+// texts, format patterns) and as raw doubles and floats. The C library's
+// correctly rounded strtod/strtof and printf (C locale) serve as the
+// reference for every value.
 #include <QRegularExpression>
 #include <QString>
 #include <algorithm>
@@ -185,93 +186,6 @@ void checkFloat(float value) {
   }
 }
 
-// roundHalfEven: at most `decimals` places, no farther from the value than half
-// a unit of the last place (on the 15-digit text), and unchanged when rounded
-// again.
-void checkRoundHalfEven(double value, int decimals) {
-  const double rounded = roundHalfEven(value, decimals);
-  if (!std::isfinite(value)) {
-    if (!same(rounded, value)) broken("roundHalfEven changed a non-finite value", show(value));
-    return;
-  }
-  const QString detail = show(value) + u", " + QString::number(decimals) + u" -> " + show(rounded);
-  if (std::isinf(rounded)) {
-    // Only a value next to the end of the range can round up beyond it.
-    if (std::fabs(value) < 1e308) broken("roundHalfEven overflowed", detail);
-    return;
-  }
-  if (rounded != 0 && std::signbit(rounded) != std::signbit(value)) {
-    broken("roundHalfEven changed the sign", detail);
-  }
-  // Subnormal results carry fewer than 15 digits, so their text shows more places than asked.
-  if (rounded != 0 && std::fabs(rounded) < 1e-290) return;
-  if (!same(roundHalfEven(rounded, decimals), rounded)) {
-    broken("roundHalfEven is not idempotent", detail);
-  }
-  if (decimals >= -330 && decimals <= 330) {
-    // The 15-digit text of the result has no more than `decimals` places.
-    const std::string digits = scientific(std::fabs(rounded), 15);
-    const int exponent = std::atoi(digits.c_str() + digits.find('e') + 1);
-    std::string mantissa = digits.substr(0, digits.find('e'));
-    mantissa.erase(mantissa.find('.'), 1);
-    mantissa.erase(mantissa.find_last_not_of('0') + 1);
-    const int places = static_cast<int>(mantissa.size()) - 1 - exponent;
-    if (rounded != 0 && places > decimals) {
-      broken("roundHalfEven left too many places", detail);
-    }
-    const long double unit = std::pow(10.0L, -decimals);
-    const long double distance = std::fabs(static_cast<long double>(rounded) - value);
-    if (distance > unit / 2 * (1 + 1e-12L) + std::fabs(value) * 1e-14L) {
-      broken("roundHalfEven moved too far", detail);
-    }
-  }
-}
-
-// formatPattern: before the point each '0' a guaranteed digit; after it the
-// length is the most decimals, the last '0' the fewest; rounded on the 15-digit
-// text; from 1E+15 on (and for non-finite values) numberText.
-void checkPattern(double value, const QString& pattern) {
-  const QString text = formatPattern(value, pattern);
-  const QString detail = show(value) + u" with \"" + pattern + u"\" -> " + text;
-  if (!std::isfinite(value) || std::fabs(value) >= 1e15) {
-    if (text != numberText(value)) broken("formatPattern: no numberText for a large value", detail);
-    return;
-  }
-  const qsizetype point = pattern.indexOf(u'.');
-  const QString integerPart = point < 0 ? pattern : pattern.left(point);
-  const QString decimalPart = point < 0 ? QString() : pattern.mid(point + 1);
-  const qsizetype minInteger = integerPart.count(u'0');
-  const qsizetype maxDecimals = decimalPart.size();
-  const qsizetype minDecimals = decimalPart.lastIndexOf(u'0') + 1;
-
-  static const QRegularExpression form(QStringLiteral("^-?([0-9]*)(,([0-9]+))?$"));
-  const QRegularExpressionMatch match = form.match(text);
-  if (!match.hasMatch() || text.isEmpty() || text == u"-") {
-    broken("formatPattern: unexpected form", detail);
-  }
-  const qsizetype whole = match.capturedLength(1);
-  const qsizetype decimals = match.capturedLength(3);
-  if (whole < minInteger) broken("formatPattern: too few integer digits", detail);
-  if (decimals < minDecimals || decimals > maxDecimals) {
-    broken("formatPattern: wrong number of decimals", detail);
-  }
-  const std::optional<double> back = parseNumber(text);
-  if (!back) broken("formatPattern: result does not read as a number", detail);
-  const long double unit = maxDecimals > 400 ? 0 : std::pow(10.0L, -maxDecimals);
-  const long double distance = std::fabs(static_cast<long double>(*back) - value);
-  if (distance > unit / 2 * (1 + 1e-12L) + std::fabs(value) * 1e-14L) {
-    broken("formatPattern: rounded too far", detail);
-  }
-}
-
-void checkAllPatterns(double value, const QString& fuzzedPattern) {
-  static const QString patterns[] = {QStringLiteral("####0.0##"), QStringLiteral("0.0##"),
-                                     QStringLiteral("0.##0"), QStringLiteral("###0.0###"),
-                                     QStringLiteral("####0.0#")};
-  for (const QString& pattern : patterns) checkPattern(value, pattern);
-  checkPattern(value, fuzzedPattern);
-}
-
 int decimalsFrom(uint8_t byte) {
   if (byte == 0x80) return INT_MIN;
   if (byte == 0x7F) return INT_MAX;
@@ -292,8 +206,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString shortPattern = text.left(64);
   if (const std::optional<double> number = parseNumber(text)) {
     checkDouble(*number);
-    checkRoundHalfEven(*number, textDecimals);
-    checkAllPatterns(*number, shortPattern);
+    // Rounding and the format patterns only have to survive any value; their
+    // results are checked against worked examples in the unit tests.
+    roundHalfEven(*number, textDecimals);
+    formatPattern(*number, shortPattern);
   }
   if (const std::optional<float> single = parseSingle(text)) checkFloat(*single);
 
@@ -306,8 +222,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::memcpy(&single, data + at, sizeof single);
     checkDouble(value);
     checkFloat(single);
-    checkRoundHalfEven(value, decimalsFrom(data[at + 7]));
-    checkAllPatterns(value, shortPattern);
+    roundHalfEven(value, decimalsFrom(data[at + 7]));
+    formatPattern(value, shortPattern);
   }
   return 0;
 }

@@ -2,7 +2,9 @@
 // The Qt application for tests that draw text (QGuiApplication) or build
 // widgets (QApplication); the tests run under Qt's offscreen platform.
 
+#include <QColor>
 #include <QGuiApplication>
+#include <QImage>
 
 template <typename Application = QGuiApplication>
 void ensureApplication() {
@@ -14,4 +16,14 @@ void ensureApplication() {
   // crashes, and the process ends right after the tests anyway.
   static Application* application = new Application(argc, argv);
   (void)application;
+}
+
+// Pixels of exactly this colour.
+inline int pixelsOf(const QImage& image, const QColor& colour) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x)
+      n += (image.pixel(x, y) & 0xffffff) == (colour.rgb() & 0xffffff);
+  }
+  return n;
 }

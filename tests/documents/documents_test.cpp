@@ -227,7 +227,9 @@ TEST_F(PictureFileTest, ThePrintedDrawingStandsWhereThePictureDid) {
   for (int width : {1400, 700}) {
     const auto picture = marks(canvas, false, width), vectors = marks(canvas, true, width);
     for (int i = 0; i < 6; ++i) EXPECT_NEAR(vectors[i], picture[i], i < 2 ? 1 : 2) << width << i;
-    if (width == 1400) EXPECT_EQ(QPoint(vectors[2], vectors[3]), QPoint(10, 10));
+    if (width == 1400) {
+      EXPECT_EQ(QPoint(vectors[2], vectors[3]), QPoint(10, 10));
+    }
   }
   // A text alone keeps its size among the canvas' pixels.
   Canvas words(300, 100);

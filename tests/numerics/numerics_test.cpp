@@ -65,14 +65,13 @@ TEST(SolveGauss, DownwardMultiplierIsSinglePrecisionUpwardIsNot) {
 // No rows are exchanged: a zero pivot is refused even where the system is solvable. Cells
 // that are no number are refused before anything is written.
 TEST(SolveGauss, RefusesZeroPivotsOverflowAndCellsThatAreNoNumber) {
-  const Matrix cases[] = {{{"0", "1", "1"}, {"1", "1", "2"}},
-                          {{"1", "1", "2"}, {"2", "2", "4"}},
-                          {{"0", "5"}},
-                          {{"1E-300", "1", "1"}, {"1", "1", "2"}},
-                          {{"1", "1E300", "0"}, {"-1E30", "0", "1"}},
-                          {{"2", "1", "5"}, {"1", "-1", "abc"}},
-                          {{"2", "", "5"}, {"1", "-1", "1"}},
-                          {{"2", "1", "5"}, {"1", "-1"}}};
+  // clang-format off
+  const Matrix cases[] = {
+      {{"0", "1", "1"}, {"1", "1", "2"}}, {{"1", "1", "2"}, {"2", "2", "4"}}, {{"0", "5"}},
+      {{"1E-300", "1", "1"}, {"1", "1", "2"}}, {{"1", "1E300", "0"}, {"-1E30", "0", "1"}},
+      {{"2", "1", "5"}, {"1", "-1", "abc"}}, {{"2", "", "5"}, {"1", "-1", "1"}},
+      {{"2", "1", "5"}, {"1", "-1"}}};
+  // clang-format on
   for (size_t i = 0; i < std::size(cases); ++i) {
     Recorder recorder;
     EXPECT_FALSE(solveGauss(cases[i], recorder.steps())) << i;

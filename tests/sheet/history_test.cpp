@@ -1,17 +1,9 @@
-#include <gtest/gtest.h>
-
-#include "qstring_print.h"
-
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 
 #include "documents/recovery_file.h"
-#include "engine/engine.h"
-#include "gui_app.h"
-#include "sheet/sheet.h"
+#include "sheet/sheet_fixture.h"
 
 namespace {
 
@@ -26,25 +18,9 @@ struct Seen {
   bool operator==(const Seen&) const = default;
 };
 
-class HistoryTest : public ::testing::Test {
+class HistoryTest : public SheetFixture {
  protected:
-  void SetUp() override {
-    ensureApplication();
-    sheet.setSurface([] { return Sheet::Surface{QSize(600, 400), 1}; });
-    sheet.withoutStep([this] { sheet.redraw(); });
-  }
-
-  // One user action: the change, then the event loop takes the step.
-  void act(const std::function<void()>& change) {
-    change();
-    QCoreApplication::processEvents();
-  }
-  void enter(const QString& term) {
-    act([&] {
-      sheet.setEntryText(term);
-      sheet.enterTerm();
-    });
-  }
+  void enter(const QString& term) { SheetFixture::enter({term}); }
   Seen seen() const {
     return {sheet.terms(),
             sheet.entryText(),
@@ -60,9 +36,6 @@ class HistoryTest : public ::testing::Test {
     waited.start();
     while (waited.elapsed() < 3 * FrameCoalescer::kFrameMs) QCoreApplication::processEvents();
   }
-
-  Engine engine;
-  Sheet sheet{engine};
 };
 
 TEST_F(HistoryTest, UndoRestoresEachStepPixelForPixelAndRedoAppliesItAgain) {

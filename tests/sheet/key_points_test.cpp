@@ -1,27 +1,18 @@
-#include <gtest/gtest.h>
-
 #include <QFontMetricsF>
 #include <algorithm>
 #include <optional>
 
 #include "calculus/curve_discussion.h"
 #include "calculus/derivatives.h"
-#include "engine/engine.h"
-#include "gui_app.h"
-#include "qstring_print.h"
-#include "sheet/sheet.h"
+#include "sheet/sheet_fixture.h"
 
 namespace {
 
 // The points of a curve discussion marked on a 700 × 650 sheet in the
 // default window, read back from the canvas' recorded operations.
-class KeyPointsTest : public ::testing::Test {
+class KeyPointsTest : public SheetFixture {
  protected:
-  void SetUp() override {
-    ensureApplication();
-    sheet.setSurface([] { return Sheet::Surface{QSize(700, 650), 1}; });
-    sheet.redraw();
-  }
+  KeyPointsTest() : SheetFixture(QSize(700, 650)) {}
 
   QList<KeyPoint> discuss(const QString& f) {
     const EngineTerm term = EngineTerm::fromUser(f);
@@ -50,8 +41,6 @@ class KeyPointsTest : public ::testing::Test {
     return texts;
   }
 
-  Engine engine;
-  Sheet sheet{engine};
   size_t before = 0;
 };
 
@@ -77,8 +66,7 @@ TEST_F(KeyPointsTest, ACubicGetsRingsInItsCurvesColourAndCaptionsWithTheListsNum
   for (const CanvasOperation& text : marked(CanvasOperation::Kind::Text))
     EXPECT_EQ(text.color, sheet.appearance().curveColor(1));
   QCoreApplication::processEvents();
-  ASSERT_TRUE(sheet.canUndo());
-  sheet.undo();
+  sheet.undo();  // one step
   EXPECT_EQ(sheet.canvas().operations().size(), drawn);
 
   // A term that is not listed is marked in the colour of the axes, and the

@@ -1,52 +1,16 @@
-#include "sheet/sheet.h"
-
-#include <gtest/gtest.h>
-
-#include "qstring_print.h"
-
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "engine/engine.h"
-#include "gui_app.h"
+#include "sheet/sheet_fixture.h"
 
 namespace {
 
 const QColor kRed(255, 0, 0), kBlue(0, 0, 192);
 
-// A sheet on a 600 × 400 canvas, with every message it ends a command with.
-class SheetTest : public ::testing::Test {
+class SheetTest : public SheetFixture {
  protected:
-  void SetUp() override {
-    ensureApplication();
-    sheet.setSurface([] { return Sheet::Surface{QSize(600, 400), 1}; });
-    QObject::connect(&sheet, &Sheet::message, [this](const QString& text) { messages << text; });
-    sheet.redraw();
-  }
-
-  void enter(const QStringList& terms) {
-    for (const QString& term : terms) {
-      sheet.setEntryText(term);
-      sheet.enterTerm();
-    }
-  }
-
-  int count(const QColor& color) const {
-    const QImage& image = sheet.canvas().image();
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        n += (image.pixel(x, y) & 0xffffff) == (color.rgb() & 0xffffff);
-    return n;
-  }
-
   QPointF at(float x, float y) const { return sheet.frame().point(x, y, sheet.view()); }
-
-  Engine engine;
-  Sheet sheet{engine};
-  QStringList messages;
 };
 
 TEST_F(SheetTest, EnterListsEachTermOnceInItsColourAndReportsAFaultyOneAfterListingIt) {

@@ -89,9 +89,6 @@ TEST_F(ResultsTest, TheValueTableTabComputesRefusesAndCopiesItsTable) {
   set("txtWtSchritt", "2,5");
   click("cmdWertetabelle");
   ASSERT_EQ(grid->rowCount(), 9);
-  for (auto [row, column, cell] :
-       {std::tuple{1, 0, "-7,5"}, {1, 1, "28,125"}, {1, 2, "-7,5"}, {8, 0, "10"}})
-    EXPECT_EQ(grid->item(row, column)->text(), cell);
 
   set("txtWtBis", "-20");
   click("cmdWertetabelle");

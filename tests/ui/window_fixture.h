@@ -54,15 +54,7 @@ class WindowTest : public ::testing::Test {
   }
 
   // Canvas pixels of exactly this colour.
-  int count(const QColor& color) const {
-    const QImage& image = window->sheet().canvas().image();
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x)
-        n += (image.pixel(x, y) & 0xffffff) == (color.rgb() & 0xffffff);
-    }
-    return n;
-  }
+  int count(const QColor& color) const { return pixelsOf(window->sheet().canvas().image(), color); }
 
   FakeDialogs dialogs;
   RecordingEngine engine;  // every request of the window's calculators
