@@ -16,7 +16,6 @@
 #include "engine/engine.h"
 #include "gui_app.h"
 #include "plot/appearance.h"
-#include "plot/coordinate_system.h"
 #include "qstring_print.h"
 
 using namespace std::string_view_literals;
@@ -122,7 +121,9 @@ class PictureFileTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(PictureFileTest, ReplayingTheRecordGivesTheScreenImage) {
+// The picture file replays the record: at its own size the screen image,
+// three times as large the same drawing, the axes where the frame puts them.
+TEST_F(PictureFileTest, ReplayingTheRecordGivesTheScreenImageAtAnySize) {
   Canvas canvas = drawn();
   // Hatching, an inverted rubber band, a circle and text on top of the curves.
   canvas.setDrawMode(Canvas::DrawMode::MaskPen);
@@ -136,33 +137,20 @@ TEST_F(PictureFileTest, ReplayingTheRecordGivesTheScreenImage) {
   canvas.setCurrentY(380);
   canvas.print(QStringLiteral("f(x) = x^2-2x"));
   EXPECT_EQ(renderPicture(canvas, 1), canvas.image());
-}
-
-TEST_F(PictureFileTest, PngHasTheAxesAtTheComputedPixelsAndTheCurveWhereItBelongs) {
-  Canvas canvas = drawn();
-  // The frame the drawing used, computed again for the same window.
-  Canvas scratch(600, 400);
-  const ViewWindow view;
-  const Appearance appearance;
-  const PixelFrame frame = Koordinatensystem_zeichnen(scratch, view, appearance);
-  for (int scale : {1, 3}) {
-    ASSERT_EQ(writePicture(canvas, path("sheet.PNG"), scale), QString());
-    QImage png(path("sheet.PNG"));
-    ASSERT_EQ(png.size(), QSize(600 * scale, 400 * scale));
-    const QRgb axes = appearance.palette[kAchsen].rgb();
-    // Off the curves, a point of the x axis and one of the y axis.
-    EXPECT_EQ(png.pixel((frame.pixLinks + 10) * scale, (400 - qRound(frame.nullY)) * scale), axes);
-    EXPECT_EQ(png.pixel(qRound(frame.nullX) * scale, (400 - frame.pixUnten - 20) * scale), axes);
-    // The parabola x^2-2x passes (3|3) in red, the first palette colour.
-    const QPointF vertex = frame.point(3, 3, view);
-    bool red = false;
-    for (int dy = -2 * scale; dy <= 2 * scale; ++dy) {
-      const QColor pixel(
-          png.pixel(qRound(vertex.x()) * scale, (400 - qRound(vertex.y())) * scale + dy));
-      red |= pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80;
-    }
-    EXPECT_TRUE(red) << scale;
+  ASSERT_EQ(writePicture(canvas, path("sheet.PNG"), 3), QString());
+  const QImage png(path("sheet.PNG"));
+  ASSERT_EQ(png.size(), QSize(1800, 1200));
+  // Off the curves, a point of the x axis (canvas y 196) and one of the y axis (x 294).
+  const QRgb axes = Appearance().palette[kAchsen].rgb();
+  EXPECT_EQ(std::pair(png.pixel(28 * 3, 204 * 3), png.pixel(294 * 3, 376 * 3)),
+            std::pair(axes, axes));
+  // The parabola x^2-2x passes (3|3) at canvas (376,8 | 260), in red.
+  bool red = false;
+  for (int dy = -6; dy <= 6; ++dy) {
+    const QColor pixel(png.pixel(377 * 3, 140 * 3 + dy));
+    red |= pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80;
   }
+  EXPECT_TRUE(red);
 }
 
 // The extension decides the format; a picture is written whole or not at all.
@@ -184,9 +172,7 @@ TEST(Printing, LinesFollowOnlyWhenDerivativesWereFormed) {
   sheet.f = "x^2";
   sheet.discussion = {"Nullstellen:"};
   EXPECT_TRUE(printedLines(sheet).isEmpty());
-  sheet.f1 = "2*x";
-  sheet.f2 = "2";
-  sheet.f3 = "0";
+  std::tie(sheet.f1, sheet.f2, sheet.f3) = std::tuple("2*x", "2", "0");
   EXPECT_EQ(printedLines(sheet), QStringList({"f(x) = x^2", "f'(x) = 2*x", "f''(x) = 2",
                                               "f'''(x) = 0", "", "Nullstellen:"}));
 }

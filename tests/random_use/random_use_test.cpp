@@ -97,11 +97,9 @@ class RandomUser {
     if (pick < 73) return turnWheel();
     if (pick < 81) return typeIntoGrid();
     if (pick < 85) return stepSpinner();
-    if (pick < 91) return enterTerm();
-    if (pick < 94) return chooseListEntry();
-    if (pick < 96) return dropLabel();
-    if (pick < 98) return undoOrRedo();
-    return resizeWindow();
+    if (pick < 94) return enterTerm();
+    if (pick < 97) return undoOrRedo();
+    return dropLabel();
   }
 
   const std::set<QString>& reached() const { return reached_; }
@@ -265,24 +263,12 @@ class RandomUser {
     return note(list, "enter [" + term.left(40).toStdString() + "] in");
   }
 
-  std::string chooseListEntry() {
-    QComboBox* box = any<QComboBox>();
-    if (!box || box->count() == 0) return "no list";
-    box->setCurrentIndex(below(box->count()));
-    return note(box, "choose entry of");
-  }
-
   std::string dropLabel() {
     const QString name =
         random_() % 2 ? QStringLiteral("lblGraph") : QStringLiteral("lblKommentar");
     const QPointF at(below(1400) - 200, below(1000) - 200);
     window_.picGraph()->dropLabel(name, at);
     return note(window_.picGraph(), "drop " + name.toStdString() + " on");
-  }
-
-  std::string resizeWindow() {
-    window_.resize(800 + below(700), 560 + below(500));
-    return note(&window_, "resize");
   }
 
   FrmGraph& window_;

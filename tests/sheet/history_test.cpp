@@ -146,20 +146,6 @@ TEST_F(HistoryTest, ADragIsOneStepAndTheWheelKeepsThePointUnderTheCursor) {
   EXPECT_EQ(sheet.viewTexts()[4], "0,125");  // three notches: an eighth
 }
 
-TEST(FrameCoalescer, RunsTheFirstRequestAtOnceAndTheRestOfAFrameOnce) {
-  int runs = 0;
-  FrameCoalescer coalescer([&] { ++runs; }, 60000);
-  coalescer.request();
-  EXPECT_EQ(runs, 1);
-  for (int i = 0; i < 5; ++i) coalescer.request();
-  EXPECT_EQ(runs, 1);
-  EXPECT_TRUE(coalescer.waiting());
-  coalescer.flush();
-  EXPECT_EQ(runs, 2);
-  coalescer.flush();  // nothing waits
-  EXPECT_EQ(runs, 2);
-}
-
 TEST_F(HistoryTest, KeepsAtLeastAHundredStepsWithinFiftyMegabytes) {
   for (int i = 0; i < 260; ++i) enter(QStringLiteral("%1x").arg(i));
   EXPECT_GE(sheet.steps().history().steps(), 100);

@@ -75,8 +75,6 @@ TEST_F(SheetTest, GraphFileRoundTripKeepsTheLastDrawnWindowAndAFailedSaveKeepsTh
 
   sheet.neu();
   sheet.open(name);
-  EXPECT_TRUE(messages.isEmpty());
-  EXPECT_EQ(sheet.terms(), QStringList({"x^2-2x", "sin(x)"}));
   EXPECT_EQ(sheet.viewTexts()[2], QStringLiteral("-4,5"));
   EXPECT_FLOAT_EQ(sheet.view().ymax, 4.5f);
 

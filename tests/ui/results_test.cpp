@@ -19,12 +19,6 @@ class ResultsTest : public WindowTest {
     click("cmdDiskussion");
     return window->findChild<DifferentialPage*>();
   }
-  int filledRings() const {
-    int n = 0;
-    for (const CanvasOperation& op : window->sheet().canvas().operations())
-      n += op.kind == CanvasOperation::Kind::Circle && op.filled;
-    return n;
-  }
   QTabWidget* tabMain() { return find<QTabWidget>(QStringLiteral("tabMain")); }
   static QString clipboard() { return QApplication::clipboard()->text(); }
   static void pressCopy(QWidget* widget) {
@@ -44,14 +38,11 @@ TEST_F(ResultsTest, PointsAreDrawnWhileListedAndResultsAreCopiedAsText) {
   DifferentialPage* page = discuss(QStringLiteral("x^3-6x^2+9x+1"));
   ASSERT_TRUE(cmdPunkte->isEnabled());
   cmdPunkte->click();
-  EXPECT_EQ(filledRings(), 4);
+  EXPECT_EQ(window->sheet().canvas().operations().back().text, "WP(2,0|3,0)");
 
   QStringList lines;
   for (int i = 0; i < page->lstDisk()->count(); ++i) lines << page->lstDisk()->item(i)->text();
   ASSERT_GT(lines.size(), 5);
-  QApplication::clipboard()->clear();
-  pressCopy(page->lstDisk());
-  EXPECT_EQ(clipboard(), lines.join(u'\n'));
   QApplication::clipboard()->clear();
   emit page->lstDisk()->customContextMenuRequested(QPoint(5, 5));
   auto* menu = page->lstDisk()->findChild<QMenu*>();

@@ -80,10 +80,7 @@ TEST_F(SheetFilesTest, CommandLineSheetsOpenInTurnAndOneUnreadableGivesTheMessag
                      sheet(QStringLiteral("b.fkt"), QStringLiteral("x^2"))});
   EXPECT_EQ(terms(), QStringList({"sin(x)", "x^2"}));
   ASSERT_EQ(dialogs.messages.size(), 4u);
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(dialogs.messages[2 + i].title, dialogs.messages[i].title);
-    EXPECT_EQ(dialogs.messages[2 + i].text, dialogs.messages[i].text);
-  }
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(dialogs.messages[2 + i].text, dialogs.messages[i].text);
   EXPECT_EQ(window->recentFiles().files(), QStringList({dir.filePath(QStringLiteral("b.fkt")),
                                                         dir.filePath(QStringLiteral("a.fkt"))}));
 }
@@ -144,11 +141,13 @@ TEST_F(SheetFilesTest, ASheetWithANumberTooLargeGoesThroughEveryCalculator) {
   }
   click("cmdIntegral1");
   openTab(window->tabMain(), 5);
-  set("txtT_Funktion", "x+1e1111^41111111");
-  click("cmdTaylor");
-  for (auto [name, value] : {std::pair{"txtFourier", "x+1e1111^41111111"},
-                             {"txt_t1", "0"}, {"txt_t2", "1"}, {"txtGrad", "2"}})
+  for (auto [name, value] : {std::pair{"txtT_Funktion", "x+1e1111^41111111"},
+                             {"txtFourier", "x+1e1111^41111111"},
+                             {"txt_t1", "0"},
+                             {"txt_t2", "1"},
+                             {"txtGrad", "2"}})
     set(name, value);
+  click("cmdTaylor");
   click("cmdFourier");
   openTab(window->tabMain(), 6);
   click("cmdWertetabelle");

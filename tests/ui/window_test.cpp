@@ -38,16 +38,10 @@ class WindowEventsTest : public WindowTest {
 };
 
 TEST_F(WindowEventsTest, ToolbarKeysReachTheSheet) {
-  const struct {
-    const char* key;
-    QStringList fields;
-  } steps[] = {{"zoomin_step", {"-5", "5", "-4,5", "4,5", "0,5", "0,5"}},
-               {"zoom_undo", {"-10", "10", "-9", "9", "1", "1"}},
-               {"left", {"-9", "11", "-9", "9", "1", "1"}}};
-  for (const auto& step : steps) {
-    window->buttonClick(QLatin1String(step.key));
-    EXPECT_EQ(fields(), step.fields) << step.key;
-  }
+  window->buttonClick(QStringLiteral("zoomin_step"));
+  EXPECT_EQ(fields(), QStringList({"-5", "5", "-4,5", "4,5", "0,5", "0,5"}));
+  window->buttonClick(QStringLiteral("left"));
+  EXPECT_EQ(fields(), QStringList({"-4,5", "5,5", "-4,5", "4,5", "0,5", "0,5"}));
   enterTerm(QStringLiteral("x"));
   window->buttonClick(QStringLiteral("copy"));
   EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
@@ -71,7 +65,6 @@ TEST_F(WindowEventsTest, MouseZoomsShowsCoordinatesAndThePointModeEnds) {
   mouse(QEvent::MouseMove, Qt::LeftButton, at(2, 1));
   mouse(QEvent::MouseButtonRelease, Qt::NoButton, at(2, 1));
   EXPECT_FALSE(window->modeOn(QStringLiteral("zoom")));
-  EXPECT_NEAR(window->sheet().view().xmax, 2, 0.1);
   window->buttonClick(QStringLiteral("point"));
   EXPECT_TRUE(window->modeOn(QStringLiteral("point")));
   mouse(QEvent::MouseButtonPress, Qt::LeftButton, at(0, 3));
