@@ -291,8 +291,9 @@ class Parser {
     size_t start = pos_;
     while (pos_ < text_.size() && (isLetter(text_[pos_]) || isDigit(text_[pos_]))) ++pos_;
     std::string_view word = text_.substr(start, pos_ - start);
-    if (const FunctionInfo* function = findFunction(word); function && peek() == '(') {
-      return call(*function);
+    // Only a name before '(' can be a call: variables skip the function table.
+    if (peek() == '(') {
+      if (const FunctionInfo* function = findFunction(word)) return call(*function);
     }
     for (const char* constant : kConstants) {
       if (equalsIgnoringCase(word, constant)) return makeNode(NodeKind::Symbol, constant);
