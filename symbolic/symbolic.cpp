@@ -8,7 +8,10 @@
 
 namespace {
 
-// The library's one engine, made on first use; its last answer is kept so that
+// The library's one engine, made on first use and never destroyed: its
+// watchdog thread then never ends while the process exits (a thread ending
+// there races with the leak checker's stop of all threads, and the algebra
+// system's own globals may already be gone). Its last answer is kept so that
 // a request repeated with a larger buffer is not computed twice.
 struct Engine {
   std::mutex mutex;
@@ -18,8 +21,8 @@ struct Engine {
 };
 
 Engine& engine() {
-  static Engine instance;
-  return instance;
+  static Engine* instance = new Engine;
+  return *instance;
 }
 
 }  // namespace
