@@ -224,9 +224,17 @@ class Forms {
   // True if x = root satisfies the equation with real values on both sides.
   bool satisfies(const Equation& e, const gen& root) {
     if (e.parameters) return !(t_.real && giac::has_i(root));
-    const gen left = giac::subst(e.lhs, e.x, root, false, c_);
-    const gen right = giac::subst(e.rhs, e.x, root, false, c_);
-    const double l = real(left), r = real(right);
+    gen left = giac::subst(e.lhs, e.x, root, false, c_);
+    gen right = giac::subst(e.rhs, e.x, root, false, c_);
+    double l = real(left), r = real(right);
+    if (std::isnan(l) || std::isnan(r)) {
+      // A power of a negative root evaluated as a complex power leaves a
+      // rounding rest in its imaginary part ((-sqrt(3))^2): simplified first.
+      left = giac::normal(left, c_);
+      right = giac::normal(right, c_);
+      l = real(left);
+      r = real(right);
+    }
     if (std::isnan(l) || std::isnan(r)) return false;
     return std::fabs(real(left - right)) <= 1e-12 * (1 + std::fabs(l) + std::fabs(r));
   }

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <cmath>
 
 CommandLine readCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
@@ -15,8 +16,23 @@ CommandLine readCommandLine(const QStringList& arguments) {
       QStringLiteral("size"),
       QStringLiteral("Größe des Bildes beim Export in Pixeln (Vorgabe 1000x700)."),
       QStringLiteral("BREITExHÖHE"));
+  const QCommandLineOption discuss(
+      QStringLiteral("discuss"),
+      QStringLiteral("Gibt den Lösungsweg der Kurvendiskussion von TERM als Text aus."),
+      QStringLiteral("TERM"));
+  const QCommandLineOption from(
+      QStringLiteral("from"),
+      QStringLiteral("Mit --discuss: linker Rand für die Punkte periodischer Terme (Vorgabe -10)."),
+      QStringLiteral("A"));
+  const QCommandLineOption to(
+      QStringLiteral("to"),
+      QStringLiteral("Mit --discuss: rechter Rand für die Punkte periodischer Terme (Vorgabe 10)."),
+      QStringLiteral("B"));
   parser.addOption(exportOption);
   parser.addOption(size);
+  parser.addOption(discuss);
+  parser.addOption(from);
+  parser.addOption(to);
   parser.addPositionalArgument(
       QStringLiteral("BLATT.fkt"),
       QStringLiteral("Blätter, die beim Start geöffnet werden; mit --export das Blatt und "
@@ -51,6 +67,23 @@ CommandLine readCommandLine(const QStringList& arguments) {
     line.mode = CommandLine::Mode::Version;
   } else if (parser.isSet(exportOption)) {
     line.mode = CommandLine::Mode::Export;
+  } else if (parser.isSet(discuss)) {
+    line.mode = CommandLine::Mode::Discuss;
+    line.text = parser.value(discuss);
+    bool fromRead = true, toRead = true;
+    if (parser.isSet(from))
+      line.from = QString(parser.value(from)).replace(',', '.').toDouble(&fromRead);
+    if (parser.isSet(to)) line.to = QString(parser.value(to)).replace(',', '.').toDouble(&toRead);
+    if (!fromRead || !toRead || !(line.from < line.to) || std::abs(line.from) > 1e6 ||
+        std::abs(line.to) > 1e6) {
+      line.mode = CommandLine::Mode::Refused;
+      line.text = QStringLiteral(
+          "Die Grenzen --from und --to müssen Zahlen mit A < B sein "
+          "(Betrag höchstens 1000000).");
+    }
+  } else if (parser.isSet(from) || parser.isSet(to)) {
+    line.mode = CommandLine::Mode::Refused;
+    line.text = QStringLiteral("Die Optionen --from und --to gelten nur zusammen mit --discuss.");
   } else if (parser.isSet(size)) {
     line.mode = CommandLine::Mode::Refused;
     line.text = QStringLiteral("Die Option --size gilt nur zusammen mit --export.");

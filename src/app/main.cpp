@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include "app/command_line.h"
+#include "calculus/worked_solution.h"
 #include "documents/recent_files.h"
 #include "documents/recovery_file.h"
 #include "documents/sheet_export.h"
@@ -76,11 +77,29 @@ int exportPicture(int argc, char** argv) {
   return runExport(std::get<ExportRequest>(*request), engine, errors);
 }
 
+// kurvalon --discuss TERM [--from A --to B]: the worked solution as plain
+// UTF-8 text, for worksheets; a faulty term gives its message and status 1.
+int discussOnTerminal(int argc, char** argv, const CommandLine& line) {
+  QCoreApplication application(argc, argv);
+  Engine engine;
+  const WorkedSolution solution =
+      Loesungsweg(engine, EngineTerm::fromUser(line.text), line.from, line.to);
+  if (!solution.failure.isEmpty()) {
+    QTextStream(stderr) << solution.failure << '\n';
+    return 1;
+  }
+  QTextStream out(stdout);
+  out.setEncoding(QStringConverter::Utf8);
+  out << plainText(solution);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const CommandLine line = readCommandLine(argumentsOf(argc, argv));
   if (line.mode == CommandLine::Mode::Export) return exportPicture(argc, argv);
+  if (line.mode == CommandLine::Mode::Discuss) return discussOnTerminal(argc, argv, line);
   if (line.mode != CommandLine::Mode::Window) return answerOnTerminal(argc, argv);
 
   QApplication application(argc, argv);

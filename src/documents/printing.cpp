@@ -2,7 +2,9 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextDocument>
 
 #include "canvas/canvas.h"
 
@@ -53,4 +55,12 @@ void paintSheet(QPainter& painter, const PrintedSheet& sheet, double deviceDpi, 
     painter.drawText(QPointF(0, y + metrics.ascent()), line);
     y += metrics.height();
   }
+}
+
+void printHtml(QPagedPaintDevice& device, const QString& html) {
+  QTextDocument document;
+  QFont font(QStringLiteral("DejaVu Sans"), 11);
+  document.setDefaultFont(font);
+  document.setHtml(html);
+  document.print(&device);
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class Canvas;
+class QPagedPaintDevice;
 class QPainter;
 
 struct PrintedSheet {
@@ -30,3 +31,7 @@ QStringList printedLines(const PrintedSheet& sheet);
 // resolution of the page device, `screenDpi` that of the screen the picture
 // was drawn for.
 void paintSheet(QPainter& painter, const PrintedSheet& sheet, double deviceDpi, double screenDpi);
+
+// Prints a rich text (the worked solution) on the pages of `device`, its
+// letters as text, so that roots and fractions stay crisp at any resolution.
+void printHtml(QPagedPaintDevice& device, const QString& html);

@@ -88,6 +88,28 @@ TEST_F(CommandTest, HelpListsTheOptionsAndAnUnknownOneIsRefused) {
                        std::string("Unbekannte Option 'bogus'.\nEine Übersicht der Optionen gibt "
                                    "kurvalon --help.\n")));
   EXPECT_EQ(std::get<0>(run({"--size", "640x480"})), 2);  // only with --export
+  EXPECT_EQ(std::get<0>(run({"--from", "-2"})), 2);       // only with --discuss
+}
+
+// The worked solution on standard output, for worksheets; the points of a
+// periodic term lie between --from and --to.
+TEST_F(CommandTest, DiscussPrintsTheWorkedSolutionOrTheTermsError) {
+  const auto [solved, text, errors] = run({"--discuss", "x^3-3x"});
+  EXPECT_EQ(solved, 0) << errors;
+  EXPECT_EQ(text.rfind("Funktion und Ableitungen\n  f(x) = x³ − 3x\n", 0), 0u) << text;
+  EXPECT_NE(text.find("Ergebnis\n  N1(−√3 | 0) ≈ (−1,732 | 0)\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("  HP1(−1 | 2)\n  TP1(1 | −2)\n  WP1(0 | 0)\n"), std::string::npos);
+
+  const auto [periodic, sine, sineErrors] =
+      run({"--discuss", "sin(x)", "--from", "-1", "--to", "3,5"});
+  EXPECT_EQ(periodic, 0) << sineErrors;
+  EXPECT_NE(sine.find("  N1(0 | 0)\n  N2(π | 0) ≈ (3,142 | 0)\n  Sy(0 | 0)\n  HP1(π/2 | 1)"),
+            std::string::npos)
+      << sine;
+  EXPECT_EQ(
+      run({"--discuss", "2y+1"}),
+      std::tuple(1, std::string(), std::string("Fehler bei der Eingabe des Funktionsterms!\n")));
+  EXPECT_EQ(std::get<0>(run({"--discuss", "x", "--from", "3", "--to", "1"})), 2);
 }
 
 // The sheets open in turn; when the program is killed after that change its

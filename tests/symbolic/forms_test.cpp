@@ -44,6 +44,7 @@ TEST(Solve, ListsTheRealSolutionsWhichSatisfyTheEquation) {
     x^2-2*x-1=0            x          [-sqrt(2)+1,sqrt(2)+1]
     X^4-5x^2+6=0           x          [-sqrt(3),-sqrt(2),sqrt(2),sqrt(3)]
     (x-1)^2*(x+2)=0        x          [-2,1]
+    2x*(x^2-3)/(x^2+1)^3   x          [-sqrt(3),0,sqrt(3)]
     (x^2-x)/x=0            x          [1]
     x/(x-1)=2              x          [2]
     sqrt(x)=x-2            x          [4]
@@ -98,7 +99,7 @@ TEST(Solve, ListsTheRealSolutionsWhichSatisfyTheEquation) {
       }
     }
   }
-  EXPECT_EQ(rows, 36);
+  EXPECT_EQ(rows, 37);
 }
 
 TEST(Solve, FailsInGermanWhereItCannotAnswer) {

@@ -3,7 +3,11 @@
 #include <QClipboard>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
+#include <QProcess>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "ui/pages/differential_page.h"
 #include "ui/window_fixture.h"
@@ -66,7 +70,7 @@ TEST_F(ResultsTest, PointsAreDrawnWhileListedAndResultsAreCopiedAsText) {
 }
 
 TEST_F(ResultsTest, TheValueTableTabComputesRefusesAndCopiesItsTable) {
-  ASSERT_EQ(tabMain()->count(), 7);
+  ASSERT_EQ(tabMain()->count(), 8);
   EXPECT_EQ(tabMain()->tabText(6), "Wertetabelle");
   enterTerm(QStringLiteral("0,5x^2"));
   openTab(tabMain(), 6);
@@ -103,6 +107,51 @@ TEST_F(ResultsTest, TheValueTableTabComputesRefusesAndCopiesItsTable) {
   openTab(tabMain(), 6);
   EXPECT_EQ(text("txtWtVon"), "-2");
   EXPECT_EQ(text("txtWtSchritt"), "1");
+}
+
+// "Lösungsweg" opens its tab with the worked solution of the entry's term,
+// copies it as HTML and text and prints it with its roots as text.
+TEST_F(ResultsTest, TheWorkedSolutionIsShownCopiedAndPrinted) {
+  openTab(window->tabParameter(), 3);
+  window->sheet().setEntryText(QString());
+  find<QLineEdit>(QStringLiteral("txt_y"))->clear();
+  click("cmdLoesungsweg");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Sie haben noch keinen Funktionsterm eingegeben!");
+
+  enterTerm(QStringLiteral("x^2-2x-1"));
+  openTab(window->tabParameter(), 3);
+  click("cmdLoesungsweg");
+  EXPECT_EQ(tabMain()->tabText(tabMain()->currentIndex()), "Lösungsweg");
+  EXPECT_EQ(tabMain()->currentIndex(), 7);
+  const QString shown = find<QTextBrowser>(QStringLiteral("txtLoesungsweg"))->toPlainText();
+  for (const char* line :
+       {"pq-Formel mit p = −2, q = −1:", "N1(1 − √2 | 0) ≈ (−0,414 | 0)", "TP1(1 | −2)"})
+    EXPECT_TRUE(shown.contains(QString::fromUtf8(line))) << line;
+
+  click("cmdLoesungswegKopieren");
+  const QMimeData* copied = QApplication::clipboard()->mimeData();
+  EXPECT_TRUE(copied->html().contains(QStringLiteral("x<sup>2</sup> − 2x − 1")));
+  EXPECT_TRUE(copied->text().startsWith(
+      QStringLiteral("Funktion und Ableitungen\n  f(x) = x² − 2x − 1\n")));
+
+  QTemporaryDir dir;
+  dialogs.printerFile = dir.filePath(QStringLiteral("loesungsweg.pdf"));
+  click("cmdLoesungswegDrucken");
+  EXPECT_EQ(dialogs.previews, 1);
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {*dialogs.printerFile, QStringLiteral("-")});
+  ASSERT_TRUE(pdftotext.waitForFinished(20000));
+  const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  EXPECT_TRUE(printed.contains(QStringLiteral("N1(1 − √2 | 0) ≈ (−0,414 | 0)")))
+      << printed.toStdString();
+  EXPECT_TRUE(printed.contains(QStringLiteral("Ergebnis")));
+
+  enterTerm(QStringLiteral("2y+1"));
+  openTab(window->tabParameter(), 3);
+  click("cmdLoesungsweg");
+  EXPECT_EQ(dialogs.messages.back().text, "Fehler bei der Eingabe des Funktionsterms!");
+  EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdLoesungswegKopieren"))->isEnabled());
 }
 
 }  // namespace

@@ -84,8 +84,11 @@ DifferentialPage::DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* pare
   lstDisk_->setObjectName(QStringLiteral("lstDisk"));
   lstDisk_->hide();
   addCopyCommand(lstDisk_);
+  auto* worked = new QPushButton(QStringLiteral("Lösungsweg"));
+  worked->setObjectName(QStringLiteral("cmdLoesungsweg"));
   column->addWidget(start);
   column->addWidget(cmdPunkte_);
+  column->addWidget(worked);
   column->addWidget(prb_);
   column->addWidget(lstDisk_, 1);
   column->addStretch();  // keeps the button at the top while the list is hidden
@@ -101,6 +104,7 @@ DifferentialPage::DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* pare
   // A term typed over the one taken from the list belongs to no entry.
   connect(txt_y_, &QLineEdit::textEdited, this, [this] { entry_ = -1; });
   connect(cmdPunkte_, &QPushButton::clicked, this, &DifferentialPage::cmdPunkte);
+  connect(worked, &QPushButton::clicked, this, &DifferentialPage::cmdLoesungsweg);
 }
 
 void DifferentialPage::clearDiscussion() {
@@ -180,6 +184,16 @@ void DifferentialPage::cmdDiskussion() {
 
 void DifferentialPage::cmdPunkte() {
   sheet_.markKeyPoints(entry_, points_);
+}
+
+void DifferentialPage::cmdLoesungsweg() {
+  QString term = txt_y_->text();
+  if (term.isEmpty()) term = EngineTerm::fromUser(sheet_.entryText()).text();
+  if (term.isEmpty()) {
+    showError(dialogs_, kNoTermMessage);
+    return;
+  }
+  emit workedSolutionWanted(term);
 }
 
 void DifferentialPage::fillPrintout(PrintedSheet& sheet) const {

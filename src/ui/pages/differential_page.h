@@ -28,6 +28,7 @@ class DifferentialPage : public QWidget {
   void drawDerivative(bool second);
   void cmdDiskussion();
   void cmdPunkte();  // marks the listed points on the graph
+  void cmdLoesungsweg();
   void fillPrintout(PrintedSheet& sheet) const;
 
   QLineEdit* txt_y() const { return txt_y_; }
@@ -35,6 +36,10 @@ class DifferentialPage : public QWidget {
   QLineEdit* txt_y2str() const { return txt_y2str_; }
   QLineEdit* txt_y3str() const { return txt_y3str_; }
   QListWidget* lstDisk() const { return lstDisk_; }
+
+ signals:
+  // The worked solution of the term (engine notation) is asked for.
+  void workedSolutionWanted(const QString& term);
 
  private:
   void clearDiscussion();

@@ -27,6 +27,7 @@
 #include "ui/pages/series_page.h"
 #include "ui/pages/spline_page.h"
 #include "ui/pages/value_table_page.h"
+#include "ui/pages/worked_solution_page.h"
 #include "ui/widgets/canvas_widget.h"
 #include "ui/widgets/dialogs.h"
 
@@ -78,6 +79,12 @@ void FrmGraph::buildPages() {
   connect(&sheet_, &Sheet::termAdded, integral, &IntegralPage::termAdded);
   auto* series = new SeriesPage(sheet_, dialogs_);
   auto* values = new ValueTablePage(sheet_, dialogs_);
+  auto* worked = new WorkedSolutionPage(sheet_, dialogs_);
+  connect(differentialPage_, &DifferentialPage::workedSolutionWanted, this,
+          [this, worked](const QString& term) {
+            tabMain_->setCurrentWidget(worked);
+            worked->showSolution(EngineTerm::asIs(term));
+          });
   // The calculator tabs share the size they work with: the degree, the
   // number of unknowns, points or intervals; each tab's reset sets it.
   auto n = std::make_shared<std::int16_t>(0);
@@ -99,6 +106,7 @@ void FrmGraph::buildPages() {
       {Strip::Main, "Spline Interpolation", spline, [spline] { spline->newSpline(); }},
       {Strip::Main, "Reihen", series, {}},
       {Strip::Main, "Wertetabelle", values, [values] { values->opened(); }},
+      {Strip::Main, "Lösungsweg", worked, {}},
       {Strip::Parameter, "Kurvalon", kurvalonPage_, {}},
       {Strip::Parameter, "lin. Fkt", new LinearPage(sheet_, dialogs_), {}},
       {Strip::Parameter, "quadr. Fkt", new QuadraticPage(sheet_, dialogs_), {}},

@@ -1,0 +1,62 @@
+#include "ui/pages/worked_solution_page.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "documents/printing.h"
+#include "sheet/sheet.h"
+#include "ui/widgets/calculator_frame.h"
+#include "ui/widgets/dialogs.h"
+
+WorkedSolutionPage::WorkedSolutionPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
+  txtLoesungsweg_ = new QTextBrowser;
+  txtLoesungsweg_->setObjectName(QStringLiteral("txtLoesungsweg"));
+  txtLoesungsweg_->setReadOnly(true);
+  cmdKopieren_ = namedButton("cmdLoesungswegKopieren", QStringLiteral("Kopieren"));
+  cmdDrucken_ = namedButton("cmdLoesungswegDrucken", QStringLiteral("Drucken"));
+  cmdKopieren_->setEnabled(false);
+  cmdDrucken_->setEnabled(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdKopieren_);
+  buttons->addWidget(cmdDrucken_);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(txtLoesungsweg_, 1);
+  connect(cmdKopieren_, &QPushButton::clicked, this, &WorkedSolutionPage::cmdLoesungswegKopieren);
+  connect(cmdDrucken_, &QPushButton::clicked, this, &WorkedSolutionPage::cmdLoesungswegDrucken);
+}
+
+void WorkedSolutionPage::showSolution(const EngineTerm& f) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  solution_ = Loesungsweg(sheet_.engine(), f, sheet_.view().xmin, sheet_.view().xmax);
+  QApplication::restoreOverrideCursor();
+  if (!solution_.failure.isEmpty()) {
+    txtLoesungsweg_->clear();
+    showError(dialogs_, solution_.failure);
+  } else {
+    txtLoesungsweg_->setHtml(htmlText(solution_));
+  }
+  cmdKopieren_->setEnabled(solution_.failure.isEmpty());
+  cmdDrucken_->setEnabled(solution_.failure.isEmpty());
+}
+
+void WorkedSolutionPage::cmdLoesungswegKopieren() {
+  auto* data = new QMimeData;
+  data->setHtml(htmlText(solution_));
+  data->setText(plainText(solution_));
+  QApplication::clipboard()->setMimeData(data);
+}
+
+void WorkedSolutionPage::cmdLoesungswegDrucken() {
+  QPrinter printer(QPrinter::HighResolution);
+  const QString html = htmlText(solution_);
+  dialogs_.previewPrint(printer, [&html](QPrinter& target) { printHtml(target, html); });
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The main tab "Lösungsweg": the worked curve discussion of a term, copied
+// as HTML and plain text or printed through the page preview.
+
+#include <QWidget>
+
+#include "calculus/worked_solution.h"
+
+class QPushButton;
+class QTextBrowser;
+class Dialogs;
+class Sheet;
+
+class WorkedSolutionPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  WorkedSolutionPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent = nullptr);
+
+  // Works out the term (engine notation) for the points in the view window.
+  void showSolution(const EngineTerm& f);
+  void cmdLoesungswegKopieren();
+  void cmdLoesungswegDrucken();
+
+  QTextBrowser* txtLoesungsweg() const { return txtLoesungsweg_; }
+  const WorkedSolution& solution() const { return solution_; }
+
+ private:
+  Sheet& sheet_;
+  Dialogs& dialogs_;
+  QTextBrowser* txtLoesungsweg_ = nullptr;
+  QPushButton* cmdKopieren_ = nullptr;
+  QPushButton* cmdDrucken_ = nullptr;
+  WorkedSolution solution_;
+};
