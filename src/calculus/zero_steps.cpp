@@ -93,11 +93,29 @@ class Steps {
                     term(raw('(' + a[4].text() + ")*z^2+(" + a[2].text() + ")*z+(" + a[0].text() +
                              ')')) +
                     w(QStringLiteral(" = 0"));
-      quadratic(a[4], a[2], a[0], QStringLiteral("z"));
-      lines_ << w(QStringLiteral("Rücksubstitution: x² = z₁ und x² = z₂, also x = ±√z für z ≥ 0"));
+      const QList<EngineTerm> z = quadratic(a[4], a[2], a[0], QStringLiteral("z"));
+      if (z.isEmpty()) return;
+      lines_ << w(QStringLiteral("z₁ = ")) + term(z[0]) + w(QStringLiteral(", z₂ = ")) + term(z[1]);
+      for (const EngineTerm& square : z) back(square);
     } else if (degree == 3) {
       division(p);
     }
+  }
+
+  // Rücksubstitution: x² = z gives ±√z where z ≥ 0.
+  void back(const EngineTerm& z) {
+    RichText line = w(QStringLiteral("Rücksubstitution: x² = ")) + term(z);
+    const std::optional<double> value = approximateNumber(engine_, z);
+    if (value && *value < 0) {
+      lines_ << line + w(QStringLiteral(": keine Lösung"));
+      return;
+    }
+    const EngineTerm root = simplified("sqrt(" + z.text() + ')');
+    if (root.isEmpty()) return;
+    lines_ << line +
+                  w(root.text() == QStringLiteral("0") ? QStringLiteral(" ⇒ x = ")
+                                                       : QStringLiteral(" ⇒ x = ±")) +
+                  term(root);
   }
 
   // A zero found by trying, the division by its linear factor, and the
@@ -119,46 +137,71 @@ class Steps {
     }
   }
 
-  void quadratic(const EngineTerm& a, const EngineTerm& b, const EngineTerm& c, const QString& v) {
+  // The pq- or abc-Formel (or v² = … without a linear term); returns the
+  // real solutions, smaller first.
+  QList<EngineTerm> quadratic(const EngineTerm& a, const EngineTerm& b, const EngineTerm& c,
+                              const QString& v) {
     const QString name = v + QStringLiteral("₁,₂");
-    EngineTerm discriminant;
     if (b.text() == QStringLiteral("0")) {
       const EngineTerm square = simplified("-(" + c.text() + ")/(" + a.text() + ')');
-      if (square.isEmpty()) return;
+      if (square.isEmpty()) return {};
       lines_ << term(raw(v + "^2")) + w(QStringLiteral(" = ")) + term(square);
       const std::optional<double> s = approximateNumber(engine_, square);
       if (s && *s < 0) {
         lines_ << w(QStringLiteral("Ein Quadrat ist nie negativ: keine Lösung"));
-      } else {
-        lines_ << w(v + QStringLiteral(" = ±")) + term(raw("sqrt(" + square.text() + ')'));
+        return {};
       }
-      return;
+      const EngineTerm root = simplified("sqrt(" + square.text() + ')');
+      if (root.isEmpty()) return {};
+      lines_ << w(v + QStringLiteral(" = ±")) + term(root);
+      return {simplified("-(" + root.text() + ')'), root};
     }
+    EngineTerm discriminant, middle, denominator;
+    RichText formula;
     if (a.text() == QStringLiteral("1")) {
       lines_ << w(QStringLiteral("pq-Formel mit p = ")) + term(b) + w(QStringLiteral(", q = ")) +
                     term(c) + w(QStringLiteral(":"));
       discriminant = simplified("((" + b.text() + ")/2)^2-(" + c.text() + ')');
-      const EngineTerm half = simplified("-(" + b.text() + ")/2");
-      if (discriminant.isEmpty() || half.isEmpty()) return;
-      lines_ << w(name + QStringLiteral(" = −p/2 ± √((p/2)² − q) = ")) + term(half) +
-                    w(QStringLiteral(" ± ")) + term(raw("sqrt(" + discriminant.text() + ')'));
+      middle = simplified("-(" + b.text() + ")/2");
+      denominator = raw("1");
+      formula = w(name + QStringLiteral(" = −p/2 ± √((p/2)² − q) = "));
     } else {
       lines_ << w(QStringLiteral("abc-Formel mit a = ")) + term(a) + w(QStringLiteral(", b = ")) +
                     term(b) + w(QStringLiteral(", c = ")) + term(c) + w(QStringLiteral(":"));
       discriminant = simplified('(' + b.text() + ")^2-4*(" + a.text() + ")*(" + c.text() + ')');
-      const EngineTerm minusB = simplified("-(" + b.text() + ')');
-      const EngineTerm twoA = simplified("2*(" + a.text() + ')');
-      if (discriminant.isEmpty() || minusB.isEmpty() || twoA.isEmpty()) return;
-      lines_ << w(name + QStringLiteral(" = (−b ± √(b² − 4ac))/(2a) = (")) + term(minusB) +
-                    w(QStringLiteral(" ± ")) + term(raw("sqrt(" + discriminant.text() + ')')) +
-                    w(QStringLiteral(")/")) +
-                    (isPlainNumber(twoA)
-                         ? term(twoA)
-                         : w(QStringLiteral("(")) + term(twoA) + w(QStringLiteral(")")));
+      middle = simplified("-(" + b.text() + ')');
+      denominator = simplified("2*(" + a.text() + ')');
+      formula = w(name + QStringLiteral(" = (−b ± √(b² − 4ac))/(2a) = "));
     }
+    if (discriminant.isEmpty() || middle.isEmpty() || denominator.isEmpty()) return {};
     const std::optional<double> d = approximateNumber(engine_, discriminant);
-    if (d && *d < 0)
+    const EngineTerm root =
+        d && *d >= 0 ? simplified("sqrt(" + discriminant.text() + ')') : EngineTerm();
+    const RichText radical =
+        root.isEmpty() ? term(raw("sqrt(" + discriminant.text() + ')')) : term(root);
+    if (denominator.text() == QStringLiteral("1")) {
+      lines_ << formula + term(middle) + w(QStringLiteral(" ± ")) + radical;
+    } else {
+      lines_ << formula + w(QStringLiteral("(")) + term(middle) + w(QStringLiteral(" ± ")) +
+                    radical + w(QStringLiteral(")/")) +
+                    (isPlainNumber(denominator)
+                         ? term(denominator)
+                         : w(QStringLiteral("(")) + term(denominator) + w(QStringLiteral(")")));
+    }
+    if (d && *d < 0) {
       lines_ << w(QStringLiteral("Der Term unter der Wurzel ist negativ: keine Lösung"));
+      return {};
+    }
+    if (root.isEmpty()) return {};
+    QList<EngineTerm> solutions;
+    for (const char* sign : {"-", "+"}) {
+      solutions << simplified("((" + middle.text() + ')' + sign + '(' + root.text() + "))/(" +
+                              denominator.text() + ')');
+    }
+    const std::optional<double> first = approximateNumber(engine_, solutions[0]);
+    const std::optional<double> second = approximateNumber(engine_, solutions[1]);
+    if (first && second && *first > *second) std::swap(solutions[0], solutions[1]);
+    return solutions;
   }
 
   Engine& engine_;
