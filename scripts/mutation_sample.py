@@ -27,12 +27,14 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FILES = [
     "src/engine/number_text.cpp", "src/engine/format_pattern.cpp", "src/engine/notation.cpp",
     "src/engine/requests.cpp", "src/engine/function_calculator.cpp",
+    "src/engine/school_notation.cpp",
     "src/plot/view_window.cpp", "src/plot/coordinate_system.cpp", "src/plot/sampling.cpp",
     "src/plot/overlay.cpp", "src/plot/view_commands.cpp", "src/plot/mouse_gesture.cpp",
     "src/plot/caption_placement.cpp", "src/documents/graph_file.cpp",
     "src/documents/recovery_file.cpp", "src/calculus/root_finders.cpp",
     "src/calculus/curve_discussion.cpp", "src/calculus/integration.cpp",
-    "src/calculus/value_table.cpp", "src/ode/slope_field.cpp", "src/ode/osculating_curve.cpp",
+    "src/calculus/value_table.cpp", "src/calculus/worked_solution.cpp",
+    "src/calculus/worked_domain.cpp", "src/calculus/zero_steps.cpp", "src/ode/slope_field.cpp", "src/ode/osculating_curve.cpp",
     "src/numerics/horner.cpp", "src/numerics/gauss.cpp", "src/numerics/spline.cpp",
     "src/geometry/line_tools.cpp", "src/sheet/undo_controller.cpp",
 ]
