@@ -99,6 +99,7 @@ class Builder {
     QList<Place> places;
     QList<EngineTerm> families;
     bool numeric = false;
+    QString failure;  // why not even a scan of [from, to] found them, in German
   };
   Zeros zerosOf(const EngineTerm& g, bool inDomain = true);
 
@@ -191,6 +192,7 @@ class Builder {
   bool periodicSigns_ = false;  // zeros of f′ or f″ repeat
   std::optional<Place> sy_;
   QList<Place> critical_, flex_;
+  QString criticalFailure_, flexFailure_;  // why the zeros of f′, f″ are not known
 };
 
 }  // namespace worked

@@ -165,11 +165,23 @@ void Builder::signIntervals(int order, const QList<Place>& places, bool closed,
 }
 
 void Builder::monotony() {
+  auto unknown = [this](const QString& failure) {
+    line(w(QStringLiteral("Die Intervalle lassen sich nicht angeben: ") + failure));
+  };
   section(QStringLiteral("Monotonie"));
-  signIntervals(1, critical_, true, QStringLiteral("streng monoton steigend"),
-                QStringLiteral("streng monoton fallend"));
+  if (criticalFailure_.isEmpty()) {
+    signIntervals(1, critical_, true, QStringLiteral("streng monoton steigend"),
+                  QStringLiteral("streng monoton fallend"));
+  } else {
+    unknown(criticalFailure_);
+  }
   section(QStringLiteral("Krümmung"));
-  signIntervals(2, flex_, false, QStringLiteral("linksgekrümmt"), QStringLiteral("rechtsgekrümmt"));
+  if (flexFailure_.isEmpty()) {
+    signIntervals(2, flex_, false, QStringLiteral("linksgekrümmt"),
+                  QStringLiteral("rechtsgekrümmt"));
+  } else {
+    unknown(flexFailure_);
+  }
 }
 
 RichText Builder::limitLine(const Limit& l) {

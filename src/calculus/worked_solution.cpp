@@ -88,7 +88,10 @@ Builder::Zeros Builder::zerosOf(const EngineTerm& g, bool inDomain) {
     z.places.push_back(place);
     if (one.numeric()) z.numeric = true;
   }
-  if (!s.failure.isEmpty()) z.numeric = true;
+  if (!s.failure.isEmpty()) {
+    z.numeric = true;
+    z.failure = QString(s.failure).remove(QStringLiteral("Fehler: "));
+  }
   return z;
 }
 
@@ -104,6 +107,10 @@ void Builder::listZeros(const Zeros& z, const QString& name) {
            schoolNumber(to_) + QStringLiteral("]:")));
   } else if (z.numeric) {
     line(w(QStringLiteral("nicht exakt lösbar, numerisch:")));
+  }
+  if (!z.failure.isEmpty()) {
+    line(w(z.failure));
+    return;
   }
   if (z.places.isEmpty()) line(w(QStringLiteral("keine Lösung")));
   for (qsizetype i = 0; i < z.places.size(); ++i) {
@@ -240,6 +247,7 @@ void Builder::extrema() {
   section(QStringLiteral("Extrempunkte"));
   const Zeros z = necessary(1);
   critical_ = z.places;
+  criticalFailure_ = z.failure;
   if (z.places.isEmpty()) return;
   line(w(QStringLiteral("hinreichende Bedingung: f′(x) = 0 und f″(x) ≠ 0")));
   for (qsizetype i = 0; i < z.places.size(); ++i) {
@@ -279,6 +287,7 @@ void Builder::inflections() {
   section(QStringLiteral("Wendepunkte"));
   const Zeros z = necessary(2);
   flex_ = z.places;
+  flexFailure_ = z.failure;
   if (z.places.isEmpty()) return;
   line(w(QStringLiteral("hinreichende Bedingung: f″(x) = 0 und f‴(x) ≠ 0")));
   QList<std::pair<Place, Place>> saddles;

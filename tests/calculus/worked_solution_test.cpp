@@ -194,6 +194,10 @@ TEST(WorkedSolution, StepsReadAsAPupilWritesThem) {
       {"sqrt(x)*(x-3)", {"D = [0; ∞[", "streng monoton fallend auf [0; 1]"}},
       {"x*e^x", {"eˣ > 0 für alle x, also keine Lösung", "TP1(−1 | −1/e) ≈ (−1 | −0,368)"}},
       {"x^5-x-1", {"nicht exakt lösbar, numerisch:", "N1 ≈ (1,167 | 0)"}},
+      {"sin(50x)",
+       {"allgemeine Lösung: x = k·π/50, k ∈ ℤ\n  im Intervall [−10; 10]:\n  mehr als 100 Lösungen "
+        "im Intervall",
+        "Die Intervalle lassen sich nicht angeben: mehr als 100 Lösungen"}},
       {"cos(x)",
        {"allgemeine Lösung: x = π/2 + k·π, k ∈ ℤ", "im Intervall [−4; 4]:", "HP1(0 | 1)",
         "TP2(π | −1) ≈ (3,142 | −1)"}},
