@@ -124,7 +124,8 @@ TEST_F(ResultsTest, TheWorkedSolutionIsShownCopiedAndPrinted) {
   click("cmdLoesungsweg");
   EXPECT_EQ(tabMain()->tabText(tabMain()->currentIndex()), "Lösungsweg");
   EXPECT_EQ(tabMain()->currentIndex(), 7);
-  const QString shown = find<QTextBrowser>(QStringLiteral("txtLoesungsweg"))->toPlainText();
+  auto* browser = find<QTextBrowser>(QStringLiteral("txtLoesungsweg"));
+  const QString shown = browser->toPlainText();
   for (const char* line :
        {"pq-Formel mit p = −2, q = −1:", "N1(1 − √2 | 0) ≈ (−0,414 | 0)", "TP1(1 | −2)"})
     EXPECT_TRUE(shown.contains(QString::fromUtf8(line))) << line;
@@ -152,6 +153,16 @@ TEST_F(ResultsTest, TheWorkedSolutionIsShownCopiedAndPrinted) {
   click("cmdLoesungsweg");
   EXPECT_EQ(dialogs.messages.back().text, "Fehler bei der Eingabe des Funktionsterms!");
   EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdLoesungswegKopieren"))->isEnabled());
+
+  // Opened by its tab, the page works out the entry's term; a faulty one's
+  // message stands in the page.
+  const size_t messages = dialogs.messages.size();
+  openTab(tabMain(), 7);
+  EXPECT_EQ(browser->toPlainText(), "Fehler bei der Eingabe des Funktionsterms!");
+  enterTerm(QStringLiteral("x^3"));
+  openTab(tabMain(), 7);
+  EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("SP1(0 | 0)")));
+  EXPECT_EQ(dialogs.messages.size(), messages);
 }
 
 }  // namespace

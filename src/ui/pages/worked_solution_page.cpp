@@ -34,18 +34,27 @@ WorkedSolutionPage::WorkedSolutionPage(Sheet& sheet, Dialogs& dialogs, QWidget* 
   connect(cmdDrucken_, &QPushButton::clicked, this, &WorkedSolutionPage::cmdLoesungswegDrucken);
 }
 
-void WorkedSolutionPage::showSolution(const EngineTerm& f) {
+void WorkedSolutionPage::work(const EngineTerm& f) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   solution_ = Loesungsweg(sheet_.engine(), f, sheet_.view().xmin, sheet_.view().xmax);
   QApplication::restoreOverrideCursor();
-  if (!solution_.failure.isEmpty()) {
-    txtLoesungsweg_->clear();
-    showError(dialogs_, solution_.failure);
-  } else {
-    txtLoesungsweg_->setHtml(htmlText(solution_));
-  }
-  cmdKopieren_->setEnabled(solution_.failure.isEmpty());
-  cmdDrucken_->setEnabled(solution_.failure.isEmpty());
+  shown_ = f;
+  shownRange_ = {sheet_.view().xmin, sheet_.view().xmax};
+  const bool shown = solution_.failure.isEmpty();
+  txtLoesungsweg_->setHtml(htmlText(solution_));
+  cmdKopieren_->setEnabled(shown);
+  cmdDrucken_->setEnabled(shown);
+}
+
+void WorkedSolutionPage::showSolution(const EngineTerm& f) {
+  work(f);
+  if (!solution_.failure.isEmpty()) showError(dialogs_, solution_.failure);
+}
+
+void WorkedSolutionPage::opened() {
+  const EngineTerm f = EngineTerm::fromUser(sheet_.entryText());
+  const std::pair<double, double> range{sheet_.view().xmin, sheet_.view().xmax};
+  if (!f.isEmpty() && (!(f == shown_) || range != shownRange_)) work(f);
 }
 
 void WorkedSolutionPage::cmdLoesungswegKopieren() {

@@ -3,6 +3,7 @@
 // as HTML and plain text or printed through the page preview.
 
 #include <QWidget>
+#include <utility>
 
 #include "calculus/worked_solution.h"
 
@@ -17,8 +18,13 @@ class WorkedSolutionPage : public QWidget {
  public:
   WorkedSolutionPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent = nullptr);
 
-  // Works out the term (engine notation) for the points in the view window.
+  // Works out the term (engine notation) for the points in the view window;
+  // a term that cannot be discussed gives its message.
   void showSolution(const EngineTerm& f);
+  // Opening the tab: the entry's term, unless it is shown already for the
+  // same x range; its
+  // message, if any, stands in the view.
+  void opened();
   void cmdLoesungswegKopieren();
   void cmdLoesungswegDrucken();
 
@@ -31,5 +37,9 @@ class WorkedSolutionPage : public QWidget {
   QTextBrowser* txtLoesungsweg_ = nullptr;
   QPushButton* cmdKopieren_ = nullptr;
   QPushButton* cmdDrucken_ = nullptr;
+  void work(const EngineTerm& f);
+
   WorkedSolution solution_;
+  EngineTerm shown_;  // the term worked out last, and the window's x range then
+  std::pair<double, double> shownRange_;
 };

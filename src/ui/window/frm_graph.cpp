@@ -106,7 +106,7 @@ void FrmGraph::buildPages() {
       {Strip::Main, "Spline Interpolation", spline, [spline] { spline->newSpline(); }},
       {Strip::Main, "Reihen", series, {}},
       {Strip::Main, "Wertetabelle", values, [values] { values->opened(); }},
-      {Strip::Main, "Lösungsweg", worked, {}},
+      {Strip::Main, "Lösungsweg", worked, [worked] { worked->opened(); }},
       {Strip::Parameter, "Kurvalon", kurvalonPage_, {}},
       {Strip::Parameter, "lin. Fkt", new LinearPage(sheet_, dialogs_), {}},
       {Strip::Parameter, "quadr. Fkt", new QuadraticPage(sheet_, dialogs_), {}},
