@@ -77,6 +77,7 @@ Piece numberPiece(const std::string& digits) {
 }
 
 bool mentionsX(const Node& n);
+bool isInteger(const Node& n, bool& negative);
 
 class Printer {
  public:
@@ -293,6 +294,14 @@ class Printer {
     }
     const Node& arg = *n.args[0];
     const Piece a = print(arg);
+    // A root of an odd power as a power: √(x³) as x^(3/2).
+    bool negative = false;
+    if (name == "sqrt" && arg.kind == NodeKind::Power && isInteger(*arg.args[1], negative) &&
+        !negative && arg.args[1]->text.size() < 4 && std::stoi(arg.args[1]->text) % 2 == 1 &&
+        arg.args[1]->text != "1") {
+      const QString half = QString::fromStdString(arg.args[1]->text) + QStringLiteral("/2");
+      return power(*arg.args[0], Piece{half, half, Product});
+    }
     if (name == "sqrt") {
       const Piece inside = atLeast(a, Atom);
       return {QStringLiteral("√") + inside.plain,

@@ -184,6 +184,7 @@ TEST(WorkedSolution, StepsReadAsAPupilWritesThem) {
       {"x^4",
        {"Vorzeichenwechsel von f′: von − nach +",
         "kein Vorzeichenwechsel von f″ ⇒ kein Wendepunkt"}},
+      {"x/(x^2-4)", {"f′(x) = −(x² + 4)/(x² − 4)²"}},
       {"(x^2+4)/(x^2-4)",
        {"f′(x) = −16x/(x² − 4)²", "D = ℝ \\ {−2; 2}", "x = 2: Polstelle mit Vorzeichenwechsel",
         "waagerechte Asymptote y = 1", "senkrechte Asymptote x = −2"}},
