@@ -255,6 +255,9 @@ void Builder::borders() {
            w(left.kind == right.kind ? QStringLiteral(": Polstelle ohne Vorzeichenwechsel")
                                      : QStringLiteral(": Polstelle mit Vorzeichenwechsel")));
       asymptote(w(QStringLiteral("senkrechte Asymptote x = ")) + at);
+    } else if (leftInfinite || rightInfinite) {  // e^(1/x) at 0: infinite from one side
+      asymptote(w(QStringLiteral("senkrechte Asymptote x = ")) + at +
+                w(leftInfinite ? QStringLiteral(" (von links)") : QStringLiteral(" (von rechts)")));
     } else if (left.kind == Limit::Kind::Value && right.kind == Limit::Kind::Value &&
                left.value == right.value) {
       line(w(QStringLiteral("x = ")) + at +

@@ -142,6 +142,7 @@ void Builder::functions() {
 }
 
 EngineTerm Builder::overPower(const EngineTerm& d, const EngineTerm& denominator, int order) {
+  if (isPolynomial(d)) return d;  // nothing left to divide: (x²−1)/(x−1) has f′ = 1
   const EngineTerm q = powerBase(denominator);
   for (int m = 1; m <= 4 * (order + 1); ++m) {
     const QString power = '(' + q.text() + ")^" + QString::number(m);
