@@ -199,6 +199,11 @@ QString definiteIntegralAnswer(Engine& engine, const EngineTerm& f, const Engine
   return engine.request(call("approx", {integral}));
 }
 
+QString definiteIntegralExact(Engine& engine, const EngineTerm& f, const EngineTerm& lower,
+                              const EngineTerm& upper) {
+  return engine.request(call("INT", {f.text(), QStringLiteral("x"), lower.text(), upper.text()}));
+}
+
 QString taylorAnswer(Engine& engine, const EngineTerm& term, const QString& degree) {
   return engine.request(
       call("TAYLOR", {term.text(), QStringLiteral("x"), QStringLiteral("0"), degree}));

@@ -67,6 +67,10 @@ QString antiderivativeAnswer(Engine& engine, const EngineTerm& f);
 // INT(f,x,lower,upper), then approx(<that answer>), answered as the engine gives it.
 QString definiteIntegralAnswer(Engine& engine, const EngineTerm& f, const EngineTerm& lower,
                                const EngineTerm& upper);
+// INT(f,x,lower,upper) as the engine answers it: the exact value, or a
+// failure ("Fehler: ...").
+QString definiteIntegralExact(Engine& engine, const EngineTerm& f, const EngineTerm& lower,
+                              const EngineTerm& upper);
 // TAYLOR(term,x,0,degree), the degree as typed.
 QString taylorAnswer(Engine& engine, const EngineTerm& term, const QString& degree);
 // FOURIER(term, x,t1,t2,n), n as typed; its answer is itself a request whose
