@@ -137,8 +137,10 @@ RichText lineText(const StraightLine& line) {
   return out + w(below ? QStringLiteral(" − ") : QStringLiteral(" + ")) + b;
 }
 
-EngineTerm lineTerm(const StraightLine& line) {
-  return raw('(' + line.slope.text() + ")*x+(" + line.intercept.text() + ')');
+EngineTerm lineTerm(Engine& engine, const StraightLine& line) {
+  const EngineTerm term = raw('(' + line.slope.text() + ")*x+(" + line.intercept.text() + ')');
+  const Rewritten simple = simplify(engine, term);
+  return simple.failure.isEmpty() ? simple.term : term;
 }
 
 Tangent Tangente(Engine& engine, const EngineTerm& f, const QString& typed) {

@@ -38,8 +38,8 @@ struct StraightLine {
 };
 // "4x − 4", "−1/4·x + 9/2", "e·x", "2".
 RichText lineText(const StraightLine& line);
-// m*x+b in engine notation, for the function list.
-EngineTerm lineTerm(const StraightLine& line);
+// m·x + b in engine notation as the function list shows it ("4*x-4").
+EngineTerm lineTerm(Engine& engine, const StraightLine& line);
 
 struct Tangent {
   QString message;  // German, when f has no tangent at x0

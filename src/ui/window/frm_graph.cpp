@@ -20,6 +20,7 @@
 #include "ui/pages/graph_page.h"
 #include "ui/pages/horner_page.h"
 #include "ui/pages/integral_page.h"
+#include "ui/pages/intersection_page.h"
 #include "ui/pages/kurvalon_page.h"
 #include "ui/pages/linear_page.h"
 #include "ui/pages/newton_page.h"
@@ -114,12 +115,14 @@ void FrmGraph::buildPages() {
        [this] { differentialPage_->opened(); }},
       {Strip::Parameter, "Integral", integral, [integral] { integral->opened(); }},
       {Strip::Parameter, "DGL's", new DglPage(sheet_, dialogs_), {}},
+      {Strip::Parameter, "Schnitt & Tangente", new IntersectionPage(sheet_, dialogs_), {}},
   };
   for (const TabPage& page : pages) addPage(page);
 }
 
 void FrmGraph::addPage(const TabPage& page) {
-  const QString caption = QString::fromUtf8(page.caption);
+  // "&" would mark a shortcut key: "Schnitt & Tangente" shows its "&".
+  const QString caption = QString::fromUtf8(page.caption).replace('&', QStringLiteral("&&"));
   if (page.strip == Strip::Main) {
     tabMain_->addTab(page.page, caption);
   } else {
