@@ -31,6 +31,8 @@ TEST_F(IntersectionPageTest, IntersectionsTangentsAndAreaOfTwoListedGraphs) {
   enterTerm(QStringLiteral("x^2"));
   EXPECT_EQ(combo("cboSchnittF")->currentText(), "x^2");
   EXPECT_EQ(combo("cboSchnittG")->currentText(), "x+2");
+  EXPECT_EQ(combo("cboSchnittG")->palette().color(QPalette::ButtonText),
+            window->sheet().appearance().curveColor(0));
   EXPECT_EQ(combo("cboSchnittF")->itemData(1, Qt::ForegroundRole).value<QColor>(),
             window->sheet().appearance().curveColor(1));
 

@@ -35,6 +35,16 @@ QLineEdit* readOnly(const char* name) {
   return field;
 }
 
+// The chosen graph's name stands in its colour, as in the open list.
+void showInItsColour(QComboBox* box) {
+  QPalette palette = box->palette();
+  const QVariant colour = box->currentData(Qt::ForegroundRole);
+  const QColor shown = colour.isValid() ? colour.value<QColor>() : QColor(Qt::black);
+  palette.setColor(QPalette::ButtonText, shown);
+  palette.setColor(QPalette::Text, shown);
+  box->setPalette(palette);
+}
+
 }  // namespace
 
 IntersectionPage::IntersectionPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
@@ -56,17 +66,8 @@ IntersectionPage::IntersectionPage(Sheet& sheet, Dialogs& dialogs, QWidget* pare
   layout->addWidget(buildTangentFrame());
   layout->addWidget(buildAreaFrame());
   layout->addStretch();
-  // The chosen graph's name stands in its colour, as in the open list.
-  for (QComboBox* box : {cboSchnittF_, cboSchnittG_}) {
-    connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
-      QPalette palette = box->palette();
-      const QVariant colour = box->itemData(index, Qt::ForegroundRole);
-      const QColor shown = colour.isValid() ? colour.value<QColor>() : QColor(Qt::black);
-      palette.setColor(QPalette::ButtonText, shown);
-      palette.setColor(QPalette::Text, shown);
-      box->setPalette(palette);
-    });
-  }
+  for (QComboBox* box : {cboSchnittF_, cboSchnittG_})
+    connect(box, &QComboBox::currentIndexChanged, box, [box] { showInItsColour(box); });
   connect(&sheet_, &Sheet::termsChanged, this, &IntersectionPage::refreshGraphs);
   refreshGraphs();
 }
@@ -166,6 +167,7 @@ void IntersectionPage::refreshGraphs() {
   cboSchnittF_->setCurrentIndex(static_cast<int>(current));
   cboSchnittG_->setCurrentIndex(current > 0 ? static_cast<int>(current - 1)
                                             : cboSchnittG_->count() - 1);
+  for (QComboBox* box : {cboSchnittF_, cboSchnittG_}) showInItsColour(box);
 }
 
 int IntersectionPage::chosenEntry(const QComboBox* box) const {
