@@ -230,6 +230,10 @@ Solutions solve(Engine& engine, const EngineTerm& equation, const EngineTerm& fr
                                                              from.text(), to.text()})));
 }
 
+Solutions solveFor(Engine& engine, const EngineTerm& equation, QChar name) {
+  return readSolutions(engine, engine.request(call("SOLVE", {equation.text(), QString(name)})));
+}
+
 Limit limit(Engine& engine, const EngineTerm& term, const EngineTerm& point, Side side) {
   QString text = call("LIMIT", {term.text(), QStringLiteral("x"), point.text()});
   if (side != Side::Both) {

@@ -100,6 +100,10 @@ Solutions solve(Engine& engine, const EngineTerm& equation);
 Solutions solve(Engine& engine, const EngineTerm& equation, const EngineTerm& from,
                 const EngineTerm& to);
 
+// SOLVE(equation,name): the solutions for another letter than x (a
+// family's parameter); they are terms, their values NaN where x is in them.
+Solutions solveFor(Engine& engine, const EngineTerm& equation, QChar name);
+
 // LIMIT(term,x,point), and from one side: LIMIT(term,x,point,1) from the
 // right, LIMIT(term,x,point,-1) from the left. The point may be inf or -inf.
 enum class Side { Both, Right, Left };

@@ -1,5 +1,6 @@
 #include "engine/school_notation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -530,4 +531,22 @@ EngineTerm powerBase(const EngineTerm& term) {
   while (n->kind == NodeKind::Power && isInteger(*n->args[1], negative) && !negative)
     n = n->args[0].get();
   return engineTerm(*n);
+}
+
+QList<QChar> parameterLetters(const EngineTerm& term) {
+  const symbolic::ParseResult parsed = symbolic::parse(term.text().toStdString());
+  if (!parsed) return {};
+  QList<QChar> letters;
+  std::vector<const Node*> stack{parsed.node.get()};
+  while (!stack.empty()) {
+    const Node* n = stack.back();
+    stack.pop_back();
+    for (const auto& a : n->args) stack.push_back(a.get());
+    if (n->kind != NodeKind::Symbol || n->text.size() != 1) continue;
+    const QChar letter = QLatin1Char(n->text[0]);
+    if (letter != 'x' && letter != 'e' && letter != 'y' && !letters.contains(letter))
+      letters << letter;
+  }
+  std::sort(letters.begin(), letters.end());
+  return letters;
 }

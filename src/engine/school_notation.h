@@ -52,3 +52,6 @@ QList<EngineTerm> factorsWithX(const EngineTerm& term);
 int powerOfX(const EngineTerm& term);
 // The base of a positive integer power, (x^2-1)^2 as x^2-1; the term itself otherwise.
 EngineTerm powerBase(const EngineTerm& term);
+// The single letters of a term other than x, e and y, in alphabetical order
+// (a family's parameters); empty when the term cannot be read.
+QList<QChar> parameterLetters(const EngineTerm& term);
