@@ -30,10 +30,6 @@ std::optional<double> valueAt(Engine& engine, const EngineTerm& term, double x) 
   return Funktionswert(engine, term, x).value;
 }
 
-RichText coordinate(const EngineTerm& exact, double value) {
-  return exact.isEmpty() ? w(schoolNumber(value)) : schoolTerm(exact);
-}
-
 // A number written after an operator: parenthesized when it is a sum.
 RichText factorText(const EngineTerm& number) {
   const RichText t = schoolTerm(number);
@@ -100,19 +96,8 @@ Meeting Schnittpunkte(Engine& engine, const EngineTerm& f, const EngineTerm& g, 
 }
 
 RichText meetingLine(const MeetingPoint& p, int number) {
-  const QString name = QStringLiteral("S") + QString::number(number);
-  const QString touching = p.touching ? QStringLiteral(", Berührpunkt") : QString();
-  if (p.x.isEmpty()) {  // found by the scan only
-    return w(name + QStringLiteral(" ≈ (") + schoolNumber(p.xValue) + QStringLiteral(" | ") +
-             schoolNumber(p.yValue) + ')' + touching);
-  }
-  RichText out = w(name + '(') + coordinate(p.x, p.xValue) + w(QStringLiteral(" | ")) +
-                 coordinate(p.y, p.yValue) + w(QStringLiteral(")"));
-  if (p.x.isEmpty() || p.y.isEmpty() || !isPlainNumber(p.x) || !isPlainNumber(p.y)) {
-    out += w(QStringLiteral(" ≈ (") + schoolNumber(p.xValue) + QStringLiteral(" | ") +
-             schoolNumber(p.yValue) + QStringLiteral(")"));
-  }
-  return out + w(touching);
+  return pointText(QStringLiteral("S") + QString::number(number), p.x, p.xValue, p.y, p.yValue) +
+         w(p.touching ? QStringLiteral(", Berührpunkt") : QString());
 }
 
 RichText lineText(const StraightLine& line) {
@@ -214,12 +199,7 @@ TangentsThrough TangentenDurchPunkt(Engine& engine, const EngineTerm& f, const Q
 
 RichText tangentThroughLine(const Tangent& t, int number) {
   const QString n = QString::number(number);
-  RichText out = w(QStringLiteral("t") + n + QStringLiteral("(x) = ")) + lineText(t.tangent) +
-                 w(QStringLiteral(" mit Berührpunkt B") + n + '(') + coordinate(t.x0, t.x0Value) +
-                 w(QStringLiteral(" | ")) + coordinate(t.y0, t.y0Value) + w(QStringLiteral(")"));
-  if (!isPlainNumber(t.x0) || !isPlainNumber(t.y0)) {
-    out += w(QStringLiteral(" ≈ (") + schoolNumber(t.x0Value) + QStringLiteral(" | ") +
-             schoolNumber(t.y0Value) + QStringLiteral(")"));
-  }
-  return out;
+  return w(QStringLiteral("t") + n + QStringLiteral("(x) = ")) + lineText(t.tangent) +
+         w(QStringLiteral(" mit Berührpunkt ")) +
+         pointText(QStringLiteral("B") + n, t.x0, t.x0Value, t.y0, t.y0Value);
 }

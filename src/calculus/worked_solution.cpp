@@ -347,20 +347,7 @@ WorkedSolution Loesungsweg(Engine& engine, const EngineTerm& f, double from, dou
 }
 
 RichText pointLine(const WorkedPoint& p) {
-  auto coordinate = [](const EngineTerm& exact, double value) {
-    return exact.isEmpty() ? RichText::words(schoolNumber(value)) : schoolTerm(exact);
-  };
-  auto approximation = [&] {
-    return RichText::words(QStringLiteral(" ≈ (") + schoolNumber(p.xValue) + QStringLiteral(" | ") +
-                           schoolNumber(p.yValue) + QStringLiteral(")"));
-  };
-  if (p.x.isEmpty() && p.y.isEmpty()) return RichText::words(p.name) + approximation();
-  RichText out = RichText::words(p.name + '(') + coordinate(p.x, p.xValue) +
-                 RichText::words(QStringLiteral(" | ")) + coordinate(p.y, p.yValue) +
-                 RichText::words(QStringLiteral(")"));
-  const bool exact = !p.x.isEmpty() && !p.y.isEmpty();
-  if (!exact || !isPlainNumber(p.x) || !isPlainNumber(p.y)) out += approximation();
-  return out;
+  return pointText(p.name, p.x, p.xValue, p.y, p.yValue);
 }
 
 QString plainText(const WorkedSolution& solution) {

@@ -550,3 +550,17 @@ QList<QChar> parameterLetters(const EngineTerm& term) {
   std::sort(letters.begin(), letters.end());
   return letters;
 }
+
+RichText pointText(const QString& name, const EngineTerm& x, double xValue, const EngineTerm& y,
+                   double yValue) {
+  const RichText approximation =
+      RichText::words(QStringLiteral(" ≈ (") + schoolNumber(xValue) + QStringLiteral(" | ") +
+                      schoolNumber(yValue) + ')');
+  if (x.isEmpty()) return RichText::words(name) + approximation;
+  const RichText shownY = y.isEmpty() ? RichText::words(schoolNumber(yValue)) : schoolTerm(y);
+  RichText out = RichText::words(name + '(') + schoolTerm(x) +
+                 RichText::words(QStringLiteral(" | ")) + shownY +
+                 RichText::words(QStringLiteral(")"));
+  if (y.isEmpty() || !isPlainNumber(x) || !isPlainNumber(y)) out += approximation;
+  return out;
+}

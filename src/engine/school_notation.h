@@ -29,6 +29,11 @@ struct RichText {
 RichText schoolTerm(const EngineTerm& term);
 // A number rounded to `decimals` places, trailing zeros dropped: "2,414", "−4".
 QString schoolNumber(double value, int decimals = 3);
+// A named point, "TP1(−√3 | −4) ≈ (−1,732 | −4)": exact coordinates first
+// and the approximation where one is not a plain number; "N1 ≈ (1,167 | 0)"
+// when x is only known numerically (empty).
+RichText pointText(const QString& name, const EngineTerm& x, double xValue, const EngineTerm& y,
+                   double yValue);
 // True for an integer or a decimal such as 2.5 or -0.125: a value that needs
 // no approximation beside it.
 bool isPlainNumber(const EngineTerm& term);

@@ -177,6 +177,14 @@ void Sheet::draw(const Drawing& drawing) {
   emit drawingChanged();
 }
 
+void Sheet::drawHatching(const QList<QLineF>& segments) {
+  Drawing hatching;
+  hatching.style.ink = Ink::palette(kSchraffur);
+  hatching.style.mask = true;
+  hatching.segments = segments;
+  draw(hatching);
+}
+
 void Sheet::drawPoints(const QList<QPointF>& points) {
   Drawing drawing;
   drawing.style.ink = Ink::fixed(Qt::red);

@@ -92,6 +92,9 @@ class Sheet : public QObject {
   void draw(const Drawing& drawing);
   // Red circles of width 2 at world points; the pen stays as it was.
   void drawPoints(const QList<QPointF>& points);
+  // Hatching lines in the hatching colour, ANDed with what is drawn so that
+  // curves and axes show through.
+  void drawHatching(const QList<QLineF>& segments);
   // The points of a curve discussion on the graph: a filled ring in the
   // colour of the list entry discussed (the axes colour for -1), its caption
   // beside it. Points outside the window are left out.

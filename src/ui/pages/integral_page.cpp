@@ -171,16 +171,12 @@ void IntegralPage::cmdInt() {
 }
 
 void IntegralPage::drawHatching(const std::variant<QList<QLineF>, QString>& lines) {
-  Drawing hatching;
   if (const QString* message = std::get_if<QString>(&lines)) {
     showError(dialogs_, *message);
+    sheet_.draw(Drawing());  // a step as before, with nothing drawn
   } else {
-    // ANDed with what is drawn, so curves and axes show through.
-    hatching.style.ink = Ink::palette(kSchraffur);
-    hatching.style.mask = true;
-    hatching.segments = std::get<QList<QLineF>>(lines);
+    sheet_.drawHatching(std::get<QList<QLineF>>(lines));
   }
-  sheet_.draw(hatching);
 }
 
 void IntegralPage::cmdIntegral1() {

@@ -285,13 +285,9 @@ void IntersectionPage::cmdFlaeche() {
   const HatchLines lines =
       hatchBetween(sheet_.engine(), f, g, area.parts.front().fromValue, area.parts.back().toValue,
                    view.xtic / 19.0, view.xtic / 30.0);
-  Drawing hatching;
   if (const QString* message = std::get_if<QString>(&lines)) {
     showError(dialogs_, *message);
     return;
   }
-  hatching.style.ink = Ink::palette(kSchraffur);
-  hatching.style.mask = true;  // curves and axes show through
-  hatching.segments = std::get<QList<QLineF>>(lines);
-  sheet_.draw(hatching);
+  sheet_.drawHatching(std::get<QList<QLineF>>(lines));
 }
