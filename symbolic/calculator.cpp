@@ -97,9 +97,19 @@ std::optional<std::string> Calculator::fastAnswer(std::string_view request) {
 
   std::optional<double> x = readRequestNumber(inner.substr(lastComma + 1));
   if (!x) return std::nullopt;
-  const std::optional<CompiledTerm>& term = compiled(inner.substr(0, variableComma));
+  std::string_view termText = inner.substr(0, variableComma);
+  // A member of a family, SUBST(term,t,value): the term is compiled once
+  // with its parameter, whatever the value.
+  std::string_view parameter;
+  double parameterValue = 0;
+  if (std::optional<Bound> bound = boundParameter(termText)) {
+    termText = bound->term;
+    parameter = bound->letter;
+    parameterValue = bound->value;
+  }
+  const std::optional<CompiledTerm>& term = compiled(termText, parameter);
   if (!term) return std::nullopt;
-  double value = term->evaluate(*x);
+  double value = term->evaluate(*x, parameterValue);
   return std::isfinite(value) ? formatNumber(value) : std::string(kUndefined);
 }
 
@@ -115,14 +125,41 @@ std::optional<std::string> Calculator::constantAnswer(const Node& request) {
   return std::isfinite(value) ? formatNumber(value) : std::string(kUndefined);
 }
 
-const std::optional<CompiledTerm>& Calculator::compiled(std::string_view term) {
-  if (auto found = cache_.find(term); found != cache_.end()) return found->second;
-  if (cache_.size() >= kCacheLimit) cache_.clear();
-  std::optional<CompiledTerm> compiledTerm;
-  if (ParseResult parsed = parse(term); parsed && onlyUses(*parsed.node, "x")) {
-    compiledTerm = CompiledTerm::compile(*parsed.node, "x");
+const std::optional<CompiledTerm>& Calculator::compiled(std::string_view term,
+                                                        std::string_view parameter) {
+  auto& cache = parameter.empty() ? cache_ : familyCache_;
+  std::string_view key = term;
+  if (!parameter.empty()) {
+    familyKey_.assign(parameter);
+    familyKey_ += ':';
+    familyKey_ += term;
+    key = familyKey_;
   }
-  return cache_.emplace(std::string(term), std::move(compiledTerm)).first->second;
+  if (auto found = cache.find(key); found != cache.end()) return found->second;
+  if (cache.size() >= kCacheLimit) cache.clear();
+  std::optional<CompiledTerm> compiledTerm;
+  if (ParseResult parsed = parse(term); parsed && onlyUses(*parsed.node, "x", parameter)) {
+    compiledTerm = CompiledTerm::compile(*parsed.node, "x", parameter);
+  }
+  return cache.emplace(std::string(key), std::move(compiledTerm)).first->second;
+}
+
+// SUBST(term,letter,number) with a single small letter other than x and e.
+std::optional<Calculator::Bound> Calculator::boundParameter(std::string_view text) {
+  constexpr std::string_view kSubst = "SUBST(";
+  if (!startsWithIgnoringCase(text, kSubst) || !text.ends_with(')')) return std::nullopt;
+  std::string_view inner = text.substr(kSubst.size(), text.size() - kSubst.size() - 1);
+  const size_t valueComma = inner.rfind(',');
+  if (valueComma == std::string_view::npos || valueComma == 0) return std::nullopt;
+  const size_t letterComma = inner.rfind(',', valueComma - 1);
+  if (letterComma == std::string_view::npos) return std::nullopt;
+  std::string_view letter = trim(inner.substr(letterComma + 1, valueComma - letterComma - 1));
+  if (letter.size() != 1 || letter[0] < 'a' || letter[0] > 'z' || letter == "x" || letter == "e") {
+    return std::nullopt;
+  }
+  std::optional<double> value = readRequestNumber(inner.substr(valueComma + 1));
+  if (!value) return std::nullopt;
+  return Bound{trim(inner.substr(0, letterComma)), letter, *value};
 }
 
 }  // namespace symbolic

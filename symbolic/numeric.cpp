@@ -72,17 +72,23 @@ double numberValue(std::string_view literal) {
   return parseDecimal(literal);
 }
 
-std::optional<CompiledTerm> CompiledTerm::compile(const Node& term, std::string_view variable) {
+std::optional<CompiledTerm> CompiledTerm::compile(const Node& term, std::string_view variable,
+                                                  std::string_view parameter) {
   CompiledTerm compiled;
+  compiled.variable_ = variable;
+  compiled.parameter_ = parameter;
   int depth = 0;
-  if (!compiled.emit(term, variable, depth)) return std::nullopt;
+  const bool done = compiled.emit(term, depth);
+  compiled.variable_ = compiled.parameter_ = {};
+  if (!done) return std::nullopt;
   return compiled;
 }
 
-bool CompiledTerm::emit(const Node& node, std::string_view variable, int& depth) {
+bool CompiledTerm::emit(const Node& node, int& depth) {
   auto push = [&](Instruction instruction) {
     code_.push_back(instruction);
-    if (instruction.op == Op::Constant || instruction.op == Op::Variable) {
+    if (instruction.op == Op::Constant || instruction.op == Op::Variable ||
+        instruction.op == Op::Parameter) {
       ++depth;
       stackSize_ = std::max(stackSize_, depth);
     } else if (instruction.op != Op::Negate && instruction.op != Op::Function) {
@@ -94,8 +100,10 @@ bool CompiledTerm::emit(const Node& node, std::string_view variable, int& depth)
       push({Op::Constant, numberValue(node.text)});
       return true;
     case NodeKind::Symbol:
-      if (node.text == variable) {
+      if (node.text == variable_) {
         push({Op::Variable});
+      } else if (!parameter_.empty() && node.text == parameter_) {
+        push({Op::Parameter});
       } else if (node.text == "pi") {
         push({Op::Constant, M_PI});
       } else if (node.text == "e") {
@@ -108,7 +116,7 @@ bool CompiledTerm::emit(const Node& node, std::string_view variable, int& depth)
       if (node.args.size() != 1) return false;
       for (const auto& entry : kNumericFunctions) {
         if (node.text == entry.name) {
-          if (!emit(*node.args[0], variable, depth)) return false;
+          if (!emit(*node.args[0], depth)) return false;
           push({Op::Function, 0, entry.function});
           return true;
         }
@@ -116,13 +124,13 @@ bool CompiledTerm::emit(const Node& node, std::string_view variable, int& depth)
       return false;
     }
     case NodeKind::Negate:
-      if (!emit(*node.args[0], variable, depth)) return false;
+      if (!emit(*node.args[0], depth)) return false;
       push({Op::Negate});
       return true;
     case NodeKind::Power:
       // e^u is exp(u); x^0 is 1 for every x, as the algebra system simplifies it.
       if (node.args[0]->kind == NodeKind::Symbol && node.args[0]->text == "e") {
-        if (!emit(*node.args[1], variable, depth)) return false;
+        if (!emit(*node.args[1], depth)) return false;
         push({Op::Function, 0, [](double v) { return std::exp(v); }});
         return true;
       }
@@ -135,19 +143,22 @@ bool CompiledTerm::emit(const Node& node, std::string_view variable, int& depth)
     case NodeKind::Subtract:
     case NodeKind::Multiply:
     case NodeKind::Divide: {
-      if (!emit(*node.args[0], variable, depth) || !emit(*node.args[1], variable, depth)) {
+      if (!emit(*node.args[0], depth) || !emit(*node.args[1], depth)) {
         return false;
       }
       static constexpr Op kOps[] = {Op::Add, Op::Subtract, Op::Multiply, Op::Divide, Op::Power};
       int index = static_cast<int>(node.kind) - static_cast<int>(NodeKind::Add);
-      push({kOps[index]});
+      const bool parameterExponent = node.kind == NodeKind::Power && !parameter_.empty() &&
+                                     onlyUses(*node.args[1], "", parameter_) &&
+                                     !onlyUses(*node.args[1], "");
+      push({parameterExponent ? Op::ParameterPower : kOps[index]});
       return true;
     }
   }
   return false;
 }
 
-double CompiledTerm::evaluate(double x) const {
+double CompiledTerm::evaluate(double x, double p) const {
   constexpr int kInline = 32;
   double inlineStack[kInline] = {};
   std::vector<double> heapStack;
@@ -164,6 +175,9 @@ double CompiledTerm::evaluate(double x) const {
         continue;
       case Op::Variable:
         stack[++top] = x;
+        continue;
+      case Op::Parameter:
+        stack[++top] = p;
         continue;
       case Op::Add:
         --top;
@@ -184,6 +198,10 @@ double CompiledTerm::evaluate(double x) const {
       case Op::Power:
         --top;
         stack[top] = realPower(stack[top], stack[top + 1]);
+        break;
+      case Op::ParameterPower:
+        --top;
+        stack[top] = stack[top + 1] == 0 ? 1 : realPower(stack[top], stack[top + 1]);
         break;
       case Op::Negate:
         stack[top] = -stack[top];

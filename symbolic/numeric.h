@@ -17,21 +17,26 @@ namespace symbolic {
 
 class CompiledTerm {
  public:
-  // nullopt if the term uses anything but `variable`, pi, e, numbers, the
-  // arithmetic operators and the elementary functions.
-  static std::optional<CompiledTerm> compile(const Node& term, std::string_view variable);
+  // nullopt if the term uses anything but `variable`, `parameter` (none when
+  // empty), pi, e, numbers, the arithmetic operators and the elementary
+  // functions.
+  static std::optional<CompiledTerm> compile(const Node& term, std::string_view variable,
+                                             std::string_view parameter = {});
 
-  double evaluate(double x) const;
+  // The value at x, with the parameter's value p.
+  double evaluate(double x, double p = 0) const;
 
  private:
   enum class Op : unsigned char {
     Constant,
     Variable,
+    Parameter,
     Add,
     Subtract,
     Multiply,
     Divide,
     Power,
+    ParameterPower,  // an exponent of the parameter alone: 0 gives 1, as SUBST simplifies x^t
     Negate,
     Function
   };
@@ -41,7 +46,9 @@ class CompiledTerm {
     double (*function)(double) = nullptr;  // Function
   };
 
-  bool emit(const Node& node, std::string_view variable, int& depth);
+  bool emit(const Node& node, int& depth);
+
+  std::string_view variable_, parameter_;  // only while compiling
 
   std::vector<Instruction> code_;
   int stackSize_ = 0;

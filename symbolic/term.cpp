@@ -356,13 +356,14 @@ ParseResult parse(std::string_view text) {
   return Parser(text).run();
 }
 
-bool onlyUses(const Node& node, std::string_view variable) {
+bool onlyUses(const Node& node, std::string_view variable, std::string_view parameter) {
   if (node.kind == NodeKind::Symbol) {
-    return node.text == variable || node.text == "pi" || node.text == "e";
+    return node.text == variable || (!parameter.empty() && node.text == parameter) ||
+           node.text == "pi" || node.text == "e";
   }
   if (node.kind == NodeKind::Call && isCommand(node.text)) return false;
   return std::all_of(node.args.begin(), node.args.end(),
-                     [&](const NodePtr& arg) { return onlyUses(*arg, variable); });
+                     [&](const NodePtr& arg) { return onlyUses(*arg, variable, parameter); });
 }
 
 }  // namespace symbolic

@@ -65,7 +65,8 @@ struct ParseResult {
 
 ParseResult parse(std::string_view text);
 
-// True if the tree uses no name but the given variable and the constants pi and e.
-bool onlyUses(const Node& node, std::string_view variable);
+// True if the tree uses no name but the given variable, the parameter (none
+// when empty) and the constants pi and e.
+bool onlyUses(const Node& node, std::string_view variable, std::string_view parameter = {});
 
 }  // namespace symbolic

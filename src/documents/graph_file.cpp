@@ -1,5 +1,6 @@
 #include "documents/graph_file.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 #include <cstddef>
@@ -55,11 +56,46 @@ bool looksLikeNumber(const QString& field) {
   return pattern.match(field).hasMatch();
 }
 
+const QString kParameterHead = QStringLiteral("#Parameter ");
+
+QString numberField(double v) {
+  return QString::number(v, 'g', QLocale::FloatingPointShortest);
+}
+
+QString parameterLine(const Parameter& p) {
+  return kParameterHead + p.letter + u'=' + numberField(p.value) + QStringLiteral(" von=") +
+         numberField(p.from) + QStringLiteral(" bis=") + numberField(p.to) +
+         QStringLiteral(" Schrittweite=") + numberField(p.step);
+}
+
+std::optional<Parameter> readParameterLine(const QString& line) {
+  static const QRegularExpression pattern(
+      QStringLiteral("^#Parameter ([a-df-wzA-Z])=(\\S+) von=(\\S+) bis=(\\S+) Schrittweite=(\\S+)$"));
+  const QRegularExpressionMatch match = pattern.match(line);
+  if (!match.hasMatch()) return std::nullopt;
+  Parameter p;
+  p.letter = match.captured(1).front();
+  double* fields[] = {&p.value, &p.from, &p.to, &p.step};
+  for (int i = 0; i < 4; ++i) {
+    bool ok = false;
+    *fields[i] = match.captured(i + 2).toDouble(&ok);
+    if (!ok || !std::isfinite(*fields[i])) return std::nullopt;
+  }
+  if (!(p.from < p.to) || !(p.step > 0)) return std::nullopt;
+  return p;
+}
+
 std::variant<GraphFile, QString> readTerms(GraphFile file, const std::vector<QString>& lines,
                                            std::size_t first) {
   for (std::size_t i = first; i < lines.size(); ++i) {
     const QString line = lines[i].trimmed();
     if (line.isEmpty()) continue;
+    if (line.startsWith(kParameterHead)) {
+      const std::optional<Parameter> parameter = readParameterLine(line);
+      if (!parameter) return atLine(i, QStringLiteral("Die Angaben zum Parameter sind fehlerhaft."));
+      storeParameter(file.parameters, *parameter);
+      continue;
+    }
     if (line.size() < 2 || !line.startsWith(u'"') || !line.endsWith(u'"')) {
       return atLine(i, QStringLiteral("Der Term steht nicht in Anführungszeichen."));
     }
@@ -76,7 +112,8 @@ std::variant<GraphFile, QString> readTerms(GraphFile file, const std::vector<QSt
 }  // namespace
 
 std::variant<QByteArray, QString> writeGraphFile(const std::array<float, 6>& view,
-                                                 const QStringList& terms) {
+                                                 const QStringList& terms,
+                                                 const Parameters& parameters) {
   QByteArray bytes;
   for (int i = 0; i < kViewNumbers; ++i) {
     if (!std::isfinite(view[i])) {
@@ -110,6 +147,7 @@ std::variant<QByteArray, QString> writeGraphFile(const std::array<float, 6>& vie
     }
     bytes += '"' + term.toLatin1() + "\"\r\n";
   }
+  for (const Parameter& p : parameters) bytes += parameterLine(p).toLatin1() + "\r\n";
   return bytes;
 }
 

@@ -45,6 +45,17 @@ QByteArray writeRecovery(const RecoveredSheet& sheet) {
                    {QStringLiteral("gridColor"), colorValue(sheet.appearance.gridColor)},
                    {QStringLiteral("lineWidth"), sheet.appearance.lineWidth},
                    {QStringLiteral("labels"), labels}};
+  if (!sheet.parameters.isEmpty()) {
+    QJsonArray parameters;
+    for (const Parameter& p : sheet.parameters) {
+      parameters.append(QJsonObject{{QStringLiteral("letter"), QString(p.letter)},
+                                    {QStringLiteral("value"), p.value},
+                                    {QStringLiteral("from"), p.from},
+                                    {QStringLiteral("to"), p.to},
+                                    {QStringLiteral("step"), p.step}});
+    }
+    root.insert(QStringLiteral("parameters"), parameters);
+  }
   return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
@@ -92,6 +103,23 @@ std::optional<RecoveredSheet> readRecovery(const QByteArray& bytes) {
     if (!color) return std::nullopt;
     sheet.labels[i] = SheetLabel{label.value(QStringLiteral("text")).toString(), *color,
                                  label.value(QStringLiteral("shown")).toBool()};
+  }
+  for (const QJsonValue& value : root.value(QStringLiteral("parameters")).toArray()) {
+    const QJsonObject object = value.toObject();
+    const QString letter = object.value(QStringLiteral("letter")).toString();
+    Parameter p;
+    double* fields[] = {&p.value, &p.from, &p.to, &p.step};
+    const char* names[] = {"value", "from", "to", "step"};
+    for (int i = 0; i < 4; ++i) {
+      const QJsonValue field = object.value(QLatin1String(names[i]));
+      if (!field.isDouble()) return std::nullopt;
+      *fields[i] = field.toDouble();
+    }
+    if (letter.size() != 1 || !letter.front().isLetter() || !(p.from < p.to) || !(p.step > 0)) {
+      return std::nullopt;
+    }
+    p.letter = letter.front();
+    storeParameter(sheet.parameters, p);
   }
   return sheet;
 }

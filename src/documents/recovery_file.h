@@ -12,12 +12,14 @@
 #include <optional>
 
 #include "plot/appearance.h"
+#include "plot/parameter.h"
 
 struct RecoveredSheet {
   std::array<float, 6> view{};  // xmin, xmax, ymin, ymax, x-tic, y-tic of the last drawing
   QStringList terms;
   Appearance appearance;
   std::array<SheetLabel, 2> labels;
+  Parameters parameters;
 };
 
 QByteArray writeRecovery(const RecoveredSheet& sheet);

@@ -155,6 +155,10 @@ FunctionValue Funktionswert(Engine& engine, const EngineTerm& term, double x) {
   return askValue(engine, term, x);
 }
 
+EngineTerm withParameter(const EngineTerm& term, QChar letter, double value) {
+  return EngineTerm::asIs(call("SUBST", {term.text(), QString(letter), EngineTerm::number(value).text()}));
+}
+
 QString valueAnswer(Engine& engine, const EngineTerm& term, const EngineTerm& x) {
   return engine.request(QLatin1String(kValueHead) + term.text() + QLatin1String(kValueAtX) +
                         x.text() + QLatin1String(kValueTail));

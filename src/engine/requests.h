@@ -47,6 +47,10 @@ struct FunctionValue {
 // request of every graph sample, written without temporaries.
 FunctionValue Funktionswert(Engine& engine, const EngineTerm& term, float x);
 FunctionValue Funktionswert(Engine& engine, const EngineTerm& term, double x);
+// A member of a family, the term with its parameter's value:
+// SUBST(term,t,value), with the value's double digits. Its graph samples are
+// answered from one compiled form of the term, whatever the value.
+EngineTerm withParameter(const EngineTerm& term, QChar letter, double value);
 // The same request with x as a number text, answered as the engine gives it.
 QString valueAnswer(Engine& engine, const EngineTerm& term, const EngineTerm& x);
 

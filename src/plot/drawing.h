@@ -43,6 +43,7 @@ struct Style {
   std::optional<bool> mask;    // ANDed with what is drawn, or drawn over it
   bool smooth = false;         // anti-aliased, as curves are
   bool keepsPen = false;       // afterwards the pen is as it was before
+  bool dashed = false;         // lines of 8 pixels with gaps of 5, along the whole stroke
 };
 
 // A caption beside a marked point.
@@ -66,4 +67,8 @@ struct Drawing {
   // Filled discs with their captions placed around them without overlap;
   // points outside the window are left out.
   QList<Mark> marks;
+  // Captions alone beside their point (the right end of a curve): left
+  // above it where there is room, else right below it; one that finds no
+  // room on the canvas is left out.
+  QList<Mark> captions;
 };

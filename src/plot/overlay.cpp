@@ -91,6 +91,57 @@ bool drawMarks(Canvas& canvas, const QList<Mark>& marks, const ViewWindow& view,
   return true;
 }
 
+// Cuts a stroke into dashes; the pattern runs on from one line to the next.
+QList<QLineF> dashes(const QList<QLineF>& lines) {
+  constexpr double kDash = 8, kGap = 5;
+  QList<QLineF> out;
+  double phase = 0;  // how far into the current dash-and-gap period the stroke is
+  for (const QLineF& line : lines) {
+    const double length = line.length();
+    double at = 0;
+    while (at < length) {
+      const bool inDash = phase < kDash;
+      const double left = inDash ? kDash - phase : kDash + kGap - phase;
+      const double step = std::min(left, length - at);
+      if (inDash && step > 0) out << QLineF(line.pointAt(at / length), line.pointAt((at + step) / length));
+      at += step;
+      phase += step;
+      if (phase >= kDash + kGap) phase = 0;
+    }
+  }
+  return out;
+}
+
+bool drawCaptions(Canvas& canvas, const QList<Mark>& captions, const ViewWindow& view,
+                  const PixelFrame& frame) {
+  const QRectF inside(0, 0, canvas.width(), canvas.height());
+  QList<QRectF> taken;
+  for (const Mark& caption : captions) {
+    if (!std::isfinite(caption.at.x()) || !std::isfinite(caption.at.y())) continue;
+    const QPointF p = pixel(caption.at, view, frame);
+    const double x = p.x(), y = canvas.pixelRow(p.y());  // image coordinates, y downwards
+    const double w = canvas.textWidth(caption.caption), h = canvas.textHeight(caption.caption);
+    const double g = kCaptionGap;
+    // Left above the end first, as at the right border; then right below,
+    // as where a curve leaves at the top.
+    const QRectF places[] = {QRectF(x - w - g, y - h - g, w, h), QRectF(x + g, y + g, w, h),
+                             QRectF(x - w - g, y + g, w, h), QRectF(x + g, y - h - g, w, h)};
+    for (const QRectF& place : places) {
+      if (!inside.contains(place) || std::any_of(taken.begin(), taken.end(), [&](const QRectF& r) {
+            return r.intersects(place);
+          })) {
+        continue;
+      }
+      taken << place;
+      canvas.setCurrentX(place.left());
+      canvas.setCurrentY(canvas.pixelRow(place.top()));
+      canvas.print(caption.caption);
+      break;
+    }
+  }
+  return !taken.isEmpty();
+}
+
 }  // namespace
 
 bool drawOverlay(Canvas& canvas, const Drawing& drawing, const ViewWindow& view,
@@ -104,6 +155,7 @@ bool drawOverlay(Canvas& canvas, const Drawing& drawing, const ViewWindow& view,
   for (const QPolygonF& polyline : drawing.polylines) {
     appendPolyline(lines, polyline, drawing.band, view, frame);
   }
+  if (drawing.style.dashed) lines = dashes(lines);
   if (!lines.isEmpty()) {
     canvas.setSmooth(drawing.style.smooth);
     canvas.lines(lines);
@@ -113,9 +165,11 @@ bool drawOverlay(Canvas& canvas, const Drawing& drawing, const ViewWindow& view,
     canvas.circle(at.x(), at.y(), drawing.ringRadius);
   }
   const bool marked = !drawing.marks.isEmpty() && drawMarks(canvas, drawing.marks, view, frame);
+  const bool captioned =
+      !drawing.captions.isEmpty() && drawCaptions(canvas, drawing.captions, view, frame);
   canvas.setSmooth(before.smooth);
   if (drawing.style.keepsPen) setPen(canvas, before);
-  return !lines.isEmpty() || !drawing.rings.isEmpty() || marked;
+  return !lines.isEmpty() || !drawing.rings.isEmpty() || marked || captioned;
 }
 
 void printText(Canvas& canvas, QPointF at, const QString& text) {

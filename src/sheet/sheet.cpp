@@ -4,6 +4,7 @@
 #include <QImage>
 #include <variant>
 
+#include "calculus/family.h"
 #include "documents/graph_file.h"
 #include "documents/picture_file.h"
 #include "documents/printing.h"
@@ -12,7 +13,10 @@
 #include "engine/engine.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "engine/school_notation.h"
 #include "plot/coordinate_system.h"
+#include "plot/family_plot.h"
+#include "plot/sampling.h"
 #include "plot/overlay.h"
 
 namespace {
@@ -93,6 +97,79 @@ void Sheet::setAppearance(const Appearance& appearance) {
   emit appearanceChanged();
 }
 
+std::optional<Parameter> Sheet::entryParameter() const {
+  const QList<QChar> letters = parameterLetters(EngineTerm::fromUser(doc_.list.entry));
+  if (letters.size() != 1) return std::nullopt;
+  return parameterFor(doc_.parameters, letters.front());
+}
+
+void Sheet::setParameter(const Parameter& parameter) {
+  if (parameterFor(doc_.parameters, parameter.letter) == parameter) return;
+  storeParameter(doc_.parameters, parameter);
+  emit parametersChanged();
+  steps_.noteChange();
+  parameterDraw_.request();
+}
+
+void Sheet::endParameterDrag() {
+  parameterDraw_.flush();
+  steps_.gestureEnded();
+}
+
+Sheet::CalculatorTerm Sheet::calculatorTerm(const QString& userTerm) {
+  const EngineTerm term = EngineTerm::fromUser(userTerm);
+  const QList<QChar> letters = parameterLetters(term);
+  if (letters.size() != 1) return {userTerm, QString()};
+  const Parameter p = parameterFor(doc_.parameters, letters.front());
+  const EngineTerm member = substitute(engine_, term, QString(p.letter).toLatin1().constData(),
+                                       EngineTerm::number(p.value));
+  if (member.isEmpty() || member.text().startsWith(QStringLiteral("Fehler"))) {
+    return {userTerm, QString()};
+  }
+  return {member.forUser(),
+          QStringLiteral("für ") + p.letter + QStringLiteral(" = ") + schoolNumber(p.value)};
+}
+
+void Sheet::drawFamily() {
+  const std::optional<Parameter> parameter = entryParameter();
+  if (!parameter) {
+    emit message(QStringLiteral("Der Term im Eingabefeld enthält keinen Parameter."));
+    return;
+  }
+  if (parameter->members().isEmpty()) {
+    emit message(QStringLiteral("Von, bis und Schrittweite ergeben keinen Wert des Parameters."));
+    return;
+  }
+  const int entry = static_cast<int>(doc_.list.terms.indexOf(doc_.list.entry));
+  const QColor colour = entry >= 0 ? doc_.appearance.curveColor(entry) : penColour(canvas_);
+  for (const Drawing& member : familyDrawings(engine_, doc_.list.entry, *parameter, colour,
+                                              doc_.view, doc_.frame, doc_.appearance)) {
+    drawOverlay(canvas_, member, doc_.view, doc_.frame, doc_.appearance);
+  }
+  emit drawingChanged();
+}
+
+void Sheet::drawLocus(int entry, const EngineTerm& term, bool vertical) {
+  Drawing drawing;
+  drawing.style.ink = entry >= 0 ? Ink::entry(entry) : Ink::palette(kAchsen);
+  drawing.style.width = doc_.appearance.lineWidth;
+  drawing.style.dashed = true;
+  drawing.style.smooth = true;
+  drawing.style.keepsPen = true;
+  if (vertical) {
+    const std::optional<double> x = approximateNumber(engine_, term);
+    if (!x) return;
+    drawing.segments << QLineF(*x, doc_.view.ymin, *x, doc_.view.ymax);
+  } else {
+    CurveSampling sampling;
+    sampling.from = doc_.view.xmin;
+    sampling.to = doc_.view.xmax;
+    drawing.polylines = sampleCurve(engine_, term, sampling).polylines;
+    drawing.band = 400;
+  }
+  draw(drawing);
+}
+
 const SheetLabel& Sheet::label(Label which) const {
   return doc_.labels[static_cast<int>(which)];
 }
@@ -121,7 +198,8 @@ GraphResult Sheet::Graph_zeichnen(const QString& fktTerm, std::optional<Ink> ink
     return GraphResult::Drawn;
   }
   GraphResult result =
-      ::Graph_zeichnen(canvas_, engine_, fktTerm, doc_.view, doc_.frame, doc_.appearance, ink);
+      ::Graph_zeichnen(canvas_, engine_, fktTerm, doc_.view, doc_.frame, doc_.appearance, ink,
+                       doc_.parameters);
   emit drawingChanged();
   return result;
 }
@@ -133,7 +211,8 @@ void Sheet::Graphen_zeichnen() {
                      [&](int entry, GraphResult) {
                        list.select(entry);
                        drawn = drawn || !list.entry.isEmpty();
-                     });
+                     },
+                     doc_.parameters);
   if (drawn) emit drawingChanged();
   if (!list.terms.isEmpty()) emit termsChanged();
 }
@@ -159,6 +238,12 @@ std::optional<Ink> Sheet::listTerm(const QString& term) {
 
 void Sheet::enterTerm() {
   const QString term = doc_.list.entry;
+  // A family has one parameter; a term with two is not listed.
+  if (const ParameterReading reading = parameterOf(EngineTerm::fromUser(term));
+      !reading.message.isEmpty()) {
+    emit message(reading.message);
+    return;
+  }
   const std::optional<Ink> ink = listTerm(term);
   if (ink) emit termAdded(term);
   if (Graph_zeichnen(term, ink) == GraphResult::TermFaulty) emit message(kTermErrorMessage);
@@ -312,6 +397,8 @@ bool Sheet::open(const QString& fileName) {
     return false;
   }
   setViewTexts(std::get<ViewTexts>(texts));
+  for (const Parameter& p : content.parameters) storeParameter(doc_.parameters, p);
+  if (!content.parameters.isEmpty()) emit parametersChanged();
   if (!content.terms.isEmpty()) {
     const QString shown = doc_.list.terms.isEmpty() ? content.terms.first() : doc_.list.entry;
     appendTerms(content.terms, shown);
@@ -324,7 +411,7 @@ bool Sheet::open(const QString& fileName) {
 
 bool Sheet::save(const QString& fileName) {
   // The window of the last drawing, not what the fields may hold by now.
-  auto bytes = writeGraphFile(doc_.viewNumbers(), doc_.list.terms);
+  auto bytes = writeGraphFile(doc_.viewNumbers(), doc_.list.terms, doc_.usedParameters());
   if (auto* failure = std::get_if<QString>(&bytes)) {
     emit message(*failure);
     return false;
@@ -343,6 +430,7 @@ void Sheet::restore(const SheetState& state) {
   doc_ = state.document;
   canvas_.restore(state.canvas);
   emit termsChanged();
+  emit parametersChanged();
   emit viewTextsChanged();
   emit appearanceChanged();
   emit labelsChanged();
@@ -350,7 +438,8 @@ void Sheet::restore(const SheetState& state) {
 }
 
 QByteArray Sheet::recoveryBytes() const {
-  return writeRecovery({doc_.viewNumbers(), doc_.list.terms, doc_.appearance, doc_.labels});
+  return writeRecovery({doc_.viewNumbers(), doc_.list.terms, doc_.appearance, doc_.labels,
+                        doc_.usedParameters()});
 }
 
 bool Sheet::restoreRecovery(const QByteArray& bytes) {
@@ -361,6 +450,8 @@ bool Sheet::restoreRecovery(const QByteArray& bytes) {
   setViewTexts(std::get<ViewTexts>(texts));
   setAppearance(recovered->appearance);
   doc_.labels = recovered->labels;
+  for (const Parameter& p : recovered->parameters) storeParameter(doc_.parameters, p);
+  emit parametersChanged();
   emit labelsChanged();
   canvas_.setPicture(QImage());
   replaceTerms(recovered->terms);

@@ -18,6 +18,7 @@
 #include "plot/graph.h"
 #include "plot/mouse_gesture.h"
 #include "sheet/sheet_document.h"
+#include "sheet/frame_coalescer.h"
 #include "sheet/undo_controller.h"
 #include "sheet/view_navigation.h"
 
@@ -65,6 +66,33 @@ class Sheet : public QObject {
   const PixelFrame& frame() const { return doc_.frame; }
   void applyView(const ViewTexts& texts);  // shows the texts and redraws
   ViewNavigation& navigation() { return navigation_; }
+
+  // The parameters of families (f_t(x) = x³ − t·x) on the sheet; a letter
+  // never set has the defaults (value 1, von −5, bis 5, Schrittweite 0,5).
+  const Parameters& parameters() const { return doc_.parameters; }
+  // The one parameter of the entry field's term with its settings; none for
+  // a term without a parameter or with two.
+  std::optional<Parameter> entryParameter() const;
+  // New settings of a letter. The graphs holding it are drawn again with the
+  // value at the next screen frame: a dragged slider redraws at most once a
+  // frame, and a drag is one step (steps().gestureStarted/Ended).
+  void setParameter(const Parameter& parameter);
+  void beginParameterDrag() { steps_.gestureStarted(); }
+  void endParameterDrag();
+  // A term as the calculators take it: a listed or typed term with the value
+  // of its parameter written in, and the note "für t = 2" to show with the
+  // result (empty for a term without a parameter).
+  struct CalculatorTerm {
+    QString term;
+    QString note;
+  };
+  CalculatorTerm calculatorTerm(const QString& userTerm);
+  // "Schar zeichnen": the members of the entry's family in shades of its
+  // colour, one step.
+  void drawFamily();
+  // A locus ("Ortskurve") dashed in the colour of list entry `entry`: the
+  // graph of `term`, or the vertical line x = term.
+  void drawLocus(int entry, const EngineTerm& term, bool vertical);
 
   const Appearance& appearance() const { return doc_.appearance; }
   void setAppearance(const Appearance& appearance);
@@ -150,6 +178,7 @@ class Sheet : public QObject {
 
  signals:
   void termsChanged();
+  void parametersChanged();
   void termAdded(const QString& term);  // Enter listed a new term
   void viewTextsChanged();
   void appearanceChanged();
@@ -171,4 +200,5 @@ class Sheet : public QObject {
   MouseGesture gesture_;
   ViewNavigation navigation_{*this};
   UndoController steps_;
+  FrameCoalescer parameterDraw_{[this] { redraw(); }};
 };

@@ -1,5 +1,9 @@
 #include "sheet/sheet_document.h"
 
+#include <algorithm>
+
+#include "engine/school_notation.h"
+
 void FunctionList::append(const QStringList& more, const QString& shown) {
   terms.append(more);
   if (current < 0 && !more.isEmpty()) current = 0;
@@ -17,4 +21,17 @@ bool FunctionList::select(int index) {
   current = index;
   entry = terms[index];
   return true;
+}
+
+Parameters SheetDocument::usedParameters() const {
+  Parameters used;
+  for (const QString& term : list.terms) {
+    const QList<QChar> letters = parameterLetters(EngineTerm::fromUser(term));
+    if (letters.size() != 1) continue;
+    if (std::none_of(used.begin(), used.end(),
+                     [&](const Parameter& p) { return p.letter == letters.front(); })) {
+      used << parameterFor(parameters, letters.front());
+    }
+  }
+  return used;
 }

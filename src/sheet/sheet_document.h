@@ -9,6 +9,7 @@
 #include <array>
 
 #include "plot/appearance.h"
+#include "plot/parameter.h"
 #include "plot/view_window.h"
 
 // The entries, the one chosen (-1 for none) and the text in the entry field,
@@ -40,6 +41,11 @@ struct SheetDocument {
   PixelFrame frame;
   Appearance appearance;
   std::array<SheetLabel, 2> labels;
+  // The values, ranges and steps of the families' parameters set so far.
+  Parameters parameters;
+
+  // Those of the letters the list's terms hold, for the files.
+  Parameters usedParameters() const;
 
   // The window of the last drawing as the six numbers of the graph file.
   std::array<float, 6> viewNumbers() const {

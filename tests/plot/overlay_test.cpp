@@ -120,6 +120,51 @@ TEST_F(OverlayTest, MarksOutsideTheWindowAreLeftOutAndNothingDrawnSaysSo) {
   EXPECT_TRUE(canvas.operations().front().filled);
 }
 
+// Dashes of 8 pixels with gaps of 5 run on across the joints of a polyline;
+// a caption sits left above its point, else right below it, else not at all.
+TEST_F(OverlayTest, DashesRunAlongTheStrokeAndCaptionsFindRoomOrStayAway) {
+  Drawing locus;
+  locus.style.dashed = true;
+  locus.polylines = {QPolygonF({QPointF(-3, 0), QPointF(0, 0), QPointF(5, 0)})};
+  ASSERT_TRUE(draw(locus));
+  const QList<QLineF> dashes = lastLines();
+  const double length = at(5, 0).x() - at(-3, 0).x();
+  double drawn = 0;
+  for (const QLineF& dash : dashes) {
+    EXPECT_LE(dash.length(), 8 + 1e-9);
+    drawn += dash.length();
+  }
+  EXPECT_NEAR(drawn, length * 8 / 13, 8);
+  EXPECT_GE(dashes.size(), static_cast<qsizetype>(length / 13));
+  int split = 0;  // a dash over the joint comes in two pieces
+  for (qsizetype i = 1; i < dashes.size(); ++i) {
+    const double gap = dashes[i].x1() - dashes[i - 1].x2();
+    if (std::abs(gap) < 1e-6) {
+      ++split;
+      EXPECT_NEAR(dashes[i].length() + dashes[i - 1].length(), 8, 1e-6);
+    } else {
+      EXPECT_NEAR(gap, 5, 1e-6) << i;  // across the joint too
+    }
+  }
+  EXPECT_LE(split, 1);
+
+  Drawing captions;
+  captions.captions = {{QPointF(7.25, 2), "t = 1"}, {QPointF(3, 6), "t = 2"},
+                       {QPointF(7.25, 2), "t = 3"}};
+  ASSERT_TRUE(draw(captions));
+  const std::vector<CanvasOperation>& texts = canvas.operations();
+  ASSERT_GE(texts.size(), 3u);
+  const CanvasOperation& right = texts[texts.size() - 3];
+  const CanvasOperation& top = texts[texts.size() - 2];
+  EXPECT_EQ(right.text, "t = 1");
+  EXPECT_LT(right.at.x(), at(7.25, 2).x());  // left of the right border
+  EXPECT_EQ(top.text, "t = 2");
+  EXPECT_GT(top.at.x(), at(3, 6).x());  // right below the top border
+  EXPECT_EQ(texts.back().text, "t = 3");  // the second place at the same point
+  Canvas tiny(20, 10);
+  EXPECT_FALSE(drawOverlay(tiny, captions, view, computePixelFrame(view, 20, 10), appearance));
+}
+
 // Samples without value split a curve; a piece of two samples is kept; the
 // start point joins the first sample; a refused term stops at once.
 TEST(Sampling, GapsSplitTheCurveIntoPolylinesOfWorldPoints) {

@@ -107,6 +107,26 @@ TEST(FastPath, AgreesWithTheAlgebraSystem) {
     const auto [fast, exact] = bothPaths(std::string("APPROX(SUBST(x^2+1,x,") + point + "))");
     EXPECT_EQ(fast, exact) << point;
   }
+  // A family's member, SUBST(term,t,value): one compiled term for every value, whose
+  // letter stands for nothing else (the t of sqrt and tan stays a function).
+  for (const char* family : {"x^3-t*x", "sqrt(x)-t*x", "tan(x)+t", "x^t", "(x-t)*e^x",
+                             "a*sin(x)", "SUBST(x,t,2)*t"}) {
+    const std::string letter = family[0] == 'a' ? "a" : "t";
+    for (const char* value : {"-1.5", "0", "2", "0.5* 10 ^(-07)"}) {
+      for (double x : {-2.5, -0.2, 0.0, 0.7, 3.1}) {
+        char point[32];
+        std::snprintf(point, sizeof point, "%.2f", x);
+        const std::string request = std::string("APPROX(SUBST(SUBST(") + family + "," + letter +
+                                    "," + value + "),x," + point + "))";
+        const auto [fast, exact] = bothPaths(request);
+        const double a = symbolic::parseDecimal(fast), b = symbolic::parseDecimal(exact);
+        ASSERT_EQ(std::isnan(a), std::isnan(b)) << request << ": " << fast << " vs " << exact;
+        if (!std::isnan(a)) {
+          EXPECT_LE(std::fabs(a - b), 1e-12 * std::max(1.0, std::fabs(b))) << request;
+        }
+      }
+    }
+  }
 }
 
 // Decimals are exact rationals, so SUBST answers feed later requests; pupils' spellings (any

@@ -21,6 +21,7 @@
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/copy_command.h"
 #include "ui/widgets/dialogs.h"
+#include "ui/widgets/parameter_note.h"
 
 namespace {
 
@@ -64,9 +65,11 @@ DifferentialPage::DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* pare
   opty_2str_ = new QRadioButton(QStringLiteral("y'' zeichnen"));
   opty_2str_->setObjectName(QStringLiteral("opty_2str"));
   for (QRadioButton* button : {opty_str_, opty_2str_}) button->setAutoExclusive(false);
-  grid->addWidget(cmdDiffButton, 4, 0, 1, 3);
-  grid->addWidget(opty_str_, 5, 1);
-  grid->addWidget(opty_2str_, 5, 2);
+  lblParameterHinweis_ = parameterNote();
+  grid->addWidget(lblParameterHinweis_, 4, 1, 1, 2);
+  grid->addWidget(cmdDiffButton, 5, 0, 1, 3);
+  grid->addWidget(opty_str_, 6, 1);
+  grid->addWidget(opty_2str_, 6, 2);
 
   auto* discussion = new QGroupBox(QStringLiteral("Kurvendiskussion"));
   discussion->setObjectName(QStringLiteral("fraKurvendiskussion"));
@@ -102,7 +105,10 @@ DifferentialPage::DifferentialPage(Sheet& sheet, Dialogs& dialogs, QWidget* pare
   connect(opty_2str_, &QRadioButton::clicked, this, [this] { drawDerivative(true); });
   connect(start, &QPushButton::clicked, this, &DifferentialPage::cmdDiskussion);
   // A term typed over the one taken from the list belongs to no entry.
-  connect(txt_y_, &QLineEdit::textEdited, this, [this] { entry_ = -1; });
+  connect(txt_y_, &QLineEdit::textEdited, this, [this] {
+    entry_ = -1;
+    showNote(lblParameterHinweis_, {});
+  });
   connect(cmdPunkte_, &QPushButton::clicked, this, &DifferentialPage::cmdPunkte);
   connect(worked, &QPushButton::clicked, this, &DifferentialPage::cmdLoesungsweg);
 }
@@ -116,7 +122,10 @@ void DifferentialPage::clearDiscussion() {
 void DifferentialPage::opened() {
   clearDiscussion();
   entry_ = static_cast<int>(sheet_.terms().indexOf(sheet_.entryText()));
-  txt_y_->setText(EngineTerm::fromUser(sheet_.entryText()).text());
+  // A family's member with the current value of its parameter.
+  const Sheet::CalculatorTerm term = sheet_.calculatorTerm(sheet_.entryText());
+  txt_y_->setText(EngineTerm::fromUser(term.term).text());
+  showNote(lblParameterHinweis_, term.note);
   txt_ystr_->clear();
   txt_y2str_->clear();
   txt_y3str_->clear();

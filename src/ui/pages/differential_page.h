@@ -7,6 +7,7 @@
 
 #include "calculus/curve_discussion.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
@@ -47,6 +48,7 @@ class DifferentialPage : public QWidget {
   Sheet& sheet_;
   Dialogs& dialogs_;
   QLineEdit* txt_y_ = nullptr;
+  QLabel* lblParameterHinweis_ = nullptr;
   QLineEdit* txt_ystr_ = nullptr;
   QLineEdit* txt_y2str_ = nullptr;
   QLineEdit* txt_y3str_ = nullptr;

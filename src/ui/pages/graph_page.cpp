@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/canvas_widget.h"
+#include "ui/widgets/parameter_row.h"
 
 namespace {
 
@@ -33,6 +34,9 @@ GraphPage::GraphPage(const Canvas& canvas, QWidget* parent) : QWidget(parent) {
   cboFunktionsterm_->setInsertPolicy(QComboBox::NoInsert);  // the window adds entries itself
   cboFunktionsterm_->setEditText(QStringLiteral("x^2-2x"));
 
+  parameterRow_ = new ParameterRow;
+  parameterRow_->hide();
+
   picGraph_ = new CanvasWidget(canvas);
   picGraph_->setObjectName(QStringLiteral("picGraph"));
 
@@ -45,6 +49,7 @@ GraphPage::GraphPage(const Canvas& canvas, QWidget* parent) : QWidget(parent) {
   entry->addWidget(cboFunktionsterm_, 1);
   auto* left = new QVBoxLayout;
   left->addLayout(entry);
+  left->addWidget(parameterRow_);
   left->addWidget(picGraph_, 1);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);

@@ -1,6 +1,6 @@
 #pragma once
-// The "Graph" tab: the function entry field above the canvas, the strip of
-// settings pages at the right.
+// The "Graph" tab: the function entry field above the canvas with the row
+// of a family's parameter under it, the strip of settings pages at the right.
 
 #include <QWidget>
 
@@ -9,6 +9,7 @@ class QLineEdit;
 class QTabWidget;
 class Canvas;
 class CanvasWidget;
+class ParameterRow;
 
 class GraphPage : public QWidget {
   Q_OBJECT
@@ -19,6 +20,8 @@ class GraphPage : public QWidget {
   QComboBox* cboFunktionsterm() const { return cboFunktionsterm_; }
   QLineEdit* txtFunktionsart() const { return txtFunktionsart_; }
   CanvasWidget* picGraph() const { return picGraph_; }
+  // Under the entry field, shown while its term has a parameter.
+  ParameterRow* parameterRow() const { return parameterRow_; }
   QTabWidget* tabParameter() const { return tabParameter_; }
   // Adds a settings page as the next tab, scrolling in a low window.
   void addParameterPage(QWidget* page, const QString& caption);
@@ -29,5 +32,6 @@ class GraphPage : public QWidget {
   QLineEdit* txtFunktionsart_ = nullptr;
   QComboBox* cboFunktionsterm_ = nullptr;
   CanvasWidget* picGraph_ = nullptr;
+  ParameterRow* parameterRow_ = nullptr;
   QTabWidget* tabParameter_ = nullptr;
 };

@@ -17,6 +17,7 @@
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/copy_command.h"
 #include "ui/widgets/dialogs.h"
+#include "ui/widgets/parameter_note.h"
 
 namespace {
 
@@ -42,6 +43,8 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 IntegralPage::IntegralPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
   auto* layout = new QVBoxLayout(this);
+  lblParameterHinweis_ = parameterNote();
+  layout->addWidget(lblParameterHinweis_);
   layout->addWidget(buildSymbolicFrame());
   layout->addWidget(buildAxisFrame());
   layout->addWidget(buildTwoCurvesFrame());
@@ -136,7 +139,10 @@ void IntegralPage::opened() {
   txt_unten_->setText(QStringLiteral("a"));
   txtObergrenze_->setText(QStringLiteral("b"));
   txtUntergrenze_->setText(QStringLiteral("a"));
-  const QString term = EngineTerm::fromUser(sheet_.entryText()).text();
+  // A family's member with the current value of its parameter.
+  const Sheet::CalculatorTerm member = sheet_.calculatorTerm(sheet_.entryText());
+  showNote(lblParameterHinweis_, member.note);
+  const QString term = EngineTerm::fromUser(member.term).text();
   txtInt_->setText(term);
   txtIntegrand_->setText(term);
   txtIntegral2_->clear();
@@ -165,8 +171,9 @@ void IntegralPage::cmdInt() {
     return;
   }
   // With the field empty, the term of the function field is integrated.
-  const EngineTerm integrand =
-      txtInt_->text().isEmpty() ? EngineTerm::fromUser(entry) : EngineTerm::asIs(txtInt_->text());
+  const EngineTerm integrand = txtInt_->text().isEmpty()
+                                   ? EngineTerm::fromUser(sheet_.calculatorTerm(entry).term)
+                                   : EngineTerm::asIs(txtInt_->text());
   txtIntSymb_->setText(antiderivative(sheet_.engine(), integrand));
 }
 
@@ -192,7 +199,9 @@ void IntegralPage::cmdIntegral1() {
   sheet_.Graph_zeichnen(term, Ink::entry(0));
 
   Engine& engine = sheet_.engine();
-  const EngineTerm f = EngineTerm::fromUser(term);
+  const Sheet::CalculatorTerm member = sheet_.calculatorTerm(term);
+  showNote(lblParameterHinweis_, member.note);
+  const EngineTerm f = EngineTerm::fromUser(member.term);
   QString value = definiteIntegral(engine, f, EngineTerm::fromUser(txt_unten_->text()),
                                    EngineTerm::fromUser(txt_oben_->text()));
   txtIntegrand_->setText(QStringLiteral("(") + txtIntegrand_->text() + QStringLiteral(") dx = ") +
@@ -209,9 +218,15 @@ void IntegralPage::cmdIntegral2() {
   }
   sheet_.redraw();
   sheet_.selectTerm(1);
-  const QString a = sheet_.entryText();
+  const Sheet::CalculatorTerm first = sheet_.calculatorTerm(sheet_.entryText());
   sheet_.selectTerm(0);
-  const QString b = sheet_.entryText();
+  const Sheet::CalculatorTerm second = sheet_.calculatorTerm(sheet_.entryText());
+  const QString a = first.term, b = second.term;
+  QStringList notes;
+  for (const QString& note : {first.note, second.note}) {
+    if (!note.isEmpty() && !notes.contains(note)) notes << note;
+  }
+  showNote(lblParameterHinweis_, joinedNotes(notes));
   QString difference = QStringLiteral("(") + a + QStringLiteral(")-(") + b + QStringLiteral(")");
   txtIntegral2_->setText(difference);
 

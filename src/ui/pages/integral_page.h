@@ -40,6 +40,7 @@ class IntegralPage : public QWidget {
   Sheet& sheet_;
   Dialogs& dialogs_;
   QLineEdit* txtInt_ = nullptr;
+  QLabel* lblParameterHinweis_ = nullptr;
   QLineEdit* txtIntSymb_ = nullptr;
   QLineEdit* txtIntegrand_ = nullptr;
   QLineEdit* txt_unten_ = nullptr;

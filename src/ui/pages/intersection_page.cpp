@@ -17,6 +17,7 @@
 #include "ui/widgets/comma_keys.h"
 #include "ui/widgets/copy_command.h"
 #include "ui/widgets/dialogs.h"
+#include "ui/widgets/parameter_note.h"
 
 namespace {
 
@@ -177,7 +178,20 @@ int IntersectionPage::chosenEntry(const QComboBox* box) const {
 EngineTerm IntersectionPage::chosen(const QComboBox* box) const {
   if (box->currentIndex() < 0) return {};
   if (box->currentData().toInt() < 0) return EngineTerm::asIs(QStringLiteral("0"));
-  return EngineTerm::fromUser(box->currentText());
+  // A family's member with the current value of its parameter.
+  return EngineTerm::fromUser(sheet_.calculatorTerm(box->currentText()).term);
+}
+
+QString IntersectionPage::memberNote(bool both) const {
+  QStringList notes;
+  for (const QComboBox* box : {cboSchnittF_, cboSchnittG_}) {
+    if (box->currentIndex() >= 0 && box->currentData().toInt() >= 0) {
+      const QString note = sheet_.calculatorTerm(box->currentText()).note;
+      if (!note.isEmpty() && !notes.contains(note)) notes << note;
+    }
+    if (!both) break;
+  }
+  return joinedNotes(notes);
 }
 
 void IntersectionPage::cmdSchnitt() {
@@ -190,6 +204,7 @@ void IntersectionPage::cmdSchnitt() {
     return;
   }
   const Meeting m = Schnittpunkte(sheet_.engine(), f, g, sheet_.view().xmin, sheet_.view().xmax);
+  if (const QString note = memberNote(true); !note.isEmpty()) lstSchnitt_->addItem(note);
   if (!m.message.isEmpty()) {
     lstSchnitt_->addItem(m.message);
     return;
@@ -232,6 +247,9 @@ bool IntersectionPage::tangentShown() {
   lblBeruehrpunkt_->setText(QStringLiteral("Berührpunkt B(") + x0 + QStringLiteral(" | ") +
                             schoolTerm(tangent_.y0).plain + QStringLiteral("), Steigung m = ") +
                             schoolTerm(tangent_.tangent.slope).plain);
+  if (const QString note = memberNote(false); !note.isEmpty()) {
+    lblBeruehrpunkt_->setText(lblBeruehrpunkt_->text() + QStringLiteral(" (") + note + ')');
+  }
   return true;
 }
 
@@ -260,6 +278,7 @@ void IntersectionPage::cmdTangenteDurchPunkt() {
   const TangentsThrough found =
       TangentenDurchPunkt(sheet_.engine(), f, txtTangenteU_->text(), txtTangenteV_->text(),
                           sheet_.view().xmin, sheet_.view().xmax);
+  if (const QString note = memberNote(false); !note.isEmpty()) lstTangenten_->addItem(note);
   if (!found.message.isEmpty()) lstTangenten_->addItem(found.message);
   for (qsizetype i = 0; i < found.tangents.size(); ++i)
     lstTangenten_->addItem(tangentThroughLine(found.tangents[i], static_cast<int>(i) + 1).plain);
@@ -281,6 +300,7 @@ void IntersectionPage::cmdFlaeche() {
     return;
   }
   txtFlaeche_->setText(areaText(area).plain);
+  if (const QString note = memberNote(true); !note.isEmpty()) lstFlaeche_->addItem(note);
   for (const AreaPart& part : area.parts) lstFlaeche_->addItem(areaPartLine(part).plain);
   const HatchLines lines =
       hatchBetween(sheet_.engine(), f, g, area.parts.front().fromValue, area.parts.back().toValue,

@@ -40,6 +40,8 @@ class IntersectionPage : public QWidget {
   QWidget* buildAreaFrame();
   // The chosen graph's term in engine notation ("0" for the x axis), or
   // empty when there is none; its list entry or -1.
+  // "für t = 2" for the chosen graphs that belong to a family (f only, or f and g).
+  QString memberNote(bool both) const;
   EngineTerm chosen(const QComboBox* box) const;
   int chosenEntry(const QComboBox* box) const;
   bool tangentShown();  // computes the tangent into the fields; false on a message

@@ -16,6 +16,7 @@
 #include "sheet/sheet.h"
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialogs.h"
+#include "ui/widgets/parameter_note.h"
 
 SeriesPage::SeriesPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
@@ -85,6 +86,8 @@ SeriesPage::SeriesPage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
   }
 
   auto* layout = new QVBoxLayout(this);
+  lblParameterHinweis_ = parameterNote();
+  layout->addWidget(lblParameterHinweis_);
   layout->addWidget(taylor);
   layout->addWidget(fourier);
   layout->addStretch();
@@ -102,8 +105,11 @@ void SeriesPage::cmdTaylor() {
     showError(dialogs_, kNoTermMessage);
     return;
   }
-  std::optional<QString> polynomial = taylorSeries(
-      sheet_.engine(), EngineTerm::fromUser(txtT_Funktion_->text()), txtnTaylor_->text());
+  // A family's member with the current value of its parameter.
+  const Sheet::CalculatorTerm member = sheet_.calculatorTerm(txtT_Funktion_->text());
+  showNote(lblParameterHinweis_, member.note);
+  std::optional<QString> polynomial =
+      taylorSeries(sheet_.engine(), EngineTerm::fromUser(member.term), txtnTaylor_->text());
   if (!polynomial) {
     showError(dialogs_, kTermErrorMessage);
     return;
@@ -127,8 +133,9 @@ void SeriesPage::cmdFourier() {
       return;
     }
   }
-  txtFourierReihe_->setText(fourierSeries(sheet_.engine(),
-                                          EngineTerm::fromUser(txtFourier_->text()),
+  const Sheet::CalculatorTerm member = sheet_.calculatorTerm(txtFourier_->text());
+  showNote(lblParameterHinweis_, member.note);
+  txtFourierReihe_->setText(fourierSeries(sheet_.engine(), EngineTerm::fromUser(member.term),
                                           EngineTerm::fromUser(txt_t1_->text()),
                                           EngineTerm::fromUser(txt_t2_->text()), txtGrad_->text()));
   lblF_->show();

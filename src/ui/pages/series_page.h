@@ -44,6 +44,7 @@ class SeriesPage : public QWidget {
   Sheet& sheet_;
   Dialogs& dialogs_;
   QLineEdit* txtT_Funktion_ = nullptr;
+  QLabel* lblParameterHinweis_ = nullptr;
   QLineEdit* txtnTaylor_ = nullptr;
   QSpinBox* updnTaylor_ = nullptr;
   QLabel* lblTx_ = nullptr;

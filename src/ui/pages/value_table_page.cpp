@@ -14,6 +14,7 @@
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/comma_keys.h"
 #include "ui/widgets/dialogs.h"
+#include "ui/widgets/parameter_note.h"
 
 ValueTablePage::ValueTablePage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), sheet_(sheet), dialogs_(dialogs) {
@@ -32,6 +33,8 @@ ValueTablePage::ValueTablePage(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
     fields->addWidget(range[i].second, 1, 2 * i + 1);
     range[i].second->setMaximumWidth(140);
   }
+  lblParameterHinweis_ = parameterNote();
+  fields->addWidget(lblParameterHinweis_, 2, 1, 1, 6);
   fields->setColumnStretch(6, 1);
   auto* calculate = namedButton("cmdWertetabelle", QStringLiteral("Tabelle berechnen"));
   auto* copy = namedButton("cmdWerteKopieren", QStringLiteral("Kopieren"));
@@ -74,7 +77,10 @@ void ValueTablePage::opened() {
 }
 
 void ValueTablePage::cmdWertetabelle() {
-  auto table = Wertetabelle(sheet_.engine(), {txtWtTerm_->text(), txtWtVon_->text(),
+  // A family's member with the current value of its parameter.
+  const Sheet::CalculatorTerm term = sheet_.calculatorTerm(txtWtTerm_->text());
+  showNote(lblParameterHinweis_, term.note);
+  auto table = Wertetabelle(sheet_.engine(), {term.term, txtWtVon_->text(),
                                               txtWtBis_->text(), txtWtSchritt_->text()});
   if (auto* refusal = std::get_if<QString>(&table)) {
     showError(dialogs_, *refusal);

@@ -8,6 +8,7 @@
 #include "calculus/value_table.h"
 #include "plot/view_window.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -38,6 +39,7 @@ class ValueTablePage : public QWidget {
   Sheet& sheet_;
   Dialogs& dialogs_;
   QLineEdit* txtWtTerm_ = nullptr;
+  QLabel* lblParameterHinweis_ = nullptr;
   QLineEdit* txtWtVon_ = nullptr;
   QLineEdit* txtWtBis_ = nullptr;
   QLineEdit* txtWtSchritt_ = nullptr;

@@ -30,6 +30,7 @@
 #include "ui/pages/value_table_page.h"
 #include "ui/pages/worked_solution_page.h"
 #include "ui/widgets/canvas_widget.h"
+#include "ui/widgets/parameter_row.h"
 #include "ui/widgets/dialogs.h"
 
 FrmGraph::FrmGraph(Sheet& sheet, Dialogs& dialogs, QWidget* parent)
@@ -162,6 +163,13 @@ void FrmGraph::connectSheet() {
           [this](const QString& text) { showError(dialogs_, text); });
   connect(&sheet_, &Sheet::drawingChanged, canvas, qOverload<>(&QWidget::update));
   connect(&sheet_, &Sheet::termsChanged, this, &FrmGraph::showTerms);
+  connect(&sheet_, &Sheet::parametersChanged, this, &FrmGraph::showParameter);
+  ParameterRow* row = graphPage_->parameterRow();
+  connect(row, &ParameterRow::changed, &sheet_, &Sheet::setParameter);
+  connect(row, &ParameterRow::dragStarted, &sheet_, &Sheet::beginParameterDrag);
+  connect(row, &ParameterRow::dragEnded, &sheet_, &Sheet::endParameterDrag);
+  connect(row, &ParameterRow::familyWanted, &sheet_, &Sheet::drawFamily);
+  connect(row, &ParameterRow::refused, this, [this](const QString& text) { showError(dialogs_, text); });
   connect(&sheet_, &Sheet::viewTextsChanged, this, &FrmGraph::showViewTexts);
   connect(&sheet_, &Sheet::labelsChanged, this, &FrmGraph::showLabels);
   connect(&sheet_, &Sheet::historyChanged, this, &FrmGraph::showHistory);
@@ -188,6 +196,7 @@ void FrmGraph::connectSheet() {
   list->lineEdit()->installEventFilter(this);
   connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!showing_) sheet_.setEntryText(text);
+    showParameter();
   });
   connect(list, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!showing_ && index >= 0) sheet_.selectTerm(index);
@@ -251,6 +260,14 @@ void FrmGraph::showTerms() {
   if (list->currentIndex() != sheet_.currentTerm()) list->setCurrentIndex(sheet_.currentTerm());
   if (list->currentText() != sheet_.entryText()) list->setEditText(sheet_.entryText());
   showing_ = false;
+  showParameter();
+}
+
+void FrmGraph::showParameter() {
+  ParameterRow* row = graphPage_->parameterRow();
+  const std::optional<Parameter> parameter = sheet_.entryParameter();
+  if (parameter) row->show(*parameter);
+  row->setVisible(parameter.has_value());
 }
 
 void FrmGraph::showViewTexts() {
@@ -310,7 +327,10 @@ void FrmGraph::showLabels() {
 
 void FrmGraph::calculate() {
   KurvalonPage* page = kurvalonPage();
-  CalculatorResult result = ::calculate(sheet_.engine(), sheet_.entryText(), page->txtX()->text());
+  // A family's member with the current value of its parameter.
+  const Sheet::CalculatorTerm member = sheet_.calculatorTerm(sheet_.entryText());
+  CalculatorResult result = ::calculate(sheet_.engine(), member.term, page->txtX()->text());
+  if (!member.note.isEmpty()) result.caption = member.note + QStringLiteral(": ") + result.caption;
   if (result.termMissing) {
     showError(dialogs_, kMissingTermMessage);
     cboFunktionsterm()->setFocus();

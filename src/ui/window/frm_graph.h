@@ -98,6 +98,7 @@ class FrmGraph : public QMainWindow {
 
   // The sheet shown in the controls.
   void showTerms();
+  void showParameter();
   void showViewTexts();
   void showLabels();
   void showHistory();

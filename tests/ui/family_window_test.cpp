@@ -1,0 +1,113 @@
+// The parameter row of a family in the window, and the calculators working
+// on the member it shows.
+#include <QLabel>
+#include <QListWidget>
+#include <QSlider>
+#include <QTableWidget>
+
+#include "engine/requests.h"
+#include "ui/window_fixture.h"
+
+namespace {
+
+class FamilyWindowTest : public WindowTest {
+ protected:
+  QWidget* row() { return find<QWidget>(QStringLiteral("fraParameter")); }
+  QSlider* slider() { return find<QSlider>(QStringLiteral("sldParameter")); }
+  // Lets the coalesced redraw of a slider position happen.
+  void settle() {
+    QTest::qWait(3 * FrameCoalescer::kFrameMs);
+    QCoreApplication::processEvents();
+  }
+  // The member's term, checked point by point against f.
+  void expectMember(const QString& term, const std::function<double(double)>& f) {
+    for (double x : {-1.5, 0.4, 2.0}) {
+      const FunctionValue v = Funktionswert(engine, EngineTerm::fromUser(term), x);
+      ASSERT_TRUE(v.value) << term.toStdString();
+      EXPECT_NEAR(*v.value, f(x), 1e-9) << term.toStdString();
+    }
+  }
+};
+
+TEST_F(FamilyWindowTest, TheRowFollowsTheEntryAndTheSliderRedrawsAsOneStep) {
+  EXPECT_FALSE(row()->isVisible());
+  enterTerm(QStringLiteral("x^3-t*x"));
+  ASSERT_TRUE(row()->isVisible());
+  EXPECT_EQ(find<QLabel>(QStringLiteral("lblParameter"))->text(), "t =");
+  EXPECT_EQ(QStringList({text("txtParameterWert"), text("txtParameterVon"),
+                         text("txtParameterBis"), text("txtParameterSchritt")}),
+            QStringList({"1", "-5", "5", "0,5"}));
+  EXPECT_EQ(slider()->maximum(), 20);
+  EXPECT_EQ(slider()->value(), 12);
+
+  const QImage before = sheet.canvas().image().copy();
+  const int steps = sheet.steps().history().steps();
+  slider()->setSliderDown(true);  // the handle taken, moved and let go
+  for (int position : {13, 14, 16}) {
+    slider()->setValue(position);
+    settle();
+  }
+  slider()->setSliderDown(false);
+  settle();
+  EXPECT_EQ(sheet.entryParameter()->value, 3);
+  EXPECT_EQ(text("txtParameterWert"), "3");
+  EXPECT_NE(sheet.canvas().image(), before);
+  EXPECT_EQ(sheet.steps().history().steps(), steps + 1);
+
+  // Typed: the value at once, the range with Enter; a wrong one is refused.
+  find<QLineEdit>(QStringLiteral("txtParameterWert"))->clear();
+  QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtParameterWert")), "-1.5");
+  settle();
+  EXPECT_EQ(sheet.entryParameter()->value, -1.5);
+  EXPECT_EQ(text("txtParameterWert"), "-1,5");
+  set("txtParameterSchritt", "0");
+  QTest::keyClick(find<QLineEdit>(QStringLiteral("txtParameterSchritt")), Qt::Key_Return);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Die Schrittweite muss größer als 0 sein.");
+  EXPECT_EQ(sheet.entryParameter()->step, 0.5);
+  set("txtParameterSchritt", "0,25");
+  set("txtParameterBis", "2");
+  QTest::keyClick(find<QLineEdit>(QStringLiteral("txtParameterBis")), Qt::Key_Return);
+  EXPECT_EQ(sheet.entryParameter()->to, 2);
+  EXPECT_EQ(slider()->maximum(), 28);
+
+  window->cboFunktionsterm()->setEditText(QStringLiteral("x^2"));
+  EXPECT_FALSE(row()->isVisible());
+  window->cboFunktionsterm()->setEditText(QStringLiteral("a*x^2+b"));
+  EXPECT_FALSE(row()->isVisible());
+}
+
+TEST_F(FamilyWindowTest, CalculatorsWorkOnTheMemberAndSaySo) {
+  enterTerm(QStringLiteral("x^3-t*x"));
+  set("txtParameterWert", "2");
+  QTest::keyClick(find<QLineEdit>(QStringLiteral("txtParameterWert")), Qt::Key_Return);
+  settle();
+  ASSERT_EQ(sheet.entryParameter()->value, 2);
+  auto cubic = [](double x) { return x * x * x - 2 * x; };
+
+  openTab(window->tabParameter(), 3);  // Differential
+  QWidget* differential = window->tabParameter()->currentWidget();
+  EXPECT_EQ(differential->findChild<QLabel*>(QStringLiteral("lblParameterHinweis"))->text(),
+            "für t = 2");
+  expectMember(text("txt_y"), cubic);
+
+  openTab(window->tabMain(), 6);  // Wertetabelle
+  EXPECT_EQ(text("txtWtTerm"), "x^3-t*x");
+  click("cmdWertetabelle");
+  QWidget* values = window->tabMain()->currentWidget();
+  EXPECT_EQ(values->findChild<QLabel*>(QStringLiteral("lblParameterHinweis"))->text(),
+            "für t = 2");
+  auto* grid = values->findChild<QTableWidget*>(QStringLiteral("grdWerte"));
+  ASSERT_GT(grid->rowCount(), 12);
+  EXPECT_EQ(grid->item(12, 0)->text(), "2");
+  EXPECT_EQ(grid->item(12, 1)->text(), "4");  // 8 − 4
+
+  openTab(window->tabMain(), 0);
+  openTab(window->tabParameter(), 0);
+  set("txtX", "3");
+  QTest::keyClick(find<QLineEdit>(QStringLiteral("txtX")), Qt::Key_Return);
+  EXPECT_EQ(find<QLabel>(QStringLiteral("lblResult"))->text(), "für t = 2: f(3) = ");
+  EXPECT_EQ(text("txtErgebnis"), "21");
+}
+
+}  // namespace
