@@ -81,8 +81,13 @@ QList<Drawing> familyDrawings(Engine& engine, const QString& fktTerm, const Para
     });
     if (crowded) continue;
     captioned << at;
-    drawings[i].captions << Mark{*ends[i], QString(parameter.letter) + QStringLiteral(" = ") +
-                                               schoolNumber(values[i])};
+    // Darker than the light members' lines, so that every caption reads.
+    Drawing caption;
+    caption.style.ink = Ink::fixed(mixed(memberShade(colour, i, n), Qt::black, 0.3));
+    caption.style.keepsPen = true;
+    caption.captions << Mark{*ends[i], QString(parameter.letter) + QStringLiteral(" = ") +
+                                           schoolNumber(values[i])};
+    drawings << caption;
   }
   return drawings;
 }

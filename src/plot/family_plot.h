@@ -17,6 +17,7 @@ class Engine;
 // The shade of member `index` of `count`: light first, dark last.
 QColor memberShade(const QColor& colour, int index, int count);
 
+// The members' curves, then their captions.
 QList<Drawing> familyDrawings(Engine& engine, const QString& fktTerm, const Parameter& parameter,
                               const QColor& colour, const ViewWindow& view,
                               const PixelFrame& frame, const Appearance& appearance);

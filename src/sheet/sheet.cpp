@@ -226,7 +226,9 @@ void Sheet::neu() {
   emit labelsChanged();
   canvas_.setPicture(QImage());
   doc_.list.replace({});
+  doc_.parameters.clear();
   emit termsChanged();
+  emit parametersChanged();
   Koordinatensystem_zeichnen();
 }
 

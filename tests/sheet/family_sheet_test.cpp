@@ -117,6 +117,9 @@ TEST_F(FamilySheetTest, ValueRangeAndStepSurviveSavingOpeningAndRecovery) {
   QByteArray damaged = sheet.recoveryBytes();
   damaged.replace("\"step\":0.25", "\"step\":0");
   EXPECT_FALSE(readRecovery(damaged));
+
+  act([&] { sheet.neu(); });  // a new sheet starts from the defaults
+  EXPECT_TRUE(sheet.parameters().isEmpty());
 }
 
 TEST_F(FamilySheetTest, OldSheetsReadAndWriteByteForByte) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "documents/printing.h"
 #include "sheet/sheet.h"
@@ -21,17 +22,21 @@ WorkedSolutionPage::WorkedSolutionPage(Sheet& sheet, Dialogs& dialogs, QWidget* 
   txtLoesungsweg_->setReadOnly(true);
   cmdKopieren_ = namedButton("cmdLoesungswegKopieren", QStringLiteral("Kopieren"));
   cmdDrucken_ = namedButton("cmdLoesungswegDrucken", QStringLiteral("Drucken"));
+  cmdOrtskurve_ = namedButton("cmdOrtskurve", QStringLiteral("Ortskurve zeichnen"));
   cmdKopieren_->setEnabled(false);
   cmdDrucken_->setEnabled(false);
+  cmdOrtskurve_->setEnabled(false);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdKopieren_);
   buttons->addWidget(cmdDrucken_);
+  buttons->addWidget(cmdOrtskurve_);
   buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(txtLoesungsweg_, 1);
   connect(cmdKopieren_, &QPushButton::clicked, this, &WorkedSolutionPage::cmdLoesungswegKopieren);
   connect(cmdDrucken_, &QPushButton::clicked, this, &WorkedSolutionPage::cmdLoesungswegDrucken);
+  connect(cmdOrtskurve_, &QPushButton::clicked, this, &WorkedSolutionPage::cmdOrtskurve);
 }
 
 void WorkedSolutionPage::work(const EngineTerm& f) {
@@ -44,6 +49,10 @@ void WorkedSolutionPage::work(const EngineTerm& f) {
   txtLoesungsweg_->setHtml(htmlText(solution_));
   cmdKopieren_->setEnabled(shown);
   cmdDrucken_->setEnabled(shown);
+  cmdOrtskurve_->setEnabled(shown && std::any_of(solution_.loci.begin(), solution_.loci.end(),
+                                                 [](const KindLocus& l) {
+                                                   return l.locus.message.isEmpty();
+                                                 }));
 }
 
 void WorkedSolutionPage::showSolution(const EngineTerm& f) {
@@ -68,4 +77,17 @@ void WorkedSolutionPage::cmdLoesungswegDrucken() {
   QPrinter printer(QPrinter::HighResolution);
   const QString html = htmlText(solution_);
   dialogs_.previewPrint(printer, [&html](QPrinter& target) { printHtml(target, html); });
+}
+
+void WorkedSolutionPage::cmdOrtskurve() {
+  // In the colour of the list entry worked out; the axes' colour for a term
+  // that is not listed.
+  int entry = -1;
+  for (qsizetype i = 0; i < sheet_.terms().size(); ++i) {
+    if (EngineTerm::fromUser(sheet_.terms()[i]) == shown_) entry = static_cast<int>(i);
+  }
+  emit graphWanted();
+  for (const KindLocus& kind : solution_.loci) {
+    if (kind.locus.message.isEmpty()) sheet_.drawLocus(entry, kind.locus.term, kind.locus.vertical);
+  }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The main tab "Lösungsweg": the worked curve discussion of a term, copied
-// as HTML and plain text or printed through the page preview.
+// as HTML and plain text or printed through the page preview; a family's
+// Ortskurven drawn on the sheet.
 
 #include <QWidget>
 #include <utility>
@@ -27,6 +28,13 @@ class WorkedSolutionPage : public QWidget {
   void opened();
   void cmdLoesungswegKopieren();
   void cmdLoesungswegDrucken();
+  // "Ortskurve zeichnen": a family's loci dashed in the colour of its entry.
+  void cmdOrtskurve();
+
+ signals:
+  void graphWanted();  // the drawing is on the "Graph" tab
+
+ public:
 
   QTextBrowser* txtLoesungsweg() const { return txtLoesungsweg_; }
   const WorkedSolution& solution() const { return solution_; }
@@ -37,6 +45,7 @@ class WorkedSolutionPage : public QWidget {
   QTextBrowser* txtLoesungsweg_ = nullptr;
   QPushButton* cmdKopieren_ = nullptr;
   QPushButton* cmdDrucken_ = nullptr;
+  QPushButton* cmdOrtskurve_ = nullptr;
   void work(const EngineTerm& f);
 
   WorkedSolution solution_;

@@ -98,6 +98,7 @@ void FrmGraph::buildPages() {
   connect(series, &SeriesPage::graphWanted, this, graphWanted);
   connect(newton, &NewtonPage::graphWanted, this, graphWanted);
   connect(spline, &SplinePage::graphWanted, this, graphWanted);
+  connect(worked, &WorkedSolutionPage::graphWanted, this, graphWanted);
 
   // Every visit to a calculator tab starts from a fresh table.
   const TabPage pages[] = {
