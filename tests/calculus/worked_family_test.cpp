@@ -12,7 +12,7 @@
 
 namespace {
 
-// The number of points of each kind at t = 2 and at t = −1, and the
+// The number of points of each kind at t = 2, t = −1 and t = 0, and the
 // Ortskurven, all worked out by hand:
 //   x³ − t·x:      f′ = 3x² − t; t > 0: HP(−√(t/3) | …), TP(√(t/3) | …), both on y = −2x³;
 //                  WP(0 | 0) for t ≠ 0, SP(0 | 0) for t = 0.
@@ -31,24 +31,26 @@ struct Family {
   const char* term;
   const char* at2;      // "HP:1 TP:1 WP:1"
   const char* atMinus1;
+  const char* at0;      // the case between: x³, x⁴, −x³, x, …
   // kind → y of the Ortskurve at x, by hand; empty: no Ortskurve of that kind
   QMap<QString, QString> loci;
 };
 
 const Family kFamilies[] = {
-    {"x^3-t*x", "HP:1 TP:1 WP:1", "WP:1", {{"Hochpunkte", "-2x^3"}, {"Tiefpunkte", "-2x^3"}}},
-    {"x^4-2t*x^2", "HP:1 TP:2 WP:2", "TP:1", {{"Tiefpunkte", "-x^4"}, {"Wendepunkte", "-5x^4"}}},
+    {"x^3-t*x", "HP:1 TP:1 WP:1", "WP:1", "SP:1", {{"Hochpunkte", "-2x^3"}, {"Tiefpunkte", "-2x^3"}}},
+    {"x^4-2t*x^2", "HP:1 TP:2 WP:2", "TP:1", "TP:1", {{"Tiefpunkte", "-x^4"}, {"Wendepunkte", "-5x^4"}}},
     {"t*x^2-x^3",
      "HP:1 TP:1 WP:1",
      "HP:1 TP:1 WP:1",
+     "SP:1",
      {{"Hochpunkte", "x^3/2"}, {"Tiefpunkte", "x^3/2"}, {"Wendepunkte", "2x^3"}}},
-    {"(x-t)*e^x", "TP:1 WP:1", "TP:1 WP:1", {{"Tiefpunkte", "-e^x"}, {"Wendepunkte", "-2e^x"}}},
-    {"ln(x)-t*x", "HP:1", "", {{"Hochpunkte", "ln(x)-1"}}},
-    {"(x^2-t)/x", "", "HP:1 TP:1", {{"Hochpunkte", "2x"}, {"Tiefpunkte", "2x"}}},
-    {"sqrt(x)-t*x", "HP:1", "", {{"Hochpunkte", "sqrt(x)/2"}}},
-    {"t*sin(x)", "HP:3 TP:3 WP:7", "HP:3 TP:3 WP:7", {{"Hochpunkte", ""}, {"Tiefpunkte", ""}}},
-    {"t*x^2", "TP:1", "HP:1", {}},
-    {"x^2+t", "TP:1", "TP:1", {{"Tiefpunkte", ""}}},
+    {"(x-t)*e^x", "TP:1 WP:1", "TP:1 WP:1", "TP:1 WP:1", {{"Tiefpunkte", "-e^x"}, {"Wendepunkte", "-2e^x"}}},
+    {"ln(x)-t*x", "HP:1", "", "", {{"Hochpunkte", "ln(x)-1"}}},
+    {"(x^2-t)/x", "", "HP:1 TP:1", "", {{"Hochpunkte", "2x"}, {"Tiefpunkte", "2x"}}},
+    {"sqrt(x)-t*x", "HP:1", "", "", {{"Hochpunkte", "sqrt(x)/2"}}},
+    {"t*sin(x)", "HP:3 TP:3 WP:7", "HP:3 TP:3 WP:7", "", {{"Hochpunkte", ""}, {"Tiefpunkte", ""}}},
+    {"t*x^2", "TP:1", "HP:1", "", {}},
+    {"x^2+t", "TP:1", "TP:1", "TP:1", {{"Tiefpunkte", ""}}},
 };
 
 double valueOf(Engine& engine, const EngineTerm& term, double t, double x = 0) {
@@ -71,7 +73,8 @@ TEST(WorkedFamily, PointsHoldAtConcreteParameterValues) {
     const WorkedSolution s = Loesungsweg(engine, f);
     ASSERT_TRUE(s.failure.isEmpty()) << s.failure.toStdString();
     EXPECT_EQ(s.parameter, QChar('t'));
-    for (const auto& [t, expected] : {std::pair{2.0, family.at2}, std::pair{-1.0, family.atMinus1}}) {
+    for (const auto& [t, expected] : {std::pair{2.0, family.at2}, std::pair{-1.0, family.atMinus1},
+                                      std::pair{0.0, family.at0}}) {
       SCOPED_TRACE(t);
       auto F = [&](double x) { return valueOf(engine, f, t, x); };
       QMap<QString, int> seen;
