@@ -98,8 +98,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
         line.mode = CommandLine::Mode::Refused;
         line.text = QStringLiteral(
             "Der Parameter nach --param muss ein einzelner Buchstabe außer x, e und y sein.");
-      } else if (domainConditions(term).readable &&
-                 !parameterLetters(term).contains(letter[0])) {
+      } else if (domainConditions(term).readable && !parameterLetters(term).contains(letter[0])) {
         line.mode = CommandLine::Mode::Refused;
         line.text = QStringLiteral("Der Term enthält den Parameter %1 nicht.").arg(letter);
       } else {

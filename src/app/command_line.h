@@ -12,9 +12,9 @@
 struct CommandLine {
   enum class Mode { Window, Export, Discuss, Help, Version, Refused };
   Mode mode = Mode::Window;
-  QStringList sheets;  // Window: the sheets to open
-  QString text;        // Help: the options listed; Refused: the German message;
-                       // Discuss: the term
+  QStringList sheets;          // Window: the sheets to open
+  QString text;                // Help: the options listed; Refused: the German message;
+                               // Discuss: the term
   double from = -10, to = 10;  // Discuss: where the points of periodic terms are listed
   QChar parameter;             // Discuss: the family's parameter named with --param
 };

@@ -39,7 +39,7 @@ struct Cell {
 // one that only a cut value has), its kind and the reason.
 struct Found {
   int index = -1;
-  EngineTerm x, y;  // terms in t, or exact numbers at a cut value
+  EngineTerm x, y;   // terms in t, or exact numbers at a cut value
   EngineTerm shown;  // x at a cut value, where x is the generic term
   double xValue = NAN;
   QString kind;
@@ -96,6 +96,8 @@ class Family {
   // ---- the cells of the t axis ----
   void cutsOf(const EngineTerm& term);  // the real t where `term` vanishes
   void cutsOfConditions(const EngineTerm& term);
+  DomainConditions conditions(const EngineTerm& term) const;
+  EngineTerm tidy(const EngineTerm& term);
   QList<Cell> cells() const;
   RichText setText(const QList<Cell>& all, const QList<bool>& in, bool withOnly) const;
   QList<ParameterInterval> intervals(const QList<Cell>& all, const QList<bool>& in) const;
@@ -169,23 +171,47 @@ void Family::cutsOf(const EngineTerm& term) {
   if (!s.failure.isEmpty() || s.general) return;
   for (const Solution& one : s.solutions) {
     if (one.numeric() || !std::isfinite(one.value) || cuts_.size() >= kMaxCuts) continue;
-    if (std::none_of(cuts_.begin(), cuts_.end(), [&](const Solution& c) {
-          return std::abs(c.value - one.value) < 1e-9;
-        }))
+    if (std::none_of(cuts_.begin(), cuts_.end(),
+                     [&](const Solution& c) { return std::abs(c.value - one.value) < 1e-9; }))
       cuts_ << one;
   }
 }
 
-void Family::cutsOfConditions(const EngineTerm& term) {
+DomainConditions Family::conditions(const EngineTerm& term) const {
   // The conditions are read for x; a term in t alone is read with t as x.
   static const QRegularExpression xLetter(QStringLiteral("\\bx\\b"));
   const QRegularExpression tLetter(QStringLiteral("\\b") + QString(t_) + QStringLiteral("\\b"));
-  const bool renamed = !term.text().contains(xLetter);
-  const DomainConditions c = domainConditions(
-      renamed ? EngineTerm::asIs(QString(term.text()).replace(tLetter, QStringLiteral("x"))) : term);
+  if (term.text().contains(xLetter)) return domainConditions(term);
+  DomainConditions c = domainConditions(
+      EngineTerm::asIs(QString(term.text()).replace(tLetter, QStringLiteral("x"))));
+  for (QList<EngineTerm>* list : {&c.nonZero, &c.positive, &c.nonNegative})
+    for (EngineTerm& one : *list)
+      one = EngineTerm::asIs(QString(one.text()).replace(xLetter, QString(t_)));
+  return c;
+}
+
+void Family::cutsOfConditions(const EngineTerm& term) {
+  const DomainConditions c = conditions(term);
   for (const QList<EngineTerm>* list : {&c.nonZero, &c.positive, &c.nonNegative})
-    for (const EngineTerm& one : *list)
-      cutsOf(renamed ? EngineTerm::asIs(QString(one.text()).replace(xLetter, QString(t_))) : one);
+    for (const EngineTerm& one : *list) cutsOf(one);
+}
+
+// Of the engine's simplified and factored forms the shorter one as a pupil
+// reads it: √t/(2t), not √t/(t + t).
+EngineTerm Family::tidy(const EngineTerm& term) {
+  EngineTerm best = term;
+  auto consider = [&](const Rewritten& r) {
+    if (r.failure.isEmpty() && !r.term.isEmpty() &&
+        schoolTerm(r.term).plain.size() < schoolTerm(best).plain.size())
+      best = r.term;
+  };
+  consider(factor(engine_, term));
+  if (!isZero(term)) {  // the reciprocal twice: sqrt(t)/(t+t) becomes 1/(2·√t)
+    const Rewritten once = simplify(engine_, EngineTerm::asIs("1/(" + term.text() + ')'));
+    if (once.failure.isEmpty() && !once.term.isEmpty())
+      consider(simplify(engine_, EngineTerm::asIs("1/(" + once.term.text() + ')')));
+  }
+  return best;
 }
 
 QList<Cell> Family::cells() const {
@@ -197,8 +223,8 @@ QList<Cell> Family::cells() const {
   out << Cell{false, {}, std::floor(cuts.front().value) - 1};
   for (qsizetype i = 0; i < cuts.size(); ++i) {
     out << Cell{true, cuts[i].exact, cuts[i].value};
-    const double next =
-        i + 1 < cuts.size() ? (cuts[i].value + cuts[i + 1].value) / 2 : std::floor(cuts[i].value) + 1;
+    const double next = i + 1 < cuts.size() ? (cuts[i].value + cuts[i + 1].value) / 2
+                                            : std::floor(cuts[i].value) + 1;
     out << Cell{false, {}, next};
   }
   return out;
@@ -228,7 +254,8 @@ RichText Family::setText(const QList<Cell>& all, const QList<bool>& in, bool wit
     bool firstOut = true;
     for (qsizetype i = 0; i < in.size(); ++i) {
       if (in[i]) continue;
-      out += w((firstOut ? QString() : QStringLiteral(" und ")) + t + QStringLiteral(" ≠ ")) + cutAt(i);
+      out += w((firstOut ? QString() : QStringLiteral(" und ")) + t + QStringLiteral(" ≠ ")) +
+             cutAt(i);
       firstOut = false;
     }
     return out;
@@ -255,11 +282,13 @@ RichText Family::setText(const QList<Cell>& all, const QList<bool>& in, bool wit
       highRel = all[b].point ? QStringLiteral(" ≤ ") : QStringLiteral(" < ");
     }
     if (a == 0) {
-      out += w(t + (highRel == QStringLiteral(" ≤ ") ? QStringLiteral(" ≤ ") : QStringLiteral(" < "))) +
+      out += w(t +
+               (highRel == QStringLiteral(" ≤ ") ? QStringLiteral(" ≤ ") : QStringLiteral(" < "))) +
              upper;
     } else if (b == last) {
-      out += w(t + (lowRel == QStringLiteral(" ≤ ") ? QStringLiteral(" ≥ ") : QStringLiteral(" > "))) +
-             lower;
+      out +=
+          w(t + (lowRel == QStringLiteral(" ≤ ") ? QStringLiteral(" ≥ ") : QStringLiteral(" > "))) +
+          lower;
     } else {
       out += lower + w(lowRel + t + highRel) + upper;
     }
@@ -325,9 +354,10 @@ Family::Analysis Family::analyse(int order) {
     const bool numeric = std::any_of(s.solutions.begin(), s.solutions.end(),
                                      [](const Solution& one) { return one.numeric(); });
     // A function the term reader does not know (LambertW) is no answer for a pupil.
-    const bool unreadable = std::any_of(s.solutions.begin(), s.solutions.end(), [](const Solution& one) {
-      return !one.numeric() && !domainConditions(one.exact).readable;
-    });
+    const bool unreadable =
+        std::any_of(s.solutions.begin(), s.solutions.end(), [](const Solution& one) {
+          return !one.numeric() && !domainConditions(one.exact).readable;
+        });
     // No solution at all is checked at a few values of t in [from, to].
     bool missed = false;
     if (s.failure.isEmpty() && s.solutions.isEmpty() && hasT(xPart)) {
@@ -348,8 +378,9 @@ Family::Analysis Family::analyse(int order) {
     for (const Solution& one : s.solutions) {
       Candidate c;
       c.x = one.numeric() ? EngineTerm::number(one.value) : joinedRoots(one.exact);
-      if (order < 3) c.decider = order == 0 ? EngineTerm() : joinedRoots(at(d_[order + 1], c.x));
-      c.y = order == 0 ? EngineTerm::asIs("0") : joinedRoots(at(f_, c.x));
+      if (order < 3)
+        c.decider = order == 0 ? EngineTerm() : joinedRoots(tidy(at(d_[order + 1], c.x)));
+      c.y = order == 0 ? EngineTerm::asIs("0") : joinedRoots(tidy(at(f_, c.x)));
       if (order == 2) c.slope = at(d_[1], c.x);
       a.candidates << c;
     }
@@ -365,7 +396,8 @@ Family::Analysis Family::analyse(int order) {
     for (const QList<EngineTerm>* list : {&fc.nonZero, &fc.positive, &fc.nonNegative})
       for (const EngineTerm& one : *list) cutsOf(at(one, c.x));
     for (qsizetype j = 0; j < i; ++j)
-      cutsOf(simplified(EngineTerm::asIs('(' + c.x.text() + ")-(" + a.candidates[j].x.text() + ')')));
+      cutsOf(
+          simplified(EngineTerm::asIs('(' + c.x.text() + ")-(" + a.candidates[j].x.text() + ')')));
     if (!c.decider.isEmpty()) {
       cutsOf(c.decider);
       cutsOfConditions(c.decider);
@@ -459,10 +491,12 @@ CellOutcome Family::atCut(int order, const QList<Candidate>& candidates, const C
   }
   for (qsizetype i = 0; i < found.size(); ++i) {
     Found& one = found[i];
-    const EngineTerm x = one.x.isEmpty() ? EngineTerm::number(one.xValue) : withT(one.x, cell.exact);
+    const EngineTerm x =
+        one.x.isEmpty() ? EngineTerm::number(one.xValue) : withT(one.x, cell.exact);
     const Rewritten y = exactValue(engine_, fc, x);
-    one.y = y.failure.isEmpty() && !y.term.isEmpty() ? y.term : EngineTerm::number(
-                                                                    Funktionswert(engine_, fc, one.xValue).value.value_or(NAN));
+    one.y = y.failure.isEmpty() && !y.term.isEmpty()
+                ? y.term
+                : EngineTerm::number(Funktionswert(engine_, fc, one.xValue).value.value_or(NAN));
     if (order == 0) {
       one.kind = QStringLiteral("N");
       one.y = EngineTerm::asIs("0");
@@ -470,7 +504,8 @@ CellOutcome Family::atCut(int order, const QList<Candidate>& candidates, const C
     }
     const Rewritten next = exactValue(engine_, putT(d_[order + 1], cell.exact), x);
     one.decider = next.failure.isEmpty() ? next.term : EngineTerm();
-    one.sign = one.decider.isEmpty() ? 0 : signOf(approximateNumber(engine_, one.decider).value_or(0));
+    one.sign =
+        one.decider.isEmpty() ? 0 : signOf(approximateNumber(engine_, one.decider).value_or(0));
     int left = 0, right = 0;
     if (one.sign == 0) {
       double h = 0.5;
@@ -534,8 +569,8 @@ RichText Family::reasons(int order, const CellOutcome& outcome, int side) {
       // At a point of inflection only f‴ ≠ 0 counts: ±8√3·√t.
       const bool oppositeDecider =
           order == 2 && !sameDecider &&
-          isZero(simplified(EngineTerm::asIs('(' + one.decider.text() + ")+(" +
-                                             other.decider.text() + ')')));
+          isZero(simplified(
+              EngineTerm::asIs('(' + one.decider.text() + ")+(" + other.decider.text() + ')')));
       if (!sameDecider && !oppositeDecider) continue;
       if (!isZero(simplified(EngineTerm::asIs('(' + x.text() + ")+(" + otherX.text() + ')'))))
         continue;
@@ -548,7 +583,8 @@ RichText Family::reasons(int order, const CellOutcome& outcome, int side) {
     }
     if (!first) out += w(QStringLiteral("; "));
     first = false;
-    RichText reason = w(QStringLiteral("f") + kPrime[order + 1] + '(') + at + w(QStringLiteral(") = "));
+    RichText reason =
+        w(QStringLiteral("f") + kPrime[order + 1] + '(') + at + w(QStringLiteral(") = "));
     if (one.sign != 0) {
       reason += decider;
       reason += w(order == 2 ? QStringLiteral(" ≠ 0")
@@ -556,10 +592,10 @@ RichText Family::reasons(int order, const CellOutcome& outcome, int side) {
     } else {
       const QString name = QStringLiteral("f") + kPrime[order];
       reason += w(QStringLiteral("0, "));
-      reason += w(one.change.isEmpty()
-                      ? QString(QStringLiteral("kein Vorzeichenwechsel von ") + name)
-                      : QString(QStringLiteral("Vorzeichenwechsel von ") + name +
-                                QStringLiteral(" ") + one.change));
+      reason +=
+          w(one.change.isEmpty() ? QString(QStringLiteral("kein Vorzeichenwechsel von ") + name)
+                                 : QString(QStringLiteral("Vorzeichenwechsel von ") + name +
+                                           QStringLiteral(" ") + one.change));
     }
     if (one.kind.isEmpty()) {
       out += reason + w(order == 1 ? QStringLiteral(" ⇒ kein Extremum")
@@ -669,16 +705,16 @@ void Family::candidateLine(int order, const Analysis& a) {
       if (f.index >= 0) continue;
       if (!first) out += w(QStringLiteral(" ∨ "));
       first = false;
-      out += w(QStringLiteral("x = ")) + term(f.x) + w(QStringLiteral(" (für ") + QString(t_) +
-                                                       QStringLiteral(" = ")) +
+      out += w(QStringLiteral("x = ")) + term(f.x) +
+             w(QStringLiteral(" (für ") + QString(t_) + QStringLiteral(" = ")) +
              term(a.cells[k].exact) + w(QStringLiteral(")"));
     }
   }
   line(first ? w(QStringLiteral("keine Lösung")) : out);
   for (qsizetype k = 0; k < a.cells.size(); ++k) {
     if (a.outcomes[k].everywhere && a.cells[k].point && order == 0)
-      line(w(QStringLiteral("für ") + QString(t_) + QStringLiteral(" = ")) + term(a.cells[k].exact) +
-           w(QStringLiteral(": f(x) = 0 für alle x")));
+      line(w(QStringLiteral("für ") + QString(t_) + QStringLiteral(" = ")) +
+           term(a.cells[k].exact) + w(QStringLiteral(": f(x) = 0 für alle x")));
   }
 }
 
@@ -714,8 +750,10 @@ void Family::collectPoints(const Analysis& a) {
     for (qsizetype k = 0; k < n; ++k) {
       if (!l.in[k]) continue;
       if (!a.cells[k].point) interval = k;
-      const double lo = a.cells[k].point ? a.cells[k].value : (k > 0 ? a.cells[k - 1].value : -INFINITY);
-      const double hi = a.cells[k].point ? a.cells[k].value : (k + 1 < n ? a.cells[k + 1].value : INFINITY);
+      const double lo =
+          a.cells[k].point ? a.cells[k].value : (k > 0 ? a.cells[k - 1].value : -INFINITY);
+      const double hi =
+          a.cells[k].point ? a.cells[k].value : (k + 1 < n ? a.cells[k + 1].value : INFINITY);
       positive = positive && lo >= 0;
       negative = negative && hi <= 0;
     }
@@ -773,7 +811,8 @@ void Family::domain() {
     line(w(QStringLiteral("D = ℝ")));
     return;
   }
-  for (const auto& [one, relation] : all) line(w(QStringLiteral("Bedingung: ")) + term(one) + w(relation));
+  for (const auto& [one, relation] : all)
+    line(w(QStringLiteral("Bedingung: ")) + term(one) + w(relation));
   // One border each, solved for x without conditions of its own.
   RichText gaps, interval;
   int intervals = 0;
@@ -785,7 +824,7 @@ void Family::domain() {
       break;
     }
     for (const Solution& b : s.solutions) {
-      const DomainConditions own = domainConditions(b.exact);
+      const DomainConditions own = conditions(b.exact);
       if (b.numeric() || !own.nonZero.isEmpty() || !own.positive.isEmpty() ||
           !own.nonNegative.isEmpty())
         plain = false;
@@ -827,7 +866,8 @@ void Family::domain() {
     line(text + w(QStringLiteral("}")));
     return;
   }
-  RichText text = w(QStringLiteral("D = ")) + (interval.isEmpty() ? w(QStringLiteral("ℝ")) : interval);
+  RichText text =
+      w(QStringLiteral("D = ")) + (interval.isEmpty() ? w(QStringLiteral("ℝ")) : interval);
   if (!gaps.isEmpty()) text += w(QStringLiteral(" \\ {")) + gaps + w(QStringLiteral("}"));
   line(text);
 }
@@ -842,11 +882,14 @@ void Family::symmetry() {
   };
   const QString all = QStringLiteral(" für alle ") + QString(t_);
   if (vanishes("-")) {
-    line(w(QStringLiteral("achsensymmetrisch zur y-Achse") + all + QStringLiteral(", da f(−x) = f(x)")));
+    line(w(QStringLiteral("achsensymmetrisch zur y-Achse") + all +
+           QStringLiteral(", da f(−x) = f(x)")));
   } else if (vanishes("+")) {
-    line(w(QStringLiteral("punktsymmetrisch zum Ursprung") + all + QStringLiteral(", da f(−x) = −f(x)")));
+    line(w(QStringLiteral("punktsymmetrisch zum Ursprung") + all +
+           QStringLiteral(", da f(−x) = −f(x)")));
   } else {
-    line(w(QStringLiteral("keine Symmetrie zum Koordinatensystem") + all + QStringLiteral(" erkennbar")));
+    line(w(QStringLiteral("keine Symmetrie zum Koordinatensystem") + all +
+           QStringLiteral(" erkennbar")));
   }
 }
 
@@ -890,7 +933,8 @@ void Family::zeros() {
   }
   a.cells = cells();
   for (const Cell& cell : a.cells)
-    a.outcomes << (cell.point ? atCut(0, a.candidates, cell) : inInterval(0, a.candidates, cell.value));
+    a.outcomes << (cell.point ? atCut(0, a.candidates, cell)
+                              : inInterval(0, a.candidates, cell.value));
   candidateLine(0, a);
   const qsizetype before = listed_.size();
   collectPoints(a);
@@ -909,7 +953,8 @@ void Family::extrema() {
   }
   a.cells = cells();
   for (const Cell& cell : a.cells)
-    a.outcomes << (cell.point ? atCut(1, a.candidates, cell) : inInterval(1, a.candidates, cell.value));
+    a.outcomes << (cell.point ? atCut(1, a.candidates, cell)
+                              : inInterval(1, a.candidates, cell.value));
   candidateLine(1, a);
   if (a.candidates.isEmpty() &&
       std::none_of(a.outcomes.begin(), a.outcomes.end(),
@@ -934,7 +979,8 @@ void Family::inflections() {
   }
   a.cells = cells();
   for (const Cell& cell : a.cells)
-    a.outcomes << (cell.point ? atCut(2, a.candidates, cell) : inInterval(2, a.candidates, cell.value));
+    a.outcomes << (cell.point ? atCut(2, a.candidates, cell)
+                              : inInterval(2, a.candidates, cell.value));
   candidateLine(2, a);
   if (std::none_of(a.outcomes.begin(), a.outcomes.end(),
                    [](const CellOutcome& o) { return !o.found.isEmpty(); }))
@@ -945,7 +991,6 @@ void Family::inflections() {
   collectPoints(a);
   for (qsizetype i = before; i < listed_.size(); ++i) listed_[i].cells = a.cells;
 }
-
 
 namespace {
 // A range of x reached by a moving point, for the Ortskurve.
@@ -972,8 +1017,8 @@ void Family::result() {
     for (const Listed& l : listed_) {
       if (l.kind != kind) continue;
       const QString name = kind == QStringLiteral("Sy") ? kind : kind + QString::number(++n);
-      RichText text = w(name + '(') + term(l.x) + w(QStringLiteral(" | ")) + term(l.y) +
-                      w(QStringLiteral(")"));
+      RichText text =
+          w(name + '(') + term(l.x) + w(QStringLiteral(" | ")) + term(l.y) + w(QStringLiteral(")"));
       const RichText where = setText(l.cells, l.in, true);
       if (!where.isEmpty()) text += w(QStringLiteral(" ")) + where;
       line(text);
@@ -993,8 +1038,8 @@ void Family::loci() {
     bool rangesKnown = true;
   };
   QList<Entry> entries;
-  for (const QString& kind : {QStringLiteral("HP"), QStringLiteral("TP"), QStringLiteral("WP"),
-                             QStringLiteral("SP")}) {
+  for (const QString& kind :
+       {QStringLiteral("HP"), QStringLiteral("TP"), QStringLiteral("WP"), QStringLiteral("SP")}) {
     for (const Listed& l : listed_) {
       if (l.kind != kind || (!hasT(l.x) && !hasT(l.y))) continue;
       std::optional<double> sample;
@@ -1057,9 +1102,8 @@ void Family::loci() {
         // Monotone inside: samples between the ends of t.
         const double tLo = a == 0 ? l.cells[std::min<qsizetype>(1, l.cells.size() - 1)].value - 20
                                   : l.cells[l.cells[a].point ? a : a - 1].value;
-        const double tHi = b == l.in.size() - 1
-                               ? l.cells[std::max<qsizetype>(b - 1, 0)].value + 20
-                               : l.cells[l.cells[b].point ? b : b + 1].value;
+        const double tHi = b == l.in.size() - 1 ? l.cells[std::max<qsizetype>(b - 1, 0)].value + 20
+                                                : l.cells[l.cells[b].point ? b : b + 1].value;
         double previous = NAN;
         int direction = 0;
         for (int k = 1; k < 12 && known; ++k) {
@@ -1084,13 +1128,14 @@ void Family::loci() {
       // On one side of the y axis |x| is x or −x: y = −2x²·|x| for x > 0 is y = −2x³.
       if (known && locus.message.isEmpty() && !ranges.isEmpty() &&
           locus.term.text().contains(QStringLiteral("abs(x)"))) {
-        const bool right = std::all_of(ranges.begin(), ranges.end(),
-                                       [](const XRange& r) { return r.lo >= 0; });
-        const bool left = std::all_of(ranges.begin(), ranges.end(),
-                                      [](const XRange& r) { return r.hi <= 0; });
+        const bool right =
+            std::all_of(ranges.begin(), ranges.end(), [](const XRange& r) { return r.lo >= 0; });
+        const bool left =
+            std::all_of(ranges.begin(), ranges.end(), [](const XRange& r) { return r.hi <= 0; });
         if (right || left) {
           QString text = locus.term.text();
-          text.replace(QStringLiteral("abs(x)"), right ? QStringLiteral("x") : QStringLiteral("(-x)"));
+          text.replace(QStringLiteral("abs(x)"),
+                       right ? QStringLiteral("x") : QStringLiteral("(-x)"));
           locus.term = simplified(EngineTerm::asIs(text));
         }
       }
@@ -1116,12 +1161,14 @@ void Family::loci() {
     QList<std::pair<double, EngineTerm>> lines;
     for (const Entry& other : entries)
       if (other.kind == e.kind && other.locus.vertical && other.locus.message.isEmpty())
-        lines.push_back({approximateNumber(engine_, other.locus.term).value_or(0), other.locus.term});
+        lines.push_back(
+            {approximateNumber(engine_, other.locus.term).value_or(0), other.locus.term});
     if (lines.size() < 2) continue;
     grouped << e.kind;
     std::sort(lines.begin(), lines.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
-    RichText text = w(QStringLiteral("Ortskurven der ") + kindPlural(e.kind) + QStringLiteral(": "));
+    RichText text =
+        w(QStringLiteral("Ortskurven der ") + kindPlural(e.kind) + QStringLiteral(": "));
     for (qsizetype i = 0; i < lines.size(); ++i) {
       text += (i ? w(QStringLiteral("; ")) : RichText()) + w(QStringLiteral("x = ")) +
               term(lines[i].second);
@@ -1141,8 +1188,9 @@ void Family::loci() {
                 [](const XRange& a, const XRange& b) { return a.lo < b.lo; });
       QList<XRange> merged;
       for (const XRange& r : e.ranges) {
-        if (!merged.isEmpty() && (r.lo < merged.back().hi ||
-                                  (r.lo == merged.back().hi && (r.loClosed || merged.back().hiClosed)))) {
+        if (!merged.isEmpty() &&
+            (r.lo < merged.back().hi ||
+             (r.lo == merged.back().hi && (r.loClosed || merged.back().hiClosed)))) {
           if (r.hi > merged.back().hi || (r.hi == merged.back().hi && r.hiClosed)) {
             merged.back().hi = r.hi;
             merged.back().hiExact = r.hiExact;
@@ -1163,14 +1211,18 @@ void Family::loci() {
       } else if (merged.size() == 1) {
         const XRange& r = merged[0];
         if (std::isinf(r.lo)) {
-          where = w(r.hiClosed ? QStringLiteral("x ≤ ") : QStringLiteral("x < ")) + number(r.hiExact, r.hi);
+          where = w(r.hiClosed ? QStringLiteral("x ≤ ") : QStringLiteral("x < ")) +
+                  number(r.hiExact, r.hi);
         } else if (std::isinf(r.hi)) {
-          where = w(r.loClosed ? QStringLiteral("x ≥ ") : QStringLiteral("x > ")) + number(r.loExact, r.lo);
+          where = w(r.loClosed ? QStringLiteral("x ≥ ") : QStringLiteral("x > ")) +
+                  number(r.loExact, r.lo);
         } else if (r.lo == r.hi) {
           where = w(QStringLiteral("x = ")) + number(r.loExact, r.lo);
         } else {
-          where = number(r.loExact, r.lo) + w(r.loClosed ? QStringLiteral(" ≤ x") : QStringLiteral(" < x")) +
-                  w(r.hiClosed ? QStringLiteral(" ≤ ") : QStringLiteral(" < ")) + number(r.hiExact, r.hi);
+          where = number(r.loExact, r.lo) +
+                  w(r.loClosed ? QStringLiteral(" ≤ x") : QStringLiteral(" < x")) +
+                  w(r.hiClosed ? QStringLiteral(" ≤ ") : QStringLiteral(" < ")) +
+                  number(r.hiExact, r.hi);
         }
       } else {
         where = w(QStringLiteral("x ∈ "));

@@ -126,7 +126,7 @@ void Builder::addPoint(const QString& kind, const Place& x, const Place& y) {
   for (const WorkedPoint& p : out_.points)
     if (p.name.startsWith(kind) && p.name.mid(kind.size()).toInt() > 0) ++n;
   out_.points.push_back({kind == QStringLiteral("Sy") ? kind : kind + QString::number(n), x.exact,
-                         y.exact, x.value, y.value, {}});
+                         y.exact, x.value, y.value});
 }
 
 void Builder::functions() {
@@ -360,7 +360,7 @@ bool ParameterInterval::contains(double t) const {
 
 bool WorkedPoint::existsFor(double t) const {
   return exists.isEmpty() || std::any_of(exists.begin(), exists.end(),
-                                          [t](const ParameterInterval& i) { return i.contains(t); });
+                                         [t](const ParameterInterval& i) { return i.contains(t); });
 }
 
 RichText pointLine(const WorkedPoint& p) {

@@ -38,7 +38,7 @@ struct WorkedPoint {
   QString name;
   EngineTerm x, y;
   double xValue = 0, yValue = 0;
-  QList<ParameterInterval> exists;
+  QList<ParameterInterval> exists = {};
   bool existsFor(double t) const;
 };
 

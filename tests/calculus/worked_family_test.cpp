@@ -22,6 +22,9 @@ namespace {
 //   (x − t)·eˣ:    TP(t − 1 | −e^(t−1)) on y = −eˣ, WP(t − 2 | −2e^(t−2)) on y = −2eˣ.
 //   ln(x) − t·x:   HP(1/t | −ln(t) − 1) for t > 0 on y = ln(x) − 1; f″ = −1/x² < 0: no WP.
 //   (x² − t)/x:    f′ = 1 + t/x²; t < 0: HP(−√(−t) | −2√(−t)), TP(√(−t) | 2√(−t)) on y = 2x.
+//   x/(x² + t):    f′ = (t − x²)/(x² + t)²; t > 0: HP(√t | 1/(2√t)), TP(−√t | …), both on
+//                  y = 1/(2x); f″ = 2x·(x² − 3t)/(x² + t)³: WP(0 | 0) for t ≠ 0 and
+//                  WP(±√(3t) | ±√(3t)/(4t)) for t > 0 on y = 3/(4x); t = 0 is 1/x.
 //   √x − t·x:      f′ = 1/(2√x) − t; t > 0: HP(1/(4t²) | 1/(4t)) on y = √x/2.
 //   t·sin(x):      in [−10; 10] the extrema at ±π/2, ±3π/2, ±5π/2 (three HP, three TP for
 //                  t ≠ 0), WP at kπ; they do not move sideways: vertical Ortskurven.
@@ -29,24 +32,41 @@ namespace {
 //   x² + t:        TP(0 | t): the Ortskurve is the y axis, x = 0.
 struct Family {
   const char* term;
-  const char* at2;      // "HP:1 TP:1 WP:1"
+  const char* at2;  // "HP:1 TP:1 WP:1"
   const char* atMinus1;
-  const char* at0;      // the case between: x³, x⁴, −x³, x, …
+  const char* at0;  // the case between: x³, x⁴, −x³, x, …
   // kind → y of the Ortskurve at x, by hand; empty: no Ortskurve of that kind
   QMap<QString, QString> loci;
 };
 
 const Family kFamilies[] = {
-    {"x^3-t*x", "HP:1 TP:1 WP:1", "WP:1", "SP:1", {{"Hochpunkte", "-2x^3"}, {"Tiefpunkte", "-2x^3"}}},
-    {"x^4-2t*x^2", "HP:1 TP:2 WP:2", "TP:1", "TP:1", {{"Tiefpunkte", "-x^4"}, {"Wendepunkte", "-5x^4"}}},
+    {"x^3-t*x",
+     "HP:1 TP:1 WP:1",
+     "WP:1",
+     "SP:1",
+     {{"Hochpunkte", "-2x^3"}, {"Tiefpunkte", "-2x^3"}}},
+    {"x^4-2t*x^2",
+     "HP:1 TP:2 WP:2",
+     "TP:1",
+     "TP:1",
+     {{"Tiefpunkte", "-x^4"}, {"Wendepunkte", "-5x^4"}}},
     {"t*x^2-x^3",
      "HP:1 TP:1 WP:1",
      "HP:1 TP:1 WP:1",
      "SP:1",
      {{"Hochpunkte", "x^3/2"}, {"Tiefpunkte", "x^3/2"}, {"Wendepunkte", "2x^3"}}},
-    {"(x-t)*e^x", "TP:1 WP:1", "TP:1 WP:1", "TP:1 WP:1", {{"Tiefpunkte", "-e^x"}, {"Wendepunkte", "-2e^x"}}},
+    {"(x-t)*e^x",
+     "TP:1 WP:1",
+     "TP:1 WP:1",
+     "TP:1 WP:1",
+     {{"Tiefpunkte", "-e^x"}, {"Wendepunkte", "-2e^x"}}},
     {"ln(x)-t*x", "HP:1", "", "", {{"Hochpunkte", "ln(x)-1"}}},
     {"(x^2-t)/x", "", "HP:1 TP:1", "", {{"Hochpunkte", "2x"}, {"Tiefpunkte", "2x"}}},
+    {"x/(x^2+t)",
+     "HP:1 TP:1 WP:3",
+     "WP:1",
+     "",
+     {{"Hochpunkte", "1/(2x)"}, {"Tiefpunkte", "1/(2x)"}, {"Wendepunkte", "3/(4x)"}}},
     {"sqrt(x)-t*x", "HP:1", "", "", {{"Hochpunkte", "sqrt(x)/2"}}},
     {"t*sin(x)", "HP:3 TP:3 WP:7", "HP:3 TP:3 WP:7", "", {{"Hochpunkte", ""}, {"Tiefpunkte", ""}}},
     {"t*x^2", "TP:1", "HP:1", "", {}},
@@ -157,7 +177,8 @@ TEST(WorkedFamily, CasesOfTheQuarticAreSplitAtZero) {
        {"f′(x) = 4x³ − 4t·x", "für t > 0: f″(±√t) = 8t > 0 ⇒ TP(±√t | −t²)",
         "f″(0) = −4t < 0 ⇒ HP(0 | 0)", "für t < 0: f″(0) = −4t > 0 ⇒ TP(0 | 0)",
         "TP1(0 | 0) nur für t ≤ 0", "Ortskurve der Tiefpunkte: y = −x⁴ (x ≠ 0)"})
-    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                            << text.toStdString();
 }
 
 TEST(WorkedFamily, TwoParametersAreRefusedAndPlainTermsStayPlain) {
@@ -174,8 +195,10 @@ TEST(WorkedFamily, UnsolvableEquationsAreSaidInGerman) {
   const WorkedSolution s = Loesungsweg(engine, EngineTerm::fromUser("sin(x)+t*x"));
   ASSERT_TRUE(s.failure.isEmpty());
   const QString text = plainText(s);
-  EXPECT_TRUE(text.contains("Die Gleichung lässt sich nicht allgemein in Abhängigkeit von t lösen."));
-  for (const WorkedPoint& p : s.points) EXPECT_FALSE(p.name.startsWith("HP")) << p.name.toStdString();
+  EXPECT_TRUE(
+      text.contains("Die Gleichung lässt sich nicht allgemein in Abhängigkeit von t lösen."));
+  for (const WorkedPoint& p : s.points)
+    EXPECT_FALSE(p.name.startsWith("HP")) << p.name.toStdString();
 }
 
 }  // namespace
