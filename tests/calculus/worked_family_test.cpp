@@ -85,6 +85,47 @@ QMap<QString, int> counts(const char* text) {
   return out;
 }
 
+// The points that exist at t, each checked numerically; their number by kind
+// (N, Sy, HP, TP, WP, SP).
+QMap<QString, int> checkedPoints(Engine& engine, const WorkedSolution& s, const EngineTerm& f,
+                                 double t) {
+  auto F = [&](double x) { return valueOf(engine, f, t, x); };
+  QMap<QString, int> seen;
+  for (const WorkedPoint& p : s.points) {
+    if (!p.existsFor(t)) continue;
+    SCOPED_TRACE(p.name.toStdString());
+    const QString kind = p.name.startsWith('N') ? QString("N") : p.name.left(2);
+    const double x = valueOf(engine, p.x, t), y = valueOf(engine, p.y, t);
+    EXPECT_TRUE(std::isfinite(x) && std::isfinite(y));
+    if (!std::isfinite(x) || !std::isfinite(y)) continue;
+    EXPECT_NEAR(F(x), y, 1e-7 * (1 + std::abs(y)));
+    const double h = 1e-3;
+    const double slope = (F(x + h) - F(x - h)) / (2 * h);
+    if (kind == "HP" || kind == "TP" || kind == "SP") {
+      EXPECT_NEAR(slope, 0, 1e-4);
+    }
+    if (kind == "HP") {
+      EXPECT_TRUE(F(x - h) < y && F(x + h) < y);
+    }
+    if (kind == "TP") {
+      EXPECT_TRUE(F(x - h) > y && F(x + h) > y);
+    }
+    if (kind == "WP" || kind == "SP") {
+      const double k = 1e-2;
+      auto curvature = [&](double at) { return (F(at + k) - 2 * F(at) + F(at - k)) / (k * k); };
+      EXPECT_LT(curvature(x - 4 * k) * curvature(x + 4 * k), 0);
+    }
+    if (kind == "N") {
+      EXPECT_NEAR(y, 0, 1e-9);
+    }
+    if (kind == "Sy") {
+      EXPECT_EQ(x, 0);
+    }
+    ++seen[kind];
+  }
+  return seen;
+}
+
 TEST(WorkedFamily, PointsHoldAtConcreteParameterValues) {
   Engine engine;
   for (const Family& family : kFamilies) {
@@ -96,36 +137,9 @@ TEST(WorkedFamily, PointsHoldAtConcreteParameterValues) {
     for (const auto& [t, expected] : {std::pair{2.0, family.at2}, std::pair{-1.0, family.atMinus1},
                                       std::pair{0.0, family.at0}}) {
       SCOPED_TRACE(t);
-      auto F = [&](double x) { return valueOf(engine, f, t, x); };
-      QMap<QString, int> seen;
-      for (const WorkedPoint& p : s.points) {
-        if (!p.existsFor(t)) continue;
-        SCOPED_TRACE(p.name.toStdString());
-        const QString kind = p.name.left(2);
-        const double x = valueOf(engine, p.x, t), y = valueOf(engine, p.y, t);
-        ASSERT_TRUE(std::isfinite(x) && std::isfinite(y));
-        EXPECT_NEAR(F(x), y, 1e-7 * (1 + std::abs(y)));
-        const double h = 1e-3;
-        const double slope = (F(x + h) - F(x - h)) / (2 * h);
-        if (kind == "HP" || kind == "TP" || kind == "SP") {
-          EXPECT_NEAR(slope, 0, 1e-4);
-        }
-        if (kind == "HP") {
-          EXPECT_TRUE(F(x - h) < y && F(x + h) < y);
-        }
-        if (kind == "TP") {
-          EXPECT_TRUE(F(x - h) > y && F(x + h) > y);
-        }
-        if (kind == "WP" || kind == "SP") {
-          const double k = 1e-2;
-          auto curvature = [&](double at) { return (F(at + k) - 2 * F(at) + F(at - k)) / (k * k); };
-          EXPECT_LT(curvature(x - 4 * k) * curvature(x + 4 * k), 0);
-        }
-        if (kind.startsWith('N')) {
-          EXPECT_NEAR(y, 0, 1e-9);
-        }
-        if (kind != "Sy" && !kind.startsWith('N')) ++seen[kind];
-      }
+      QMap<QString, int> seen = checkedPoints(engine, s, f, t);
+      seen.remove("N");
+      seen.remove("Sy");
       EXPECT_EQ(seen, counts(expected));
     }
     // The Ortskurven: the kinds by hand; every moving point of a kind lies on
@@ -166,6 +180,45 @@ TEST(WorkedFamily, PointsHoldAtConcreteParameterValues) {
         EXPECT_TRUE(onOne);
       }
     }
+  }
+}
+
+// Every point at the values of t where something changes and between them,
+// counted by hand:
+//   x·eˣ − t·x:     zeros 0 and ln(t) (t > 0), one where they meet at t = 1;
+//                   f″ = eˣ·(x + 2): WP at −2 (f′ = 0 there only for t = −1/e²).
+//   x² − 2t·x + t:  zeros t ± √(t² − t): two for t < 0 or t > 1, one at 0 and 1.
+//   x/(x² + t):     1/x at t = 0: no point at all.
+//   1/(x − t):      the y intercept only for t ≠ 0.
+//   ln(x + t):      the zero 1 − t always, the y intercept ln(t) only for t > 0.
+TEST(WorkedFamily, PointsExistForTheRightValuesOfTheParameter) {
+  const std::tuple<const char*, double, const char*> cases[] = {
+      {"x*e^x-t*x", -1, "N:1 Sy:1 WP:1"},
+      {"x*e^x-t*x", 0, "N:1 Sy:1 WP:1"},
+      {"x*e^x-t*x", 0.5, "N:2 Sy:1 WP:1"},
+      {"x*e^x-t*x", 1, "N:1 Sy:1 WP:1"},
+      {"x*e^x-t*x", 2, "N:2 Sy:1 WP:1"},
+      {"x^2-2t*x+t", -1, "N:2 Sy:1 TP:1"},
+      {"x^2-2t*x+t", 0, "N:1 Sy:1 TP:1"},
+      {"x^2-2t*x+t", 0.5, "Sy:1 TP:1"},
+      {"x^2-2t*x+t", 1, "N:1 Sy:1 TP:1"},
+      {"x^2-2t*x+t", 2, "N:2 Sy:1 TP:1"},
+      {"x/(x^2+t)", 0, ""},
+      {"x/(x^2+t)", 1, "N:1 Sy:1 HP:1 TP:1 WP:3"},
+      {"x/(x^2+t)", -1, "N:1 Sy:1 WP:1"},
+      {"1/(x-t)", 0, ""},
+      {"1/(x-t)", 1, "Sy:1"},
+      {"ln(x+t)", -1, "N:1"},
+      {"ln(x+t)", 0, "N:1"},
+      {"ln(x+t)", 1, "N:1 Sy:1"},
+  };
+  Engine engine;
+  for (const auto& [term, t, expected] : cases) {
+    SCOPED_TRACE(std::string(term) + " at t = " + std::to_string(t));
+    const EngineTerm f = EngineTerm::fromUser(term);
+    const WorkedSolution s = Loesungsweg(engine, f);
+    ASSERT_TRUE(s.failure.isEmpty()) << s.failure.toStdString();
+    EXPECT_EQ(checkedPoints(engine, s, f, t), counts(expected));
   }
 }
 
