@@ -3,9 +3,9 @@
 // candidate stops existing, where two candidates meet, or where the next
 // derivative at a candidate changes its sign cut the t axis into cells: open
 // intervals, decided at one test value each, and the cut values themselves,
-// decided exactly as for a plain term. Neighbouring cells with the same
-// outcome are merged ("für t ≤ 0").
-#include <QMap>
+// decided exactly as for a plain term. Cells with the same reasons share a
+// line ("für t ≠ 0: …"), and a point lists every cell where it exists
+// ("TP1(0 | 0) nur für t ≤ 0").
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -91,7 +91,6 @@ class Family {
     if (x) return Funktionswert(engine_, put, *x).value.value_or(NAN);
     return approximateNumber(engine_, put).value_or(NAN);
   }
-  RichText tText(const EngineTerm& value) { return term(value); }
 
   // ---- the cells of the t axis ----
   void cutsOf(const EngineTerm& term);  // the real t where `term` vanishes
