@@ -644,11 +644,14 @@ void Family::caseLines(int order, const Analysis& a) {
 // which they are solutions distinct from those before them.
 void Family::candidateLine(int order, const Analysis& a) {
   if (!a.families.isEmpty()) {
+    // The engine's integer is k; a family in k calls it n.
+    static const QRegularExpression integer(QStringLiteral("\\bk\\b"));
+    const QString n = t_ == QChar('k') ? QStringLiteral("n") : QStringLiteral("k");
     RichText general = w(QStringLiteral("allgemeine Lösung: "));
     for (qsizetype i = 0; i < a.families.size(); ++i)
       general += (i ? w(QStringLiteral(" oder ")) : RichText()) + w(QStringLiteral("x = ")) +
-                 term(a.families[i]);
-    line(general + w(QStringLiteral(", k ∈ ℤ")));
+                 term(EngineTerm::asIs(QString(a.families[i].text()).replace(integer, n)));
+    line(general + w(QStringLiteral(", ") + n + QStringLiteral(" ∈ ℤ")));
   }
   if (a.window)
     line(w((a.families.isEmpty() ? QStringLiteral("nicht exakt lösbar, numerisch im Intervall [")
