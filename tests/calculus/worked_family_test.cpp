@@ -81,8 +81,8 @@ double valueOf(Engine& engine, const EngineTerm& term, double t, double x = 0) {
 
 QMap<QString, int> counts(const char* text) {
   QMap<QString, int> out;
-  for (const QString& part : QString::fromUtf8(text).split(' ', Qt::SkipEmptyParts))
-    out[part.section(':', 0, 0)] = part.section(':', 1).toInt();
+  for (const QString& entry : QString::fromUtf8(text).split(' ', Qt::SkipEmptyParts))
+    out[entry.section(QChar(':'), 0, 0)] = entry.section(QChar(':'), 1).toInt();
   return out;
 }
 
