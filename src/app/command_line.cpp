@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <cmath>
 
+#include "engine/school_notation.h"
+
 CommandLine readCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -28,11 +30,19 @@ CommandLine readCommandLine(const QStringList& arguments) {
       QStringLiteral("to"),
       QStringLiteral("Mit --discuss: rechter Rand für die Punkte periodischer Terme (Vorgabe 10)."),
       QStringLiteral("B"));
+  const QCommandLineOption param(
+      QStringLiteral("param"),
+      QStringLiteral("Mit --discuss: der Parameter der Funktionenschar (ein Buchstabe außer x, e "
+                     "und y); der Lösungsweg behält ihn als Symbol und gibt die Ortskurven an. "
+                     "Ein Term mit einem Parameter wird auch ohne diese Option als Schar "
+                     "diskutiert."),
+      QStringLiteral("BUCHSTABE"));
   parser.addOption(exportOption);
   parser.addOption(size);
   parser.addOption(discuss);
   parser.addOption(from);
   parser.addOption(to);
+  parser.addOption(param);
   parser.addPositionalArgument(
       QStringLiteral("BLATT.fkt"),
       QStringLiteral("Blätter, die beim Start geöffnet werden; mit --export das Blatt und "
@@ -80,7 +90,24 @@ CommandLine readCommandLine(const QStringList& arguments) {
       line.text = QStringLiteral(
           "Die Grenzen --from und --to müssen Zahlen mit A < B sein "
           "(Betrag höchstens 1000000).");
+    } else if (parser.isSet(param)) {
+      const QString letter = parser.value(param);
+      const EngineTerm term = EngineTerm::fromUser(line.text);
+      if (letter.size() != 1 || !letter[0].isLetter() || letter[0].unicode() > 127 ||
+          QStringLiteral("xey").contains(letter[0])) {
+        line.mode = CommandLine::Mode::Refused;
+        line.text = QStringLiteral(
+            "Der Parameter nach --param muss ein einzelner Buchstabe außer x, e und y sein.");
+      } else if (domainConditions(term).readable && !parameterLetters(term).contains(letter[0])) {
+        line.mode = CommandLine::Mode::Refused;
+        line.text = QStringLiteral("Der Term enthält den Parameter %1 nicht.").arg(letter);
+      } else {
+        line.parameter = letter[0];
+      }
     }
+  } else if (parser.isSet(param)) {
+    line.mode = CommandLine::Mode::Refused;
+    line.text = QStringLiteral("Die Option --param gilt nur zusammen mit --discuss.");
   } else if (parser.isSet(from) || parser.isSet(to)) {
     line.mode = CommandLine::Mode::Refused;
     line.text = QStringLiteral("Die Optionen --from und --to gelten nur zusammen mit --discuss.");

@@ -3,6 +3,7 @@
 //   kurvalon [BLATT.fkt ...]                       opens the sheets in the window
 //   kurvalon --export BLATT.fkt BILD.png|BILD.svg [--size 1000x700]
 //   kurvalon --discuss TERM [--from A --to B]      prints the worked solution
+//   kurvalon --discuss TERM --param t              the same for a family in t
 //   kurvalon --help | --version
 
 #include <QString>
@@ -11,10 +12,11 @@
 struct CommandLine {
   enum class Mode { Window, Export, Discuss, Help, Version, Refused };
   Mode mode = Mode::Window;
-  QStringList sheets;  // Window: the sheets to open
-  QString text;        // Help: the options listed; Refused: the German message;
-                       // Discuss: the term
+  QStringList sheets;          // Window: the sheets to open
+  QString text;                // Help: the options listed; Refused: the German message;
+                               // Discuss: the term
   double from = -10, to = 10;  // Discuss: where the points of periodic terms are listed
+  QChar parameter;             // Discuss: the family's parameter named with --param
 };
 
 // `arguments` as the program got them, its own name first. The texts are

@@ -77,8 +77,9 @@ int exportPicture(int argc, char** argv) {
   return runExport(std::get<ExportRequest>(*request), engine, errors);
 }
 
-// kurvalon --discuss TERM [--from A --to B]: the worked solution as plain
-// UTF-8 text, for worksheets; a faulty term gives its message and status 1.
+// kurvalon --discuss TERM [--from A --to B] [--param t]: the worked solution
+// as plain UTF-8 text, for worksheets, a family's with its Ortskurven; a
+// faulty term (or one with two parameters) gives its message and status 1.
 int discussOnTerminal(int argc, char** argv, const CommandLine& line) {
   QCoreApplication application(argc, argv);
   Engine engine;

@@ -1,5 +1,7 @@
 #include "calculus/family.h"
 
+#include <cmath>
+
 ParameterReading parameterOf(const EngineTerm& term) {
   ParameterReading reading;
   const QList<QChar> letters = parameterLetters(term);
@@ -14,7 +16,8 @@ ParameterReading parameterOf(const EngineTerm& term) {
   return reading;
 }
 
-Locus Ortskurve(Engine& engine, const EngineTerm& x, const EngineTerm& y, QChar parameter) {
+Locus Ortskurve(Engine& engine, const EngineTerm& x, const EngineTerm& y, QChar parameter,
+                std::optional<double> sample) {
   Locus locus;
   if (!parameterLetters(x).contains(parameter)) {  // every point lies above the same x
     locus.vertical = true;
@@ -23,12 +26,24 @@ Locus Ortskurve(Engine& engine, const EngineTerm& x, const EngineTerm& y, QChar 
     return locus;
   }
   // x = x(t) solved for t, put into y(t).
-  const Solutions t = solveFor(engine, EngineTerm::asIs("x-(" + x.text() + ')'), parameter);
+  Solutions t = solveFor(engine, EngineTerm::asIs("x-(" + x.text() + ')'), parameter);
+  const QByteArray name = QString(parameter).toLatin1();
+  if (t.failure.isEmpty() && t.solutions.size() > 1 && sample) {
+    // x at the sample, put into each solution: the one that gives the sample back.
+    const EngineTerm xAt = substitute(engine, x, name.constData(), EngineTerm::number(*sample));
+    const std::optional<double> xValue = approximateNumber(engine, xAt);
+    QList<Solution> back;
+    for (const Solution& one : t.solutions) {
+      if (one.numeric() || !xValue) continue;
+      const std::optional<double> tValue = Funktionswert(engine, one.exact, *xValue).value;
+      if (tValue && std::abs(*tValue - *sample) < 1e-7 * (1 + std::abs(*sample))) back << one;
+    }
+    t.solutions = back;
+  }
   if (!t.failure.isEmpty() || t.solutions.size() != 1 || t.solutions.front().numeric()) {
     locus.message = QStringLiteral("Der Parameter lässt sich nicht eliminieren.");
     return locus;
   }
-  const QByteArray name = QString(parameter).toLatin1();
   const EngineTerm put = substitute(engine, y, name.constData(),
                                     EngineTerm::asIs('(' + t.solutions.front().exact.text() + ')'));
   const Rewritten simple = simplify(engine, put);

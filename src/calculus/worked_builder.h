@@ -195,4 +195,9 @@ class Builder {
   QString criticalFailure_, flexFailure_;  // why the zeros of f′, f″ are not known
 };
 
+// The worked solution of a family in the parameter `parameter`
+// (worked_family.cpp).
+WorkedSolution familySolution(Engine& engine, const EngineTerm& f, QChar parameter, double from,
+                              double to);
+
 }  // namespace worked

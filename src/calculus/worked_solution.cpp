@@ -343,7 +343,24 @@ void Builder::result() {
 }  // namespace worked
 
 WorkedSolution Loesungsweg(Engine& engine, const EngineTerm& f, double from, double to) {
+  const ParameterReading parameter = parameterOf(f);
+  if (!parameter.message.isEmpty()) {
+    WorkedSolution refused;
+    refused.failure = parameter.message;
+    return refused;
+  }
+  if (!parameter.letter.isNull())
+    return worked::familySolution(engine, f, parameter.letter, from, to);
   return worked::Builder(engine, f, from, to).run();
+}
+
+bool ParameterInterval::contains(double t) const {
+  return (t > lo || (loClosed && t == lo)) && (t < hi || (hiClosed && t == hi));
+}
+
+bool WorkedPoint::existsFor(double t) const {
+  return exists.isEmpty() || std::any_of(exists.begin(), exists.end(),
+                                         [t](const ParameterInterval& i) { return i.contains(t); });
 }
 
 RichText pointLine(const WorkedPoint& p) {

@@ -81,7 +81,8 @@ TEST_F(CommandTest, ExportWritesPngAndSvgOrRefusesABadSheetOrExtensionWritingNot
 TEST_F(CommandTest, HelpListsTheOptionsAndAnUnknownOneIsRefused) {
   const auto [helped, help, helpErrors] = run({"--help"});
   EXPECT_EQ(helped, 0);
-  for (const char* listed : {"Aufruf:", "--export", "--size <BREITExHÖHE>", "BLATT.fkt"})
+  for (const char* listed :
+       {"Aufruf:", "--export", "--size <BREITExHÖHE>", "BLATT.fkt", "--param <BUCHSTABE>"})
     EXPECT_NE(help.find(listed), std::string::npos) << help;
   EXPECT_EQ(run({"--bogus", "sheet.fkt"}),
             std::tuple(2, std::string(),
@@ -110,6 +111,42 @@ TEST_F(CommandTest, DiscussPrintsTheWorkedSolutionOrTheTermsError) {
       run({"--discuss", "2y+1"}),
       std::tuple(1, std::string(), std::string("Fehler bei der Eingabe des Funktionsterms!\n")));
   EXPECT_EQ(std::get<0>(run({"--discuss", "x", "--from", "3", "--to", "1"})), 2);
+}
+
+// A family: the cases of the parameter and the Ortskurven; --param names a
+// letter of the term, and only with --discuss. The points are checked
+// numerically in tests/calculus/worked_family_test.cpp.
+TEST_F(CommandTest, DiscussWithParamPrintsTheFamilyOrRefusesAMismatch) {
+  const auto [solved, text, errors] = run({"--discuss", "x^4-2t*x^2", "--param", "t"});
+  EXPECT_EQ(solved, 0) << errors;
+  for (const char* expected :
+       {"Funktionenschar mit dem Parameter t ∈ ℝ\n", "  f′(x) = 4x³ − 4t·x\n",
+        "für t > 0: f″(±√t) = 8t > 0 ⇒ TP(±√t | −t²)",
+        "Ortskurven\n  Ortskurve der Tiefpunkte: y = −x⁴ (x ≠ 0)\n"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+  // Without --param the letter is found in the term all the same.
+  EXPECT_EQ(std::get<1>(run({"--discuss", "x^4-2t*x^2"})), text);
+
+  const struct {
+    QStringList arguments;
+    int status;
+    const char* errors;
+  } refused[] = {
+      {{"--param", "t"}, 2, "Die Option --param gilt nur zusammen mit --discuss.\n"},
+      {{"--discuss", "x^2+a", "--param", "t"}, 2, "Der Term enthält den Parameter t nicht.\n"},
+      {{"--discuss", "x^2+t", "--param", "x"},
+       2,
+       "Der Parameter nach --param muss ein einzelner Buchstabe außer x, e und y sein.\n"},
+      {{"--discuss", "x^2+t", "--param", "tt"},
+       2,
+       "Der Parameter nach --param muss ein einzelner Buchstabe außer x, e und y sein.\n"},
+      {{"--discuss", "a*x^2+t", "--param", "t"},
+       1,
+       "Der Term enthält mehrere Parameter (a, t); erlaubt ist einer.\n"},
+  };
+  for (const auto& one : refused)
+    EXPECT_EQ(run(one.arguments), std::tuple(one.status, std::string(), std::string(one.errors)))
+        << one.arguments.join(' ').toStdString();
 }
 
 // The sheets open in turn; when the program is killed after that change its

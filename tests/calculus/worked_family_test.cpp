@@ -1,0 +1,272 @@
+// The worked solution of families: every point claimed for a family is put
+// to the test at concrete values of the parameter, numerically and without
+// the engine's algebra: f′ ≈ 0 by central differences, a minimum is lower
+// than its neighbours, f″ changes its sign at a point of inflection, y = f(x),
+// and the Ortskurve runs through the point.
+#include <gtest/gtest.h>
+
+#include <QMap>
+#include <cmath>
+#include <vector>
+
+#include "calculus/worked_solution.h"
+
+namespace {
+
+// The number of points of each kind at t = 2, t = −1 and t = 0, and the
+// Ortskurven, all worked out by hand:
+//   x³ − t·x:      f′ = 3x² − t; t > 0: HP(−√(t/3) | …), TP(√(t/3) | …), both on y = −2x³;
+//                  WP(0 | 0) for t ≠ 0, SP(0 | 0) for t = 0.
+//   x⁴ − 2t·x²:    t > 0: HP(0 | 0), TP(±√t | −t²) on y = −x⁴, WP(±√(t/3) | −5t²/9) on
+//                  y = −5x⁴; t ≤ 0: TP(0 | 0), no WP (f″ = 12x² − 4t > 0).
+//   t·x² − x³:     extrema at 0 and 2t/3 (y = 4t³/27, on y = x³/2), WP(t/3 | 2t³/27) on y = 2x³.
+//   (x − t)·eˣ:    TP(t − 1 | −e^(t−1)) on y = −eˣ, WP(t − 2 | −2e^(t−2)) on y = −2eˣ.
+//   ln(x) − t·x:   HP(1/t | −ln(t) − 1) for t > 0 on y = ln(x) − 1; f″ = −1/x² < 0: no WP.
+//   (x² − t)/x:    f′ = 1 + t/x²; t < 0: HP(−√(−t) | −2√(−t)), TP(√(−t) | 2√(−t)) on y = 2x.
+//   x/(x² + t):    f′ = (t − x²)/(x² + t)²; t > 0: HP(√t | 1/(2√t)), TP(−√t | …), both on
+//                  y = 1/(2x); f″ = 2x·(x² − 3t)/(x² + t)³: WP(0 | 0) for t ≠ 0 and
+//                  WP(±√(3t) | ±√(3t)/(4t)) for t > 0 on y = 3/(4x); t = 0 is 1/x.
+//   √x − t·x:      f′ = 1/(2√x) − t; t > 0: HP(1/(4t²) | 1/(4t)) on y = √x/2.
+//   t·sin(x):      in [−10; 10] the extrema at ±π/2, ±3π/2, ±5π/2 (three HP, three TP for
+//                  t ≠ 0), WP at kπ; they do not move sideways: vertical Ortskurven.
+//   t·x²:          TP(0 | 0) for t > 0, HP(0 | 0) for t < 0: nothing moves, no Ortskurve.
+//   x² + t:        TP(0 | t): the Ortskurve is the y axis, x = 0.
+struct Family {
+  const char* term;
+  const char* at2;  // "HP:1 TP:1 WP:1"
+  const char* atMinus1;
+  const char* at0;  // the case between: x³, x⁴, −x³, x, …
+  // kind → y of the Ortskurve at x, by hand; empty: no Ortskurve of that kind
+  QMap<QString, QString> loci;
+};
+
+const Family kFamilies[] = {
+    {"x^3-t*x",
+     "HP:1 TP:1 WP:1",
+     "WP:1",
+     "SP:1",
+     {{"Hochpunkte", "-2x^3"}, {"Tiefpunkte", "-2x^3"}}},
+    {"x^4-2t*x^2",
+     "HP:1 TP:2 WP:2",
+     "TP:1",
+     "TP:1",
+     {{"Tiefpunkte", "-x^4"}, {"Wendepunkte", "-5x^4"}}},
+    {"t*x^2-x^3",
+     "HP:1 TP:1 WP:1",
+     "HP:1 TP:1 WP:1",
+     "SP:1",
+     {{"Hochpunkte", "x^3/2"}, {"Tiefpunkte", "x^3/2"}, {"Wendepunkte", "2x^3"}}},
+    {"(x-t)*e^x",
+     "TP:1 WP:1",
+     "TP:1 WP:1",
+     "TP:1 WP:1",
+     {{"Tiefpunkte", "-e^x"}, {"Wendepunkte", "-2e^x"}}},
+    {"ln(x)-t*x", "HP:1", "", "", {{"Hochpunkte", "ln(x)-1"}}},
+    {"(x^2-t)/x", "", "HP:1 TP:1", "", {{"Hochpunkte", "2x"}, {"Tiefpunkte", "2x"}}},
+    {"x/(x^2+t)",
+     "HP:1 TP:1 WP:3",
+     "WP:1",
+     "",
+     {{"Hochpunkte", "1/(2x)"}, {"Tiefpunkte", "1/(2x)"}, {"Wendepunkte", "3/(4x)"}}},
+    {"sqrt(x)-t*x", "HP:1", "", "", {{"Hochpunkte", "sqrt(x)/2"}}},
+    {"t*sin(x)", "HP:3 TP:3 WP:7", "HP:3 TP:3 WP:7", "", {{"Hochpunkte", ""}, {"Tiefpunkte", ""}}},
+    {"t*x^2", "TP:1", "HP:1", "", {}},
+    {"x^2+t", "TP:1", "TP:1", "TP:1", {{"Tiefpunkte", ""}}},
+};
+
+double valueOf(Engine& engine, const EngineTerm& term, double t, double x = 0) {
+  const EngineTerm put = substitute(engine, term, "t", EngineTerm::number(t));
+  return Funktionswert(engine, put, x).value.value_or(NAN);
+}
+
+QMap<QString, int> counts(const char* text) {
+  QMap<QString, int> out;
+  for (const QString& entry : QString::fromUtf8(text).split(' ', Qt::SkipEmptyParts))
+    out[entry.section(QChar(':'), 0, 0)] = entry.section(QChar(':'), 1).toInt();
+  return out;
+}
+
+// The points that exist at t, each checked numerically; their number by kind
+// (N, Sy, HP, TP, WP, SP).
+QMap<QString, int> checkedPoints(Engine& engine, const WorkedSolution& s, const EngineTerm& f,
+                                 double t) {
+  auto F = [&](double x) { return valueOf(engine, f, t, x); };
+  QMap<QString, int> seen;
+  for (const WorkedPoint& p : s.points) {
+    if (!p.existsFor(t)) continue;
+    SCOPED_TRACE(p.name.toStdString());
+    const QString kind = p.name.startsWith('N') ? QString("N") : p.name.left(2);
+    const double x = valueOf(engine, p.x, t), y = valueOf(engine, p.y, t);
+    EXPECT_TRUE(std::isfinite(x) && std::isfinite(y));
+    if (!std::isfinite(x) || !std::isfinite(y)) continue;
+    EXPECT_NEAR(F(x), y, 1e-7 * (1 + std::abs(y)));
+    const double h = 1e-3;
+    const double slope = (F(x + h) - F(x - h)) / (2 * h);
+    if (kind == "HP" || kind == "TP" || kind == "SP") {
+      EXPECT_NEAR(slope, 0, 1e-4);
+    }
+    if (kind == "HP") {
+      EXPECT_TRUE(F(x - h) < y && F(x + h) < y);
+    }
+    if (kind == "TP") {
+      EXPECT_TRUE(F(x - h) > y && F(x + h) > y);
+    }
+    if (kind == "WP" || kind == "SP") {
+      const double k = 1e-2;
+      auto curvature = [&](double at) { return (F(at + k) - 2 * F(at) + F(at - k)) / (k * k); };
+      EXPECT_LT(curvature(x - 4 * k) * curvature(x + 4 * k), 0);
+    }
+    if (kind == "N") {
+      EXPECT_NEAR(y, 0, 1e-9);
+    }
+    if (kind == "Sy") {
+      EXPECT_EQ(x, 0);
+    }
+    ++seen[kind];
+  }
+  return seen;
+}
+
+TEST(WorkedFamily, PointsHoldAtConcreteParameterValues) {
+  Engine engine;
+  for (const Family& family : kFamilies) {
+    SCOPED_TRACE(family.term);
+    const EngineTerm f = EngineTerm::fromUser(family.term);
+    const WorkedSolution s = Loesungsweg(engine, f);
+    ASSERT_TRUE(s.failure.isEmpty()) << s.failure.toStdString();
+    EXPECT_EQ(s.parameter, QChar('t'));
+    for (const auto& [t, expected] : {std::pair{2.0, family.at2}, std::pair{-1.0, family.atMinus1},
+                                      std::pair{0.0, family.at0}}) {
+      SCOPED_TRACE(t);
+      QMap<QString, int> seen = checkedPoints(engine, s, f, t);
+      seen.remove("N");
+      seen.remove("Sy");
+      EXPECT_EQ(seen, counts(expected));
+    }
+    // The Ortskurven: the kinds by hand; every moving point of a kind lies on
+    // the Ortskurve of its kind and on the curve by hand.
+    QStringList kinds;
+    for (const KindLocus& l : s.loci) {
+      if (!kinds.contains(l.kind)) kinds << l.kind;
+      EXPECT_EQ(l.locus.vertical, family.loci.value(l.kind).isEmpty()) << l.kind.toStdString();
+    }
+    kinds.sort();
+    EXPECT_EQ(kinds, family.loci.keys());
+    const QMap<QString, QString> plural = {
+        {"HP", "Hochpunkte"}, {"TP", "Tiefpunkte"}, {"WP", "Wendepunkte"}, {"SP", "Sattelpunkte"}};
+    for (double t : {2.0, -1.0, 0.5, 3.0, -3.0}) {
+      for (const WorkedPoint& p : s.points) {
+        const QString kind = plural.value(p.name.left(2));
+        if (kind.isEmpty() || !p.existsFor(t)) continue;
+        const double x = valueOf(engine, p.x, t), y = valueOf(engine, p.y, t);
+        const bool moves = std::abs(valueOf(engine, p.x, t + 0.5) - x) > 1e-9 ||
+                           std::abs(valueOf(engine, p.y, t + 0.5) - y) > 1e-9;
+        if (!moves) continue;
+        SCOPED_TRACE(p.name.toStdString() + " at t = " + std::to_string(t));
+        ASSERT_TRUE(family.loci.contains(kind));
+        const QString byHand = family.loci.value(kind);
+        if (!byHand.isEmpty()) {
+          EXPECT_NEAR(Funktionswert(engine, EngineTerm::fromUser(byHand), x).value.value_or(NAN), y,
+                      1e-7 * (1 + std::abs(y)));
+        }
+        bool onOne = false;
+        for (const KindLocus& l : s.loci) {
+          if (l.kind != kind) continue;
+          onOne = onOne ||
+                  (l.locus.vertical
+                       ? std::abs(approximateNumber(engine, l.locus.term).value_or(NAN) - x) < 1e-7
+                       : std::abs(Funktionswert(engine, l.locus.term, x).value.value_or(NAN) - y) <
+                             1e-7 * (1 + std::abs(y)));
+        }
+        EXPECT_TRUE(onOne);
+      }
+    }
+  }
+}
+
+// Every point at the values of t where something changes and between them,
+// counted by hand:
+//   x·eˣ − t·x:     zeros 0 and ln(t) (t > 0), one where they meet at t = 1;
+//                   f″ = eˣ·(x + 2): WP at −2 (f′ = 0 there only for t = −1/e²).
+//   x² − 2t·x + t:  zeros t ± √(t² − t): two for t < 0 or t > 1, one at 0 and 1.
+//   x/(x² + t):     1/x at t = 0: no point at all.
+//   1/(x − t):      the y intercept only for t ≠ 0.
+//   ln(x + t):      the zero 1 − t always, the y intercept ln(t) only for t > 0.
+TEST(WorkedFamily, PointsExistForTheRightValuesOfTheParameter) {
+  const std::tuple<const char*, double, const char*> cases[] = {
+      {"x*e^x-t*x", -1, "N:1 Sy:1 WP:1"},
+      {"x*e^x-t*x", 0, "N:1 Sy:1 WP:1"},
+      {"x*e^x-t*x", 0.5, "N:2 Sy:1 WP:1"},
+      {"x*e^x-t*x", 1, "N:1 Sy:1 WP:1"},
+      {"x*e^x-t*x", 2, "N:2 Sy:1 WP:1"},
+      {"x^2-2t*x+t", -1, "N:2 Sy:1 TP:1"},
+      {"x^2-2t*x+t", 0, "N:1 Sy:1 TP:1"},
+      {"x^2-2t*x+t", 0.5, "Sy:1 TP:1"},
+      {"x^2-2t*x+t", 1, "N:1 Sy:1 TP:1"},
+      {"x^2-2t*x+t", 2, "N:2 Sy:1 TP:1"},
+      {"x/(x^2+t)", 0, ""},
+      {"x/(x^2+t)", 1, "N:1 Sy:1 HP:1 TP:1 WP:3"},
+      {"x/(x^2+t)", -1, "N:1 Sy:1 WP:1"},
+      {"1/(x-t)", 0, ""},
+      {"1/(x-t)", 1, "Sy:1"},
+      {"ln(x+t)", -1, "N:1"},
+      {"ln(x+t)", 0, "N:1"},
+      {"ln(x+t)", 1, "N:1 Sy:1"},
+  };
+  Engine engine;
+  for (const auto& [term, t, expected] : cases) {
+    SCOPED_TRACE(std::string(term) + " at t = " + std::to_string(t));
+    const EngineTerm f = EngineTerm::fromUser(term);
+    const WorkedSolution s = Loesungsweg(engine, f);
+    ASSERT_TRUE(s.failure.isEmpty()) << s.failure.toStdString();
+    EXPECT_EQ(checkedPoints(engine, s, f, t), counts(expected));
+  }
+}
+
+// Lines as a pupil writes them, by hand; the points in them are checked
+// numerically above. x/(x² + t) has gaps only for t < 0, so its domain stays a
+// set; the integer of a periodic solution of a family in k is called n.
+TEST(WorkedFamily, LinesAsAPupilWritesThem) {
+  const std::pair<const char*, std::vector<const char*>> cases[] = {
+      {"x^4-2t*x^2",
+       {"f′(x) = 4x³ − 4t·x", "x = 0 ∨ x = ±√t (für t > 0)",
+        "für t > 0: f″(±√t) = 8t > 0 ⇒ TP(±√t | −t²); f″(0) = −4t < 0 ⇒ HP(0 | 0)",
+        "für t < 0: f″(0) = −4t > 0 ⇒ TP(0 | 0)", "TP1(0 | 0) nur für t ≤ 0",
+        "Ortskurve der Tiefpunkte: y = −x⁴ (x ≠ 0)"}},
+      {"x/(x^2+t)", {"D = {x ∈ ℝ | x² + t ≠ 0}", "Sy(0 | 0) nur für t ≠ 0"}},
+      {"(x^2-t)/x", {"D = ℝ \\ {0}", "Ortskurve der Tiefpunkte: y = 2x (x > 0)"}},
+      {"t*ln(x)/x", {"Ortskurve der Hochpunkte: x = e"}},
+      {"k*sin(x)", {"allgemeine Lösung: x = π/2 + n·π, n ∈ ℤ", "im Intervall [−10; 10]:"}},
+      {"sin(x)+t*x", {"Die Gleichung lässt sich nicht allgemein in Abhängigkeit von t lösen."}},
+  };
+  Engine engine;
+  for (const auto& [term, lines] : cases) {
+    const QString text = plainText(Loesungsweg(engine, EngineTerm::fromUser(term)));
+    for (const char* expected : lines)
+      EXPECT_TRUE(text.contains(QStringLiteral("  ") + QString::fromUtf8(expected) + '\n'))
+          << term << ": " << expected << "\n"
+          << text.toStdString();
+  }
+}
+
+TEST(WorkedFamily, TwoParametersAreRefusedAndPlainTermsStayPlain) {
+  Engine engine;
+  const WorkedSolution two = Loesungsweg(engine, EngineTerm::fromUser("a*x^2+b"));
+  EXPECT_EQ(two.failure, "Der Term enthält mehrere Parameter (a, b); erlaubt ist einer.");
+  const WorkedSolution plain = Loesungsweg(engine, EngineTerm::fromUser("x^2-2x"));
+  EXPECT_TRUE(plain.parameter.isNull());
+  EXPECT_TRUE(plain.loci.isEmpty());
+}
+
+TEST(WorkedFamily, UnsolvableEquationsAreSaidInGerman) {
+  Engine engine;
+  const WorkedSolution s = Loesungsweg(engine, EngineTerm::fromUser("sin(x)+t*x"));
+  ASSERT_TRUE(s.failure.isEmpty());
+  const QString text = plainText(s);
+  EXPECT_TRUE(
+      text.contains("Die Gleichung lässt sich nicht allgemein in Abhängigkeit von t lösen."));
+  for (const WorkedPoint& p : s.points)
+    EXPECT_FALSE(p.name.startsWith("HP")) << p.name.toStdString();
+}
+
+}  // namespace
