@@ -230,7 +230,7 @@ TEST(WorkedFamily, LinesAsAPupilWritesThem) {
   const std::pair<const char*, std::vector<const char*>> cases[] = {
       {"x^4-2t*x^2",
        {"f′(x) = 4x³ − 4t·x", "x = 0 ∨ x = ±√t (für t > 0)",
-        "für t > 0: f″(±√t) = 8t > 0 ⇒ TP(±√t | −t²); f″(0) = −4t < 0 ⇒ HP(0 | 0)",
+        "für t > 0: f″(±√t) = 8t > 0 ⇒ TP(±√t | −t²), f″(0) = −4t < 0 ⇒ HP(0 | 0)",
         "für t < 0: f″(0) = −4t > 0 ⇒ TP(0 | 0)", "TP1(0 | 0) nur für t ≤ 0",
         "Ortskurve der Tiefpunkte: y = −x⁴ (x ≠ 0)"}},
       {"x/(x^2+t)", {"D = {x ∈ ℝ | x² + t ≠ 0}", "Sy(0 | 0) nur für t ≠ 0"}},

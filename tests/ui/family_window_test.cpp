@@ -4,6 +4,10 @@
 #include <QListWidget>
 #include <QSlider>
 #include <QTableWidget>
+#include <cmath>
+
+#include "plot/mouse_gesture.h"
+#include "ui/pages/worked_solution_page.h"
 
 #include "engine/requests.h"
 #include "ui/window_fixture.h"
@@ -108,6 +112,47 @@ TEST_F(FamilyWindowTest, CalculatorsWorkOnTheMemberAndSaySo) {
   QTest::keyClick(find<QLineEdit>(QStringLiteral("txtX")), Qt::Key_Return);
   EXPECT_EQ(find<QLabel>(QStringLiteral("lblResult"))->text(), "für t = 2: f(3) = ");
   EXPECT_EQ(text("txtErgebnis"), "21");
+}
+
+// The worked solution of a family and its loci drawn dashed on the sheet,
+// every piece on one of them.
+TEST_F(FamilyWindowTest, TheWorkedSolutionKeepsTheParameterAndDrawsItsOrtskurven) {
+  enterTerm(QStringLiteral("x^4-2t*x^2"));
+  openTab(window->tabMain(), 7);
+  auto* page = qobject_cast<WorkedSolutionPage*>(window->tabMain()->widget(7));
+  ASSERT_NE(page, nullptr);
+  const QString text = plainText(page->solution());
+  EXPECT_TRUE(text.contains(QStringLiteral("f′(x) = 4x³ − 4t·x"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Ortskurve der Tiefpunkte: y = −x⁴"))) << text.toStdString();
+  QPushButton* ortskurve = find<QPushButton>(QStringLiteral("cmdOrtskurve"));
+  ASSERT_TRUE(ortskurve->isEnabled());
+
+  const size_t before = sheet.canvas().operations().size();
+  const int steps = sheet.steps().history().steps();
+  ortskurve->click();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->tabMain()->currentIndex(), 0);
+  EXPECT_EQ(sheet.steps().history().steps(), steps + 1);
+  const auto& drawn = sheet.canvas().operations();
+  int pieces = 0;
+  for (size_t i = before; i < drawn.size(); ++i) {
+    if (drawn[i].kind != CanvasOperation::Kind::Lines) continue;
+    EXPECT_EQ(drawn[i].color, sheet.appearance().curveColor(0));
+    for (const QLineF& piece : drawn[i].lines) {
+      ++pieces;
+      EXPECT_LE(piece.length(), 8.01);  // dashes
+      const QPointF p = worldPoint(QPointF(piece.x1(), sheet.canvas().pixelRow(piece.y1())),
+                                   sheet.view(), sheet.frame());
+      const double y4 = -std::pow(p.x(), 4);
+      EXPECT_TRUE(std::abs(p.y() - y4) < 0.1 || std::abs(p.y() - 5 * y4) < 0.1)
+          << p.x() << " " << p.y();
+    }
+  }
+  EXPECT_GT(pieces, 40);
+
+  enterTerm(QStringLiteral("t*x^2"));  // its point stays at the origin: no Ortskurve
+  openTab(window->tabMain(), 7);
+  EXPECT_FALSE(ortskurve->isEnabled());
 }
 
 }  // namespace
