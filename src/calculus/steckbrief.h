@@ -24,7 +24,9 @@ struct Fraction {
   std::int64_t den = 1;
 
   Fraction() = default;
-  Fraction(std::int64_t integer) : num(integer) {}  // NOLINT: integers are fractions
+  Fraction(std::int64_t integer) : num(integer) {        // NOLINT: integers are fractions
+    if (integer == INT64_MIN) throw FractionOverflow();  // its negation would not fit
+  }
   Fraction(std::int64_t numerator, std::int64_t denominator);
 
   bool isZero() const { return num == 0; }

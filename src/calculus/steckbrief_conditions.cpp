@@ -139,6 +139,7 @@ std::optional<Fraction> Reader::number() {
     ++at;
     while (at < lower_.size() && isSpace(lower_[at])) ++at;
   }
+  bool tooLong = false;
   auto decimal = [&](Fraction& value) -> bool {
     std::int64_t digits = 0, scale = 1;
     int count = 0;
@@ -146,7 +147,10 @@ std::optional<Fraction> Reader::number() {
     while (at < lower_.size()) {
       QChar c = lower_[at];
       if (c >= u'0' && c <= u'9') {
-        if (++count > 17) throw FractionOverflow();
+        if (++count > 17) {
+          tooLong = true;
+          return false;
+        }
         digits = digits * 10 + (c.unicode() - u'0');
         if (afterPoint) scale *= 10;
         any = true;
@@ -164,7 +168,9 @@ std::optional<Fraction> Reader::number() {
     return any;
   };
   Fraction value;
-  if (!decimal(value)) {
+  bool read = decimal(value);
+  if (tooLong) fail(start, QStringLiteral("hat die Zahl zu viele Ziffern (höchstens 17)"));
+  if (!read) {
     pos_ = start;
     return std::nullopt;
   }
@@ -177,6 +183,8 @@ std::optional<Fraction> Reader::number() {
     int denominatorStart = at;
     Fraction denominator;
     if (!decimal(denominator)) {
+      if (tooLong)
+        fail(denominatorStart, QStringLiteral("hat die Zahl zu viele Ziffern (höchstens 17)"));
       fail(slash + 1, QStringLiteral("fehlt der Nenner des Bruchs"));
       return std::nullopt;
     }
@@ -404,7 +412,12 @@ ConditionReading Reader::read() {
       if (k.name == word) kind = &k;
     static const PointKind plain{QString(), false, false};
     if (!kind && word.size() == 1 && text_[start].isUpper()) kind = &plain;
-    if (!kind || peek() != u'(') {
+    if (kind && peek() != u'(') {
+      fail(pos_, QStringLiteral("fehlt „(“ (ein Punkt wird ") + shownName +
+                     QStringLiteral("(x | y) geschrieben)"));
+      return result_;
+    }
+    if (!kind) {
       QString shown = word.isEmpty() ? text_.mid(start).trimmed() : shownName;
       fail(start, QStringLiteral("ist „") + shown + QStringLiteral("“ keine bekannte Bedingung (") +
                       kKnownForms + QLatin1Char(')'));

@@ -386,6 +386,8 @@ TEST(Steckbrief, UnreadableConditionsPointAtThePlaceWhereReadingFailed) {
       {"Nullstelle bei x =", 18, "fehlt eine Zahl"},
       {"berührt die y-Achse bei x = 1", 12, "fehlt „x-Achse“"},
       {"achsensymmetrisch!", 17, "ist „!“ zu viel"},
+      {"HP 1|2", 3, "nach „HP“ fehlt „(“"},
+      {"P(1|2", 5, "nach „P(1|2“ fehlt „)“"},
       {"", 0, "keine Bedingung"},
   };
   for (const Refusal& r : table) {
@@ -426,6 +428,8 @@ TEST(Steckbrief, NumbersBeyondTheExactRangeGiveAMessageInsteadOfAWrongResult) {
   EXPECT_THROW(Fraction(INT64_MAX) + Fraction(1), FractionOverflow);
   EXPECT_THROW(Fraction(INT64_MAX) * Fraction(2), FractionOverflow);
   EXPECT_NO_THROW(Fraction(INT64_MAX) * Fraction(1, 2));
+  EXPECT_THROW(Fraction(INT64_MIN), FractionOverflow);
+  EXPECT_THROW(Fraction(1, INT64_MAX) * Fraction(1, 3), FractionOverflow);
 
   Reconstruction r = Steckbrief({"f(1000000) = 1", "f(0) = 0"}, 6);
   EXPECT_FALSE(r.coefficients);
@@ -435,7 +439,8 @@ TEST(Steckbrief, NumbersBeyondTheExactRangeGiveAMessageInsteadOfAWrongResult) {
   EXPECT_TRUE(handover.message.contains("zu groß"));
   ConditionReading reading = readCondition("P(123456789012345678901|1)", 3);
   EXPECT_TRUE(reading.equations.isEmpty());
-  EXPECT_TRUE(reading.error.contains("zu groß"));
+  EXPECT_EQ(reading.errorPosition, 2);
+  EXPECT_TRUE(reading.error.contains("zu viele Ziffern"));
 }
 
 }  // namespace
