@@ -20,6 +20,7 @@
 #include <QList>
 #include <QString>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 #include "calculus/worked_builder.h"
@@ -165,7 +166,8 @@ class Family {
   RichText signCell(int order, const Cell& cell, const CellOutcome& outcome, int side);
   void signs(int order);
   QString limitWords(const Limit& l, const Limit& generic, const Cell& cell, int side,
-                     EngineTerm* value);
+                     EngineTerm* value, const std::function<Limit()>& elsewhere);
+  EngineTerm obliqueLine(const EngineTerm& fc, const EngineTerm& point, const Cell& cell, int side);
   void bordersOfDomain();
 
   // (worked_family_loci.cpp)
@@ -208,6 +210,9 @@ class Family {
   Kept kept_[3];
   QList<EngineTerm> borderTerms_;  // the borders of the domain as terms in t
   bool bordersKnown_ = false;
+  // The generic oblique asymptote at −∞ and ∞, m and b; nullopt inside once
+  // none was found.
+  std::optional<std::optional<std::pair<EngineTerm, EngineTerm>>> generic_[2];
   WorkedSolution out_;
 };
 

@@ -5,6 +5,7 @@
 // test value, or at the cut value itself.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numeric>
 
 #include "calculus/worked_family.h"
@@ -133,15 +134,19 @@ Family::Layout Family::layout(const Cell& cell, int side) {
 
 // "streng monoton fallend auf ]−∞; −√t], …" for one cell.
 RichText Family::signCell(int order, const Cell& cell, const CellOutcome& outcome, int side) {
+  const Layout l = layout(cell, side);
+  if (l.pieces.isEmpty()) return w(QStringLiteral("f ist auf keinem Intervall definiert"));
   if (outcome.everywhere)
     return fName(order) + w(order == 1 ? QStringLiteral(" = 0 für alle x: f ist konstant")
                                        : QStringLiteral(" = 0 für alle x: keine Krümmung"));
-  const Layout l = layout(cell, side);
   QList<Spot> inner;
   for (const Found& f : outcome.found) {
     Spot s;
     s.v = f.xValue;
-    s.x = cell.point ? (f.shown.isEmpty() ? f.x : f.shown) : onSide(f.x, side);
+    // At a cut value the generic term where the candidate has one: its value
+    // there, and a line shared with the cells beside it.
+    const bool generic = f.index >= 0 && !f.x.text().contains(QStringLiteral("abs("));
+    s.x = cell.point ? (generic || f.shown.isEmpty() ? f.x : f.shown) : onSide(f.x, side);
     inner << s;
   }
   for (const Spot& b : l.borders)
@@ -197,7 +202,8 @@ RichText Family::signCell(int order, const Cell& cell, const CellOutcome& outcom
       texts << text;
     }
   }
-  return texts.isEmpty() ? w(QStringLiteral("keine Intervalle")) : joined(texts);
+  return texts.isEmpty() ? fName(order) + w(QStringLiteral(" ≠ 0 auf keinem Intervall"))
+                         : joined(texts);
 }
 
 // One of the sections Monotonie and Krümmung.
@@ -243,7 +249,7 @@ void Family::signs(int order) {
 // "−∞", "0", or why there is no generic value: the limit at the cell's value
 // of t, with the generic limit's term where both agree there.
 QString Family::limitWords(const Limit& l, const Limit& generic, const Cell& cell, int side,
-                           EngineTerm* value) {
+                           EngineTerm* value, const std::function<Limit()>& elsewhere) {
   switch (l.kind) {
     case Limit::Kind::PlusInfinity:
       return QStringLiteral("∞");
@@ -254,16 +260,58 @@ QString Family::limitWords(const Limit& l, const Limit& generic, const Cell& cel
     default:
       return QString();
   }
-  if (cell.point || !hasT(l.value)) {
-    *value = l.value;
-  } else if (generic.kind == Limit::Kind::Value) {
-    const double here = approximateNumber(engine_, l.value).value_or(NAN);
-    if (std::abs(this->value(generic.value, cell.value) - here) < 1e-6 * (1 + std::abs(here)))
-      *value = onSide(generic.value, side);
+  // The value at the test value of t is a number: the generic term where it
+  // agrees there, the number itself where a second t of the cell gives it too.
+  // A cut value keeps its exact number unless the generic term agrees.
+  const double here = approximateNumber(engine_, l.value).value_or(NAN);
+  auto same = [&](double v) { return std::abs(v - here) < 1e-6 * (1 + std::abs(here)); };
+  if (cell.point) {
+    const bool agrees = generic.kind == Limit::Kind::Value &&
+                        !generic.value.text().contains(QStringLiteral("abs(")) &&
+                        same(this->value(generic.value, cell.value));
+    *value = agrees ? generic.value : l.value;
+    return QString();
   }
-  if (value->isEmpty() && generic.kind == Limit::Kind::Value && !hasT(generic.value))
-    *value = generic.value;
+  if (generic.kind == Limit::Kind::Value) {
+    if (same(this->value(generic.value, std::llround(cell.value * 1024) / 1024.0)))
+      *value = hasT(generic.value) ? onSide(generic.value, side) : generic.value;
+  } else {
+    const Limit other = elsewhere();
+    if (other.kind == Limit::Kind::Value &&
+        same(approximateNumber(engine_, other.value).value_or(NAN)))
+      *value = l.value;
+  }
   return value->isEmpty() ? QStringLiteral("?") : QString();
+}
+
+// The oblique asymptote y = m·x + b at ±∞ in one cell: m and b as limits at
+// the cell's value of t, written as the generic terms where they agree there.
+EngineTerm Family::obliqueLine(const EngineTerm& fc, const EngineTerm& point, const Cell& cell,
+                               int side) {
+  auto line = [&](const EngineTerm& g) -> std::optional<std::pair<EngineTerm, EngineTerm>> {
+    const Limit m = limit(engine_, EngineTerm::asIs('(' + g.text() + ")/x"), point);
+    if (m.kind != Limit::Kind::Value || isZero(m.value)) return std::nullopt;
+    const Limit b =
+        limit(engine_, EngineTerm::asIs('(' + g.text() + ")-(" + m.value.text() + ")*x"), point);
+    if (b.kind != Limit::Kind::Value) return std::nullopt;
+    return std::pair{m.value, b.value};
+  };
+  const auto here = line(fc);
+  if (!here) return {};
+  auto written = [&](const EngineTerm& m, const EngineTerm& b) {
+    return simplified(EngineTerm::asIs('(' + m.text() + ")*x+(" + b.text() + ')'));
+  };
+  if (cell.point) return written(here->first, here->second);
+  auto& generic = generic_[point.text() == QStringLiteral("inf") ? 1 : 0];
+  if (!generic) generic = line(f_);
+  if (!*generic) return {};
+  const double tau = std::llround(cell.value * 1024) / 1024.0;
+  for (const auto& [mine, theirs] :
+       {std::pair{here->first, (*generic)->first}, std::pair{here->second, (*generic)->second}}) {
+    const double v = approximateNumber(engine_, mine).value_or(NAN);
+    if (!(std::abs(value(theirs, tau) - v) < 1e-6 * (1 + std::abs(v)))) return {};
+  }
+  return onSide(written((*generic)->first, (*generic)->second), side);
 }
 
 void Family::bordersOfDomain() {
@@ -291,8 +339,8 @@ void Family::bordersOfDomain() {
   QList<QList<RichText>> texts(items, QList<RichText>(all.size()));
   QList<QList<bool>> present(items, QList<bool>(all.size(), false));
   auto tends = [&](const Limit& l, const Limit& generic, const Cell& cell, int side,
-                   EngineTerm* value) -> RichText {
-    const QString words = limitWords(l, generic, cell, side, value);
+                   EngineTerm* value, const std::function<Limit()>& elsewhere) -> RichText {
+    const QString words = limitWords(l, generic, cell, side, value, elsewhere);
     if (!value->isEmpty()) return w(QStringLiteral("f(x) → ")) + term(*value);
     if (words.isEmpty()) return w(QStringLiteral("f(x) hat keinen Grenzwert"));
     if (words == QStringLiteral("?")) return RichText();
@@ -304,27 +352,34 @@ void Family::bordersOfDomain() {
     const int side = sideOf(all, c);
     const Layout l = layout(cell, side);
     if (l.pieces.isEmpty()) continue;
+    // A second value of t in the same open cell, as an exact number.
+    EngineTerm second;
+    if (!cell.point) {
+      const double a = c > 0 ? all[c - 1].value : cell.value - 4;
+      const double b = c + 1 < all.size() ? all[c + 1].value : cell.value + 4;
+      second = rational(cell.value +
+                        (cell.value - a < b - cell.value ? b - cell.value : a - cell.value) / 2);
+    }
     for (const bool plus : {false, true}) {
       if ((plus ? l.pieces.back().hi : l.pieces.front().lo) >= 0) continue;
       const EngineTerm point = EngineTerm::asIs(plus ? "inf" : "-inf");
       const Limit here = limit(engine_, l.f, point);
-      // A second value of t in the same open cell: the kind must not change.
-      bool steady = true;
-      if (!cell.point) {
-        const double a = c > 0 ? all[c - 1].value : cell.value - 4;
-        const double b = c + 1 < all.size() ? all[c + 1].value : cell.value + 4;
-        const double other =
-            cell.value + (cell.value - a < b - cell.value ? b - cell.value : a - cell.value) / 2;
-        steady = limit(engine_, putT(f_, rational(other)), point).kind == here.kind;
-      }
+      // At the second value of t the kind must not change.
+      const Limit there = cell.point ? here : limit(engine_, putT(f_, second), point);
       EngineTerm value;
       const QString to = plus ? QStringLiteral("∞") : QStringLiteral("−∞");
-      RichText text =
-          steady ? tends(here, plus ? atPlus : atMinus, cell, side, &value) : RichText();
+      RichText text = there.kind == here.kind ? tends(here, plus ? atPlus : atMinus, cell, side,
+                                                      &value, [&] { return there; })
+                                              : RichText();
       text = text.isEmpty() ? w(QStringLiteral("der Grenzwert für x → ") + to + ' ' + unknown)
                             : text + w(QStringLiteral(" für x → ") + to);
       if (!polynomial && !value.isEmpty())
         text += w(QStringLiteral(" ⇒ waagerechte Asymptote y = ")) + term(value);
+      if (!polynomial && infinite(here) && there.kind == here.kind) {
+        const EngineTerm oblique = obliqueLine(l.f, point, cell, side);
+        if (!oblique.isEmpty())
+          text += w(QStringLiteral(" ⇒ schräge Asymptote y = ")) + term(oblique);
+      }
       texts[plus ? 1 : 0][c] = text;
       present[plus ? 1 : 0][c] = true;
     }
@@ -347,7 +402,9 @@ void Family::bordersOfDomain() {
         const RichText to =
             w(QStringLiteral(" für x → ")) + term(s.x) +
             w(from == Side::Left ? QStringLiteral(" von links") : QStringLiteral(" von rechts"));
-        const RichText tending = tends(here, generic, cell, side, value);
+        const RichText tending = tends(here, generic, cell, side, value, [&] {
+          return limit(engine_, putT(f_, second), withT(borderTerms_[s.index], second), from);
+        });
         return std::pair{here, tending.isEmpty() ? w(QStringLiteral("der Grenzwert")) + to +
                                                        w(QStringLiteral(" ") + unknown)
                                                  : tending + to};

@@ -227,16 +227,31 @@ TEST(WorkedFamily, PointsExistForTheRightValuesOfTheParameter) {
 
 // Lines as a pupil writes them, by hand; the points in them are checked
 // numerically above. x/(x² + t) has gaps only for t < 0, so its domain stays a
-// set; the integer of a periodic solution of a family in k is called n.
+// set; the integer of a periodic solution of a family in k is called n. The
+// intervals and limits by hand: f′ = 4x·(x² − t) of x⁴ − 2t·x² changes its
+// sign at −√t, 0, √t for t > 0; (x² − t)/x = x − t/x has a pole at 0 for
+// t ≠ 0 and is x for t = 0.
 TEST(WorkedFamily, LinesAsAPupilWritesThem) {
   const std::pair<const char*, std::vector<const char*>> cases[] = {
       {"x^4-2t*x^2",
        {"f′(x) = 4x³ − 4t·x", "x = 0 ∨ x = ±√t (für t > 0)",
         "für t > 0: f″(±√t) = 8t > 0 ⇒ TP(±√t | −t²), f″(0) = −4t < 0 ⇒ HP(0 | 0)",
         "für t < 0: f″(0) = −4t > 0 ⇒ TP(0 | 0)", "TP1(0 | 0) nur für t ≤ 0",
-        "Ortskurve der Tiefpunkte: y = −x⁴ (x ≠ 0)"}},
+        "Ortskurve der Tiefpunkte: y = −x⁴ (x ≠ 0)",
+        "für t ≤ 0: streng monoton fallend auf ]−∞; 0] und streng monoton steigend auf [0; ∞[",
+        "für t > 0: streng monoton fallend auf ]−∞; −√t], streng monoton steigend auf [−√t; 0], "
+        "streng monoton fallend auf [0; √t] und streng monoton steigend auf [√t; ∞[",
+        "für t ≤ 0: linksgekrümmt auf ]−∞; ∞[", "f(x) → ∞ für x → ∞"}},
+      {"ln(x)-t*x",
+       {"für t > 0: f(x) → −∞ für x → ∞",
+        "f(x) → −∞ für x → 0 von rechts ⇒ senkrechte Asymptote x = 0"}},
       {"x/(x^2+t)", {"D = {x ∈ ℝ | x² + t ≠ 0}", "Sy(0 | 0) nur für t ≠ 0"}},
-      {"(x^2-t)/x", {"D = ℝ \\ {0}", "Ortskurve der Tiefpunkte: y = 2x (x > 0)"}},
+      {"(x^2-t)/x",
+       {"D = ℝ \\ {0}", "Ortskurve der Tiefpunkte: y = 2x (x > 0)",
+        "für t > 0: f(x) → ∞ für x → 0 von links, f(x) → −∞ für x → 0 von rechts ⇒ Polstelle "
+        "mit Vorzeichenwechsel, senkrechte Asymptote x = 0",
+        "für t = 0 (f(x) = x): f″(x) = 0 für alle x: keine Krümmung"}},
+      {"t*sin(x)", {"Die Intervalle lassen sich nicht allgemein in Abhängigkeit von t angeben."}},
       {"t*ln(x)/x", {"Ortskurve der Hochpunkte: x = e"}},
       {"k*sin(x)", {"allgemeine Lösung: x = π/2 + n·π, n ∈ ℤ", "im Intervall [−10; 10]:"}},
       {"sin(x)+t*x", {"Die Gleichung lässt sich nicht allgemein in Abhängigkeit von t lösen."}},
@@ -365,6 +380,8 @@ double derivativeAt(Engine& engine, const EngineTerm& f, double t, int order, do
 //   √x − t·x:    f′ = 1/(2√x) − t: two on [0; ∞[ for t > 0, one for t ≤ 0; f″ < 0: one.
 //   x/(x² + t):  f′ = (t − x²)/(x² + t)²: three for t > 0, three pieces for t < 0, two (1/x)
 //                for t = 0; f″ = 2x·(x² − 3t)/(x² + t)³: four for t > 0 and t < 0, two for t = 0.
+//   (t·x² + 1)/(x² + 1) = t − (t − 1)/(x² + 1): f′ = 2(t − 1)·x/(x² + 1)²: two for t ≠ 1,
+//                f″ = 2(t − 1)·(1 − 3x²)/(x² + 1)³: three; t = 1 is f(x) = 1: none. f → t.
 struct Intervals {
   const char* term;
   std::vector<std::tuple<double, int, int>> counts;  // t, monotony, curvature
@@ -378,6 +395,7 @@ const Intervals kIntervals[] = {
     {"ln(x)-t*x", {{2, 2, 1}, {-1, 1, 1}, {0, 1, 1}}},
     {"sqrt(x)-t*x", {{2, 2, 1}, {-1, 1, 1}, {0, 1, 1}}},
     {"x/(x^2+t)", {{2, 3, 4}, {-1, 3, 4}, {0, 2, 2}}},
+    {"(t*x^2+1)/(x^2+1)", {{2, 2, 3}, {-1, 2, 3}, {0, 2, 3}, {1, 0, 0}}},
 };
 
 // Every interval claimed at t is checked by differences of f at interior
@@ -429,8 +447,8 @@ TEST(WorkedFamily, MonotonyAndCurvatureHoldAtConcreteParameterValues) {
   }
 }
 
-// The limits claimed for x → ±∞ and at the borders of the domain, checked by
-// values of f far out and close to the border.
+// The limits and asymptotes claimed for x → ±∞ and at the borders of the
+// domain, checked by values of f far out and close to the border.
 TEST(WorkedFamily, LimitsHoldAtConcreteParameterValues) {
   static const QRegularExpression claim(
       R"(f\(x\) → (−?∞|[^ ]+) für x → (−?∞|[^ ]+)(?: von (links|rechts))?)");
@@ -454,7 +472,18 @@ TEST(WorkedFamily, LimitsHoldAtConcreteParameterValues) {
             if (std::isinf(at)) return (at > 0 ? 1 : -1) * 1e4 * d;
             return at + from * 1e-4 / d;
           };
-          if (std::isinf(at)) ++atInfinity;
+          if (std::isinf(at)) {
+            ++atInfinity;
+            // An asymptote y = a(x) of the same line: f − a → 0 far out.
+            static const QRegularExpression asymptote(R"(Asymptote y = (.+)$)");
+            const QRegularExpressionMatch a = asymptote.match(text);
+            if (a.hasMatch()) {
+              const EngineTerm line = EngineTerm::fromUser(typed(a.captured(1)));
+              const double x = near(4);
+              EXPECT_NEAR(valueOf(engine, f, t, x), valueOf(engine, line, t, x), 1e-3)
+                  << a.captured(1).toStdString();
+            }
+          }
           const double f1 = valueOf(engine, f, t, near(1)), f2 = valueOf(engine, f, t, near(4));
           if (std::isinf(to)) {
             EXPECT_GT((to > 0 ? 1 : -1) * f2, (to > 0 ? 1 : -1) * f1);
