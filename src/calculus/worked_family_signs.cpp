@@ -330,7 +330,8 @@ void Family::bordersOfDomain() {
         cuts_ << one;
   borderCuts(kept_[1].done ? kept_[1].a.candidates : QList<Candidate>());
   const QList<Cell> all = cells();
-  const bool polynomial = isPolynomial(f_);
+  // A polynomial in x for every t: no asymptotes.
+  const bool polynomial = isPolynomial(putT(f_, EngineTerm::asIs("2")));
   const QString unknown = QStringLiteral("lässt sich nicht allgemein angeben");
   const Limit atMinus = limit(engine_, f_, EngineTerm::asIs("-inf"));
   const Limit atPlus = limit(engine_, f_, EngineTerm::asIs("inf"));

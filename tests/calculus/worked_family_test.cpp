@@ -382,6 +382,9 @@ double derivativeAt(Engine& engine, const EngineTerm& f, double t, int order, do
 //                for t = 0; f″ = 2x·(x² − 3t)/(x² + t)³: four for t > 0 and t < 0, two for t = 0.
 //   (t·x² + 1)/(x² + 1) = t − (t − 1)/(x² + 1): f′ = 2(t − 1)·x/(x² + 1)²: two for t ≠ 1,
 //                f″ = 2(t − 1)·(1 − 3x²)/(x² + 1)³: three; t = 1 is f(x) = 1: none. f → t.
+//   x³ + t·x² + x: f′ = 3x² + 2t·x + 1 has two zeros for |t| > √3: three, else one;
+//                f″ = 6x + 2t: two.
+//   t·x²:        two (one) for t ≠ 0, none for t = 0 (f(x) = 0).
 struct Intervals {
   const char* term;
   std::vector<std::tuple<double, int, int>> counts;  // t, monotony, curvature
@@ -395,7 +398,9 @@ const Intervals kIntervals[] = {
     {"ln(x)-t*x", {{2, 2, 1}, {-1, 1, 1}, {0, 1, 1}}},
     {"sqrt(x)-t*x", {{2, 2, 1}, {-1, 1, 1}, {0, 1, 1}}},
     {"x/(x^2+t)", {{2, 3, 4}, {-1, 3, 4}, {0, 2, 2}}},
-    {"(t*x^2+1)/(x^2+1)", {{2, 2, 3}, {-1, 2, 3}, {0, 2, 3}, {1, 0, 0}}},
+    {"(t*x^2+1)/(x^2+1)", {{2, 2, 3}, {-1, 2, 3}, {0, 2, 3}, {1, 0, 0}, {0.5, 2, 3}}},
+    {"x^3+t*x^2+x", {{2, 3, 2}, {-1, 1, 2}, {0, 1, 2}, {-2, 3, 2}}},
+    {"t*x^2", {{2, 2, 1}, {-1, 2, 1}, {0, 0, 0}}},
 };
 
 // Every interval claimed at t is checked by differences of f at interior
