@@ -163,7 +163,7 @@ class Family {
   Layout layout(const Cell& cell, int side);
   double valueIn(const Cell& cell, int order, double x);
   int sideOf(const QList<Cell>& cells, qsizetype i) const;
-  RichText signCell(int order, const Cell& cell, const CellOutcome& outcome, int side);
+  RichText signCell(int order, const Cell& cell, const CellOutcome& outcome, int side, bool window);
   void signs(int order);
   QString limitWords(const Limit& l, const Limit& generic, const Cell& cell, int side,
                      EngineTerm* value, const std::function<Limit()>& elsewhere);

@@ -133,7 +133,8 @@ Family::Layout Family::layout(const Cell& cell, int side) {
 }
 
 // "streng monoton fallend auf ]−∞; −√t], …" for one cell.
-RichText Family::signCell(int order, const Cell& cell, const CellOutcome& outcome, int side) {
+RichText Family::signCell(int order, const Cell& cell, const CellOutcome& outcome, int side,
+                          bool window) {
   const Layout l = layout(cell, side);
   if (l.pieces.isEmpty()) return w(QStringLiteral("f ist auf keinem Intervall definiert"));
   if (outcome.everywhere)
@@ -159,8 +160,14 @@ RichText Family::signCell(int order, const Cell& cell, const CellOutcome& outcom
       order == 1 ? QStringLiteral("streng monoton fallend") : QStringLiteral("rechtsgekrümmt");
   QList<RichText> texts;
   for (const Piece& p : l.pieces) {
-    const std::optional<Spot> lo = p.lo < 0 ? std::nullopt : std::optional<Spot>(l.borders[p.lo]);
-    const std::optional<Spot> hi = p.hi < 0 ? std::nullopt : std::optional<Spot>(l.borders[p.hi]);
+    std::optional<Spot> lo = p.lo < 0 ? std::nullopt : std::optional<Spot>(l.borders[p.lo]);
+    std::optional<Spot> hi = p.hi < 0 ? std::nullopt : std::optional<Spot>(l.borders[p.hi]);
+    bool loClosed = p.loClosed, hiClosed = p.hiClosed;
+    if (window) {  // the zeros of f′ (f″) repeat: the piece inside [from, to]
+      if (!lo || lo->v < from_) lo = Spot{EngineTerm::number(from_), from_}, loClosed = false;
+      if (!hi || hi->v > to_) hi = Spot{EngineTerm::number(to_), to_}, hiClosed = false;
+      if (lo->v >= hi->v) continue;
+    }
     struct Part {
       std::optional<Spot> lo, hi;
       bool loClosed, hiClosed;
@@ -168,7 +175,7 @@ RichText Family::signCell(int order, const Cell& cell, const CellOutcome& outcom
     };
     QList<Part> parts;
     std::optional<Spot> start = lo;
-    bool startClosed = p.loClosed && closed;
+    bool startClosed = loClosed && closed;
     int current = 0;
     auto finish = [&](const std::optional<Spot>& end, bool endClosed) {
       const double a = start ? start->v : -INFINITY, b = end ? end->v : INFINITY;
@@ -190,7 +197,7 @@ RichText Family::signCell(int order, const Cell& cell, const CellOutcome& outcom
       start = s;
       startClosed = closed;
     }
-    finish(hi, p.hiClosed && closed);
+    finish(hi, hiClosed && closed);
     for (const Part& part : parts) {
       if (part.sign == 0) continue;
       RichText text = w((part.sign > 0 ? rising : falling) + QStringLiteral(" auf ") +
@@ -210,8 +217,7 @@ RichText Family::signCell(int order, const Cell& cell, const CellOutcome& outcom
 void Family::signs(int order) {
   section(order == 1 ? QStringLiteral("Monotonie") : QStringLiteral("Krümmung"));
   const Kept& k = kept_[order];
-  if (!k.done || !k.a.failure.isEmpty() || k.a.window || !k.a.families.isEmpty() ||
-      !bordersKnown_) {
+  if (!k.done || !k.a.failure.isEmpty() || !bordersKnown_) {
     line(w(QStringLiteral("Die Intervalle lassen sich nicht allgemein in Abhängigkeit von ") +
            QString(t_) + QStringLiteral(" angeben.")));
     return;
@@ -240,9 +246,12 @@ void Family::signs(int order) {
       outcomes << (cell.point ? atCut(order, k.a.candidates, cell)
                               : inInterval(order, k.a.candidates, cell.value));
   }
+  if (k.a.window)
+    line(w(QStringLiteral("im Intervall [") + schoolNumber(from_) + QStringLiteral("; ") +
+           schoolNumber(to_) + QStringLiteral("]:")));
   QList<RichText> texts;
   for (qsizetype i = 0; i < all.size(); ++i)
-    texts << signCell(order, all[i], outcomes[i], sideOf(all, i));
+    texts << signCell(order, all[i], outcomes[i], sideOf(all, i), k.a.window);
   groupedLines(all, texts, {}, false);
 }
 
