@@ -419,6 +419,10 @@ WorkedSolution Family::run() {
   zeros();
   extrema();
   inflections();
+  bordersKnown_ = solveBorders();
+  signs(1);
+  signs(2);
+  bordersOfDomain();
   result();
   loci();
   return std::move(out_);

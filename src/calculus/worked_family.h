@@ -4,7 +4,8 @@
 // analysis of f⁽ⁿ⁾ = 0 in each cell, the run of all steps),
 // worked_family_text.cpp (the lines of the cases, candidates and points, and
 // the sections from the functions to the points of inflection) and
-// worked_family_loci.cpp (the result and the Ortskurven).
+// worked_family_loci.cpp (the result and the Ortskurven); the monotony, the
+// curvature and the borders of the domain in worked_family_signs.cpp.
 //
 // The candidates of f = 0, f′ = 0 and f″ = 0 are solved as terms in t; the
 // values of t where a candidate stops existing, where two candidates meet, or
@@ -19,6 +20,7 @@
 #include <QList>
 #include <QString>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 #include "calculus/worked_builder.h"
@@ -130,6 +132,44 @@ class Family {
   void zeros();
   void extrema();
   void inflections();
+  // Cells with the same text share a line, "für t ≠ 0: …"; a cut value alone
+  // names its function. Without `present`, every cell has a text; `allLabel`
+  // writes "für alle t:" where all cells agree.
+  void groupedLines(const QList<Cell>& cells, const QList<RichText>& texts,
+                    const QList<bool>& present = {}, bool allLabel = true);
+
+  // ---- monotony, curvature, borders (worked_family_signs.cpp) ----
+  // A place on the x axis in one cell: a border of the domain or a zero of
+  // f′ (f″), its exact term for that cell and its value there.
+  struct Spot {
+    EngineTerm x;
+    double v = 0;
+    bool border = false;
+    bool defined = false;  // f has a value at a border
+    int index = -1;        // the generic border
+  };
+  // A piece of the domain between two borders (indices; −1: infinite).
+  struct Piece {
+    int lo = -1, hi = -1;
+    bool loClosed = false, hiClosed = false;
+  };
+  struct Layout {
+    QList<Spot> borders;
+    QList<Piece> pieces;
+    EngineTerm f, tau;  // f in the cell, t there as an exact number
+  };
+  bool solveBorders();
+  void borderCuts(const QList<Candidate>& candidates);
+  Layout layout(const Cell& cell, int side);
+  double valueIn(const Cell& cell, int order, double x);
+  int sideOf(const QList<Cell>& cells, qsizetype i) const;
+  RichText signCell(int order, const Cell& cell, const CellOutcome& outcome, int side, bool window);
+  void signs(int order);
+  QString limitWords(const Limit& l, const Limit& generic, const Cell& cell, int side,
+                     EngineTerm* value, const std::function<Limit()>& elsewhere);
+  EngineTerm obliqueLine(const EngineTerm& fc, const EngineTerm& point, const Cell& cell, int side);
+  void bordersOfDomain();
+
   // (worked_family_loci.cpp)
   void result();
   void loci();
@@ -160,6 +200,19 @@ class Family {
   EngineTerm d_[4];
   QList<Solution> cuts_;
   QList<Listed> listed_;
+  // The analysis of f = 0, f′ = 0 and f″ = 0 with its cut values, for the
+  // intervals and the borders.
+  struct Kept {
+    Analysis a;
+    QList<Solution> cuts;
+    bool done = false;
+  };
+  Kept kept_[3];
+  QList<EngineTerm> borderTerms_;  // the borders of the domain as terms in t
+  bool bordersKnown_ = false;
+  // The generic oblique asymptote at −∞ and ∞, m and b; nullopt inside once
+  // none was found.
+  std::optional<std::optional<std::pair<EngineTerm, EngineTerm>>> generic_[2];
   WorkedSolution out_;
 };
 

@@ -97,21 +97,31 @@ void Family::caseLines(int order, const Analysis& a) {
     }
     texts << reasons(order, a.outcomes[i], side);
   }
+  groupedLines(a.cells, texts);
+}
+
+void Family::groupedLines(const QList<Cell>& cells, const QList<RichText>& texts,
+                          const QList<bool>& present, bool allLabel) {
+  const qsizetype n = cells.size();
+  auto has = [&](qsizetype i) { return present.isEmpty() || present[i]; };
   if (n == 1) {
-    line(texts.front());
+    if (has(0)) line(texts.front());
     return;
   }
-  // Cells with the same reasons share one line, "für t ≠ 0: …".
   QList<bool> written(n, false);
   for (qsizetype i = 0; i < n; ++i) {
-    if (written[i]) continue;
+    if (written[i] || !has(i)) continue;
     QList<bool> in(n, false);
     for (qsizetype k = i; k < n; ++k)
-      if (texts[k].plain == texts[i].plain) in[k] = written[k] = true;
-    RichText label = setText(a.cells, in, false);
+      if (has(k) && texts[k].plain == texts[i].plain) in[k] = written[k] = true;
+    RichText label = setText(cells, in, false);
+    if (label.isEmpty() && !allLabel) {
+      line(texts[i]);
+      continue;
+    }
     if (label.isEmpty()) label = w(QStringLiteral("für alle ") + QString(t_));
-    if (a.cells[i].point && std::count(in.begin(), in.end(), true) == 1) {
-      const EngineTerm fc = withT(f_, a.cells[i].exact);
+    if (cells[i].point && std::count(in.begin(), in.end(), true) == 1) {
+      const EngineTerm fc = withT(f_, cells[i].exact);
       label += w(QStringLiteral(" (f(x) = ")) + term(fc) + w(QStringLiteral(")"));
     }
     line(label + w(QStringLiteral(": ")) + texts[i]);
@@ -411,6 +421,7 @@ void Family::zeros() {
     line(w(a.failure));
     return;
   }
+  kept_[0] = {a, cuts_, true};
   a.cells = cells();
   for (const Cell& cell : a.cells)
     a.outcomes << (cell.point ? atCut(0, a.candidates, cell)
@@ -435,6 +446,7 @@ void Family::extrema() {
   for (const Cell& cell : a.cells)
     a.outcomes << (cell.point ? atCut(1, a.candidates, cell)
                               : inInterval(1, a.candidates, cell.value));
+  kept_[1] = {a, cuts_, true};
   candidateLine(1, a);
   if (a.candidates.isEmpty() &&
       std::none_of(a.outcomes.begin(), a.outcomes.end(),
@@ -461,6 +473,7 @@ void Family::inflections() {
   for (const Cell& cell : a.cells)
     a.outcomes << (cell.point ? atCut(2, a.candidates, cell)
                               : inInterval(2, a.candidates, cell.value));
+  kept_[2] = {a, cuts_, true};
   candidateLine(2, a);
   if (std::none_of(a.outcomes.begin(), a.outcomes.end(),
                    [](const CellOutcome& o) { return !o.found.isEmpty(); }))
