@@ -83,6 +83,8 @@ ConditionReading readCondition(const QString& text, int degree);
 QString equationText(const LinearEquation& equation, int degree);
 // "f(x) = −x³ + 3x": zero terms left out, coefficients 1 and −1 as x³ and −x³.
 QString polynomialText(const std::vector<Fraction>& coefficients);
+// The same polynomial as the entry field takes it: "-x^3+3*x", "(3/8)*x^5-(5/4)*x^3".
+QString polynomialTerm(const std::vector<Fraction>& coefficients);
 // "f′(1)" for derivative 1 at x = 1; with `decimals` "f′(0,5)" rather than "f′(1/2)".
 QString derivativeAt(int derivative, const Fraction& x, bool decimals = false);
 

@@ -85,6 +85,29 @@ QString polynomialText(const std::vector<Fraction>& coefficients) {
   return QStringLiteral("f(x) = ") + text;
 }
 
+QString polynomialTerm(const std::vector<Fraction>& coefficients) {
+  const int degree = static_cast<int>(coefficients.size()) - 1;
+  QString term;
+  for (int column = 0; column <= degree; ++column) {
+    const Fraction& c = coefficients[column];
+    if (c.isZero()) continue;
+    const int power = degree - column;
+    const Fraction size = c.num < 0 ? -c : c;
+    term += c.num < 0 ? QStringLiteral("-") : term.isEmpty() ? QString() : QStringLiteral("+");
+    const QString factor = size.isInteger() ? QString::number(size.num)
+                                            : QStringLiteral("(%1/%2)").arg(size.num).arg(size.den);
+    const QString x = power == 0   ? QString()
+                      : power == 1 ? QStringLiteral("x")
+                                   : QStringLiteral("x^") + QString::number(power);
+    if (x.isEmpty()) {
+      term += factor;
+    } else {
+      term += size == Fraction(1) ? x : factor + u'*' + x;
+    }
+  }
+  return term.isEmpty() ? QStringLiteral("0") : term;
+}
+
 QString derivativeAt(int derivative, const Fraction& x, bool decimals) {
   static const char16_t primes[] = u"\u2032\u2033\u2034";
   QString name = QStringLiteral("f");

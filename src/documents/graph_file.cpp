@@ -57,6 +57,8 @@ bool looksLikeNumber(const QString& field) {
 }
 
 const QString kParameterHead = QStringLiteral("#Parameter ");
+const QString kTaskHead = QStringLiteral("#Steckbrief Grad=");
+const QString kConditionHead = QStringLiteral("#Bedingung ");
 
 QString numberField(double v) {
   return QString::number(v, 'g', QLocale::FloatingPointShortest);
@@ -90,6 +92,21 @@ std::variant<GraphFile, QString> readTerms(GraphFile file, const std::vector<QSt
   for (std::size_t i = first; i < lines.size(); ++i) {
     const QString line = lines[i].trimmed();
     if (line.isEmpty()) continue;
+    if (line.startsWith(kTaskHead)) {
+      bool ok = false;
+      const int degree = line.mid(kTaskHead.size()).toInt(&ok);
+      if (!ok || degree < kMinDegree || degree > kMaxDegree) {
+        return atLine(i, QStringLiteral("Der Grad der Steckbriefaufgabe ist fehlerhaft."));
+      }
+      file.steckbrief.degree = degree;
+      continue;
+    }
+    if (line.startsWith(kConditionHead)) {
+      const std::optional<QString> condition = unescapedCondition(line.mid(kConditionHead.size()));
+      if (!condition) return atLine(i, QStringLiteral("Die Bedingung ist fehlerhaft geschrieben."));
+      file.steckbrief.conditions << *condition;
+      continue;
+    }
     if (line.startsWith(kParameterHead)) {
       const std::optional<Parameter> parameter = readParameterLine(line);
       if (!parameter) return atLine(i, QStringLiteral("Die Angaben zum Parameter sind fehlerhaft."));
@@ -113,7 +130,8 @@ std::variant<GraphFile, QString> readTerms(GraphFile file, const std::vector<QSt
 
 std::variant<QByteArray, QString> writeGraphFile(const std::array<float, 6>& view,
                                                  const QStringList& terms,
-                                                 const Parameters& parameters) {
+                                                 const Parameters& parameters,
+                                                 const SteckbriefTask& steckbrief) {
   QByteArray bytes;
   for (int i = 0; i < kViewNumbers; ++i) {
     if (!std::isfinite(view[i])) {
@@ -148,6 +166,12 @@ std::variant<QByteArray, QString> writeGraphFile(const std::array<float, 6>& vie
     bytes += '"' + term.toLatin1() + "\"\r\n";
   }
   for (const Parameter& p : parameters) bytes += parameterLine(p).toLatin1() + "\r\n";
+  if (!steckbrief.isEmpty()) {
+    bytes += (kTaskHead + QString::number(steckbrief.degree)).toLatin1() + "\r\n";
+    for (const QString& condition : steckbrief.conditions) {
+      bytes += (kConditionHead + escapedCondition(condition)).toLatin1() + "\r\n";
+    }
+  }
   return bytes;
 }
 

@@ -56,6 +56,12 @@ QByteArray writeRecovery(const RecoveredSheet& sheet) {
     }
     root.insert(QStringLiteral("parameters"), parameters);
   }
+  if (!sheet.steckbrief.isEmpty()) {
+    root.insert(QStringLiteral("steckbrief"),
+                QJsonObject{{QStringLiteral("degree"), sheet.steckbrief.degree},
+                            {QStringLiteral("conditions"),
+                             QJsonArray::fromStringList(sheet.steckbrief.conditions)}});
+  }
   return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
@@ -120,6 +126,16 @@ std::optional<RecoveredSheet> readRecovery(const QByteArray& bytes) {
     }
     p.letter = letter.front();
     storeParameter(sheet.parameters, p);
+  }
+  if (root.contains(QStringLiteral("steckbrief"))) {
+    const QJsonObject task = root.value(QStringLiteral("steckbrief")).toObject();
+    const int degree = task.value(QStringLiteral("degree")).toInt(-1);
+    if (degree < kMinDegree || degree > kMaxDegree) return std::nullopt;
+    sheet.steckbrief.degree = degree;
+    for (const QJsonValue& condition : task.value(QStringLiteral("conditions")).toArray()) {
+      if (!condition.isString()) return std::nullopt;
+      sheet.steckbrief.conditions << condition.toString();
+    }
   }
   return sheet;
 }

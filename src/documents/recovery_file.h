@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "documents/conditions.h"
 #include "plot/appearance.h"
 #include "plot/parameter.h"
 
@@ -20,6 +21,7 @@ struct RecoveredSheet {
   Appearance appearance;
   std::array<SheetLabel, 2> labels;
   Parameters parameters;
+  SteckbriefTask steckbrief;
 };
 
 QByteArray writeRecovery(const RecoveredSheet& sheet);

@@ -111,6 +111,13 @@ void Sheet::setParameter(const Parameter& parameter) {
   parameterDraw_.request();
 }
 
+void Sheet::setSteckbrief(const SteckbriefTask& task) {
+  if (doc_.steckbrief == task) return;
+  doc_.steckbrief = task;
+  emit steckbriefChanged();
+  steps_.noteChange();
+}
+
 void Sheet::endParameterDrag() {
   parameterDraw_.flush();
   steps_.gestureEnded();
@@ -227,8 +234,10 @@ void Sheet::neu() {
   canvas_.setPicture(QImage());
   doc_.list.replace({});
   doc_.parameters.clear();
+  doc_.steckbrief = {};
   emit termsChanged();
   emit parametersChanged();
+  emit steckbriefChanged();
   Koordinatensystem_zeichnen();
 }
 
@@ -401,6 +410,11 @@ bool Sheet::open(const QString& fileName) {
   setViewTexts(std::get<ViewTexts>(texts));
   for (const Parameter& p : content.parameters) storeParameter(doc_.parameters, p);
   if (!content.parameters.isEmpty()) emit parametersChanged();
+  // The file's task replaces the sheet's, as only one is shown.
+  if (!content.steckbrief.isEmpty()) {
+    doc_.steckbrief = content.steckbrief;
+    emit steckbriefChanged();
+  }
   if (!content.terms.isEmpty()) {
     const QString shown = doc_.list.terms.isEmpty() ? content.terms.first() : doc_.list.entry;
     appendTerms(content.terms, shown);
@@ -413,7 +427,8 @@ bool Sheet::open(const QString& fileName) {
 
 bool Sheet::save(const QString& fileName) {
   // The window of the last drawing, not what the fields may hold by now.
-  auto bytes = writeGraphFile(doc_.viewNumbers(), doc_.list.terms, doc_.usedParameters());
+  auto bytes = writeGraphFile(doc_.viewNumbers(), doc_.list.terms, doc_.usedParameters(),
+                              doc_.steckbrief);
   if (auto* failure = std::get_if<QString>(&bytes)) {
     emit message(*failure);
     return false;
@@ -433,6 +448,7 @@ void Sheet::restore(const SheetState& state) {
   canvas_.restore(state.canvas);
   emit termsChanged();
   emit parametersChanged();
+  emit steckbriefChanged();
   emit viewTextsChanged();
   emit appearanceChanged();
   emit labelsChanged();
@@ -441,7 +457,7 @@ void Sheet::restore(const SheetState& state) {
 
 QByteArray Sheet::recoveryBytes() const {
   return writeRecovery({doc_.viewNumbers(), doc_.list.terms, doc_.appearance, doc_.labels,
-                        doc_.usedParameters()});
+                        doc_.usedParameters(), doc_.steckbrief});
 }
 
 bool Sheet::restoreRecovery(const QByteArray& bytes) {
@@ -454,6 +470,8 @@ bool Sheet::restoreRecovery(const QByteArray& bytes) {
   doc_.labels = recovered->labels;
   for (const Parameter& p : recovered->parameters) storeParameter(doc_.parameters, p);
   emit parametersChanged();
+  doc_.steckbrief = recovered->steckbrief;
+  emit steckbriefChanged();
   emit labelsChanged();
   canvas_.setPicture(QImage());
   replaceTerms(recovered->terms);

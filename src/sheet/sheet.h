@@ -94,6 +94,10 @@ class Sheet : public QObject {
   // graph of `term`, or the vertical line x = term.
   void drawLocus(int entry, const EngineTerm& term, bool vertical);
 
+  // The reconstruction task: the degree and the conditions; a change is a step.
+  const SteckbriefTask& steckbrief() const { return doc_.steckbrief; }
+  void setSteckbrief(const SteckbriefTask& task);
+
   const Appearance& appearance() const { return doc_.appearance; }
   void setAppearance(const Appearance& appearance);
 
@@ -179,6 +183,7 @@ class Sheet : public QObject {
  signals:
   void termsChanged();
   void parametersChanged();
+  void steckbriefChanged();
   void termAdded(const QString& term);  // Enter listed a new term
   void viewTextsChanged();
   void appearanceChanged();

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <array>
 
+#include "documents/conditions.h"
 #include "plot/appearance.h"
 #include "plot/parameter.h"
 #include "plot/view_window.h"
@@ -43,6 +44,8 @@ struct SheetDocument {
   std::array<SheetLabel, 2> labels;
   // The values, ranges and steps of the families' parameters set so far.
   Parameters parameters;
+  // The reconstruction task of the "Steckbrief" tab.
+  SteckbriefTask steckbrief;
 
   // Those of the letters the list's terms hold, for the files.
   Parameters usedParameters() const;

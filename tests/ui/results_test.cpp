@@ -70,7 +70,7 @@ TEST_F(ResultsTest, PointsAreDrawnWhileListedAndResultsAreCopiedAsText) {
 }
 
 TEST_F(ResultsTest, TheValueTableTabComputesRefusesAndCopiesItsTable) {
-  ASSERT_EQ(tabMain()->count(), 8);
+  ASSERT_EQ(tabMain()->count(), 9);
   EXPECT_EQ(tabMain()->tabText(6), "Wertetabelle");
   enterTerm(QStringLiteral("0,5x^2"));
   openTab(tabMain(), 6);

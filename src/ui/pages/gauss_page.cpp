@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -83,6 +85,23 @@ void GaussPage::newGauss() {
   }
   grdMatrix_->show();
   grdMatrix_->setFocus();
+}
+
+void GaussPage::showSystem(const std::vector<std::vector<QString>>& matrix) {
+  const int n = static_cast<int>(matrix.size());
+  if (n < upd_nVar_->minimum() || n > upd_nVar_->maximum()) return;
+  {
+    const QSignalBlocker block(upd_nVar_);
+    upd_nVar_->setValue(n);
+  }
+  txt_nVar_->setText(QString::number(n));
+  newGauss();
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n + 1 && j <= static_cast<int>(matrix[i - 1].size()); ++j) {
+      grdMatrix_->setTextAt(i, j, matrix[i - 1][j - 1]);
+    }
+  }
+  grdMatrix_->setCurrent(1, 1);
 }
 
 void GaussPage::cmdGauss() {

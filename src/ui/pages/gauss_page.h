@@ -5,6 +5,9 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <vector>
+
+#include <QString>
 
 class QLineEdit;
 class QRadioButton;
@@ -21,6 +24,9 @@ class GaussPage : public QWidget {
 
   void newGauss();
   void cmdGauss();
+  // A system handed over from elsewhere: n rows of n + 1 number texts, shown
+  // in a fresh table of n unknowns, ready for "LGS lösen".
+  void showSystem(const std::vector<std::vector<QString>>& matrix);
 
   ValueGrid* grdMatrix() const { return grdMatrix_; }
 

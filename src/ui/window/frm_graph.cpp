@@ -27,6 +27,7 @@
 #include "ui/pages/quadratic_page.h"
 #include "ui/pages/series_page.h"
 #include "ui/pages/spline_page.h"
+#include "ui/pages/steckbrief_page.h"
 #include "ui/pages/value_table_page.h"
 #include "ui/pages/worked_solution_page.h"
 #include "ui/widgets/canvas_widget.h"
@@ -94,7 +95,14 @@ void FrmGraph::buildPages() {
   auto* gauss = new GaussPage(dialogs_, n);
   auto* newton = new NewtonPage(sheet_, dialogs_, n);
   auto* spline = new SplinePage(sheet_, dialogs_, n, *newton);
+  auto* steckbrief = new SteckbriefPage(sheet_, dialogs_);
+  connect(steckbrief, &SteckbriefPage::gaussWanted, this,
+          [this, gauss](const std::vector<std::vector<QString>>& matrix) {
+            gauss->showSystem(matrix);
+            tabMain_->setCurrentWidget(gauss);
+          });
   auto graphWanted = [this] { tabMain_->setCurrentIndex(0); };
+  connect(steckbrief, &SteckbriefPage::graphWanted, this, graphWanted);
   connect(series, &SeriesPage::graphWanted, this, graphWanted);
   connect(newton, &NewtonPage::graphWanted, this, graphWanted);
   connect(spline, &SplinePage::graphWanted, this, graphWanted);
@@ -110,6 +118,7 @@ void FrmGraph::buildPages() {
       {Strip::Main, "Reihen", series, {}},
       {Strip::Main, "Wertetabelle", values, [values] { values->opened(); }},
       {Strip::Main, "Lösungsweg", worked, [worked] { worked->opened(); }},
+      {Strip::Main, "Steckbrief", steckbrief, {}},
       {Strip::Parameter, "Kurvalon", kurvalonPage_, {}},
       {Strip::Parameter, "lin. Fkt", new LinearPage(sheet_, dialogs_), {}},
       {Strip::Parameter, "quadr. Fkt", new QuadraticPage(sheet_, dialogs_), {}},
