@@ -92,17 +92,18 @@ QString polynomialTerm(const std::vector<Fraction>& coefficients) {
     const Fraction& c = coefficients[column];
     if (c.isZero()) continue;
     const int power = degree - column;
-    const Fraction size = c.num < 0 ? -c : c;
+    // The sign written apart from the digits, without arithmetic that could overflow.
     term += c.num < 0 ? QStringLiteral("-") : term.isEmpty() ? QString() : QStringLiteral("+");
-    const QString factor = size.isInteger() ? QString::number(size.num)
-                                            : QStringLiteral("(%1/%2)").arg(size.num).arg(size.den);
+    const QString digits = QString::number(c.num).remove(u'-');
+    const QString factor = c.isInteger() ? digits
+                                         : QStringLiteral("(%1/%2)").arg(digits).arg(c.den);
     const QString x = power == 0   ? QString()
                       : power == 1 ? QStringLiteral("x")
                                    : QStringLiteral("x^") + QString::number(power);
     if (x.isEmpty()) {
       term += factor;
     } else {
-      term += size == Fraction(1) ? x : factor + u'*' + x;
+      term += factor == QStringLiteral("1") ? x : factor + u'*' + x;
     }
   }
   return term.isEmpty() ? QStringLiteral("0") : term;

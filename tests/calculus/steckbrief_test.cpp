@@ -4,7 +4,9 @@
 
 #include <cmath>
 
+#include "engine/engine.h"
 #include "engine/number_text.h"
+#include "engine/requests.h"
 #include "numerics/gauss.h"
 #include "qstring_print.h"
 
@@ -441,6 +443,29 @@ TEST(Steckbrief, NumbersBeyondTheExactRangeGiveAMessageInsteadOfAWrongResult) {
   EXPECT_TRUE(reading.equations.isEmpty());
   EXPECT_EQ(reading.errorPosition, 2);
   EXPECT_TRUE(reading.error.contains("zu viele Ziffern"));
+}
+
+// "Zeichne..." hands the entry field a term; the engine must read it as the
+// same polynomial, fractions and signs included.
+TEST(SteckbriefTerm, TheEntryFieldsTermIsThePolynomialFound) {
+  Engine engine;
+  const std::vector<std::vector<Fraction>> cases = {
+      {Fraction(3, 8), 0, Fraction(-5, 4), 0, Fraction(15, 8), 0},
+      {-1, 0, 3, 0},
+      {Fraction(-1, 3), 1, -1},
+      {0, 0},
+  };
+  for (const auto& coefficients : cases) {
+    const QString term = polynomialTerm(coefficients);
+    for (double x : {-2.5, -1.0, 0.0, 0.7, 3.0}) {
+      double expected = 0;
+      for (const Fraction& c : coefficients) expected = expected * x + c.toDouble();
+      const FunctionValue v = Funktionswert(engine, EngineTerm::fromUser(term), x);
+      ASSERT_TRUE(v.value) << term.toStdString();
+      EXPECT_NEAR(*v.value, expected, 1e-12) << term.toStdString();
+    }
+  }
+  EXPECT_EQ(polynomialTerm({-1, 0, 3, 0}), "-x^3+3*x");
 }
 
 }  // namespace
