@@ -200,11 +200,35 @@ void Family::candidateLine(int order, const Analysis& a) {
              term(a.cells[k].exact) + w(QStringLiteral(")"));
     }
   }
-  line(first ? w(QStringLiteral("keine Lösung")) : out);
+  // A member for which the equation holds at every x (f = x at t = 0 for
+  // f″ = −2t/x³): "keine Lösung" only for the other values of t.
+  QList<bool> solvable(a.cells.size(), true);
+  for (qsizetype k = 0; k < a.cells.size(); ++k)
+    solvable[k] = !(a.outcomes[k].everywhere && a.cells[k].point);
+  const bool somewhere = solvable.contains(false);
+  if (first && isZero(simplified(d_[order]))) {  // t·x: f″ = 0 for every t
+    CellOutcome always;
+    always.everywhere = true;
+    line(order == 0 ? w(QStringLiteral("f(x) = 0 für alle x")) : reasons(order, always, 0));
+    return;
+  }
+  if (first) {
+    RichText none = w(QStringLiteral("keine Lösung"));
+    const RichText where = somewhere ? setText(a.cells, solvable, false) : RichText();
+    if (!where.isEmpty()) none += w(QStringLiteral(" (")) + where + w(QStringLiteral(")"));
+    line(none);
+  } else {
+    line(out);
+  }
   for (qsizetype k = 0; k < a.cells.size(); ++k) {
-    if (a.outcomes[k].everywhere && a.cells[k].point && order == 0)
-      line(w(QStringLiteral("für ") + QString(t_) + QStringLiteral(" = ")) +
-           term(a.cells[k].exact) + w(QStringLiteral(": f(x) = 0 für alle x")));
+    if (solvable[k]) continue;
+    const RichText at = w(QStringLiteral("für ") + QString(t_) + QStringLiteral(" = ")) +
+                        term(a.cells[k].exact) + w(QStringLiteral(": "));
+    if (order == 0) {
+      line(at + w(QStringLiteral("f(x) = 0 für alle x")));
+    } else if (first) {  // otherwise the case lines say it
+      line(at + reasons(order, a.outcomes[k], 0));
+    }
   }
 }
 
@@ -435,7 +459,8 @@ void Family::zeros() {
 void Family::extrema() {
   section(QStringLiteral("Extrempunkte"));
   line(w(QStringLiteral("notwendige Bedingung: f′(x) = 0")));
-  line(fName(1) + w(QStringLiteral(" = ")) + term(d_[1]) + w(QStringLiteral(" = 0")));
+  line(isZero(d_[1]) ? fName(1) + w(QStringLiteral(" = 0"))
+                     : fName(1) + w(QStringLiteral(" = ")) + term(d_[1]) + w(QStringLiteral(" = 0")));
   cuts_.clear();
   Analysis a = analyse(1);
   if (!a.failure.isEmpty()) {
@@ -462,7 +487,8 @@ void Family::extrema() {
 void Family::inflections() {
   section(QStringLiteral("Wendepunkte"));
   line(w(QStringLiteral("notwendige Bedingung: f″(x) = 0")));
-  line(fName(2) + w(QStringLiteral(" = ")) + term(d_[2]) + w(QStringLiteral(" = 0")));
+  line(isZero(d_[2]) ? fName(2) + w(QStringLiteral(" = 0"))
+                     : fName(2) + w(QStringLiteral(" = ")) + term(d_[2]) + w(QStringLiteral(" = 0")));
   cuts_.clear();
   Analysis a = analyse(2);
   if (!a.failure.isEmpty()) {

@@ -255,6 +255,13 @@ TEST(WorkedFamily, LinesAsAPupilWritesThem) {
       {"t*ln(x)/x", {"Ortskurve der Hochpunkte: x = e"}},
       {"k*sin(x)", {"allgemeine Lösung: x = π/2 + n·π, n ∈ ℤ", "im Intervall [−10; 10]:"}},
       {"sin(x)+t*x", {"Die Gleichung lässt sich nicht allgemein in Abhängigkeit von t lösen."}},
+      // Members for which an equation holds at every x.
+      {"t*x^2",
+       {"keine Lösung (für t ≠ 0)", "für t = 0: f″(x) = 0 für alle x: kein Wendepunkt"}},
+      {"t*x",
+       {"keine Lösung (für t ≠ 0)",
+        "für t = 0: f′(x) = 0 für alle x: kein Hoch- oder Tiefpunkt", "f″(x) = 0",
+        "f″(x) = 0 für alle x: kein Wendepunkt"}},
   };
   Engine engine;
   for (const auto& [term, lines] : cases) {
