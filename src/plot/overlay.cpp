@@ -4,6 +4,7 @@
 #include <QSizeF>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "canvas/canvas.h"
 #include "plot/caption_placement.h"
@@ -91,19 +92,53 @@ bool drawMarks(Canvas& canvas, const QList<Mark>& marks, const ViewWindow& view,
   return true;
 }
 
+// The part of a line inside `box` (Liang–Barsky); nullopt when none is, or
+// when an end is not finite (a sample next to a pole).
+std::optional<QLineF> clipped(const QLineF& line, const QRectF& box) {
+  if (!std::isfinite(line.x1()) || !std::isfinite(line.y1()) || !std::isfinite(line.x2()) ||
+      !std::isfinite(line.y2())) {
+    return std::nullopt;
+  }
+  double t0 = 0, t1 = 1;
+  const double dx = line.dx(), dy = line.dy();
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {line.x1() - box.left(), box.right() - line.x1(), line.y1() - box.top(),
+                      box.bottom() - line.y1()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return std::nullopt;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0) {
+      t0 = std::max(t0, r);
+    } else {
+      t1 = std::min(t1, r);
+    }
+    if (t0 > t1) return std::nullopt;
+  }
+  return QLineF(line.pointAt(t0), line.pointAt(t1));
+}
+
 // Cuts a stroke into dashes; the pattern runs on from one line to the next.
-QList<QLineF> dashes(const QList<QLineF>& lines) {
+// Only what lies near the canvas is cut, so a line towards a pole stays short.
+QList<QLineF> dashes(const QList<QLineF>& lines, const QRectF& canvas) {
   constexpr double kDash = 8, kGap = 5;
+  const QRectF box = canvas.adjusted(-kDash, -kDash, kDash, kDash);
   QList<QLineF> out;
   double phase = 0;  // how far into the current dash-and-gap period the stroke is
-  for (const QLineF& line : lines) {
-    const double length = line.length();
+  for (const QLineF& whole : lines) {
+    const std::optional<QLineF> line = clipped(whole, box);
+    if (!line) continue;
+    const double length = line->length();
     double at = 0;
     while (at < length) {
       const bool inDash = phase < kDash;
       const double left = inDash ? kDash - phase : kDash + kGap - phase;
       const double step = std::min(left, length - at);
-      if (inDash && step > 0) out << QLineF(line.pointAt(at / length), line.pointAt((at + step) / length));
+      if (inDash && step > 0) {
+        out << QLineF(line->pointAt(at / length), line->pointAt((at + step) / length));
+      }
       at += step;
       phase += step;
       if (phase >= kDash + kGap) phase = 0;
@@ -155,7 +190,7 @@ bool drawOverlay(Canvas& canvas, const Drawing& drawing, const ViewWindow& view,
   for (const QPolygonF& polyline : drawing.polylines) {
     appendPolyline(lines, polyline, drawing.band, view, frame);
   }
-  if (drawing.style.dashed) lines = dashes(lines);
+  if (drawing.style.dashed) lines = dashes(lines, QRectF(0, 0, canvas.width(), canvas.height()));
   if (!lines.isEmpty()) {
     canvas.setSmooth(drawing.style.smooth);
     canvas.lines(lines);

@@ -16,6 +16,11 @@ double tidy(double v) {
 
 }  // namespace
 
+double Parameter::memberCount() const {
+  if (!(step > 0) || !std::isfinite(from) || !std::isfinite(to) || to < from) return 0;
+  return std::floor((to - from) / step + 1e-9) + 1;
+}
+
 QList<double> Parameter::members() const {
   QList<double> values;
   if (!(step > 0) || !std::isfinite(from) || !std::isfinite(to) || to < from) return values;

@@ -11,8 +11,10 @@ struct Parameter {
   double value = 1;
   double from = -5, to = 5, step = 0.5;
 
-  // von, von + Schrittweite, …, bis: the members "Schar zeichnen" draws.
+  // von, von + Schrittweite, …, bis: the members "Schar zeichnen" draws,
+  // at most kMaxMembers of them; memberCount() says how many there would be.
   QList<double> members() const;
+  double memberCount() const;
   // The value nearest to v on the slider's grid, within von and bis.
   double snapped(double v) const;
   bool operator==(const Parameter&) const = default;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <variant>
 
 #include "calculus/family.h"
@@ -108,7 +109,24 @@ void Sheet::setParameter(const Parameter& parameter) {
   storeParameter(doc_.parameters, parameter);
   emit parametersChanged();
   steps_.noteChange();
-  parameterDraw_.request();
+  // A drag follows the mouse at most once a frame and is one step when it
+  // ends; a typed value or a key is drawn at once, within its own step.
+  if (steps_.gestureRunning()) {
+    parameterDraw_.request();
+  } else {
+    redrawFamilies();
+  }
+}
+
+void Sheet::redrawFamilies() {
+  // Drawing walks the list; the entry field keeps its term, so that the
+  // parameter row stays with the family being moved.
+  const FunctionList before = doc_.list;
+  redraw();
+  if (doc_.list.current == before.current && doc_.list.entry == before.entry) return;
+  doc_.list.current = before.current;
+  doc_.list.entry = before.entry;
+  emit termsChanged();
 }
 
 void Sheet::setSteckbrief(const SteckbriefTask& task) {
@@ -126,15 +144,21 @@ void Sheet::endParameterDrag() {
 Sheet::CalculatorTerm Sheet::calculatorTerm(const QString& userTerm) {
   const EngineTerm term = EngineTerm::fromUser(userTerm);
   const QList<QChar> letters = parameterLetters(term);
-  if (letters.size() != 1) return {userTerm, QString()};
+  if (letters.size() != 1) return {userTerm, QString(), QString()};
   const Parameter p = parameterFor(doc_.parameters, letters.front());
   const EngineTerm member = substitute(engine_, term, QString(p.letter).toLatin1().constData(),
                                        EngineTerm::number(p.value));
   if (member.isEmpty() || member.text().startsWith(QStringLiteral("Fehler"))) {
-    return {userTerm, QString()};
+    return {userTerm, QString(), QString()};
   }
-  return {member.forUser(),
-          QStringLiteral("für ") + p.letter + QStringLiteral(" = ") + schoolNumber(p.value)};
+  const QString value = QString(p.letter) + QStringLiteral(" = ") + schoolNumber(p.value);
+  // x/t at t = 0 is infinity, √t·x at t = −1 imaginary: no member to work on.
+  static const QRegularExpression noMember(QStringLiteral("\\b(undef|infinity|i)\\b"));
+  if (member.text().contains(noMember)) {
+    return {userTerm, QString(),
+            QStringLiteral("Die Funktion ist für ") + value + QStringLiteral(" nicht definiert.")};
+  }
+  return {member.forUser(), QStringLiteral("für ") + value, QString()};
 }
 
 void Sheet::drawFamily() {
@@ -145,6 +169,12 @@ void Sheet::drawFamily() {
   }
   if (parameter->members().isEmpty()) {
     emit message(QStringLiteral("Von, bis und Schrittweite ergeben keinen Wert des Parameters."));
+    return;
+  }
+  if (parameter->memberCount() > kMaxMembers) {
+    emit message(QStringLiteral("Die Schar hätte mehr als %1 Graphen; bitte wählen Sie eine "
+                                "größere Schrittweite.")
+                     .arg(kMaxMembers));
     return;
   }
   const int entry = static_cast<int>(doc_.list.terms.indexOf(doc_.list.entry));

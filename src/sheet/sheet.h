@@ -85,6 +85,7 @@ class Sheet : public QObject {
   struct CalculatorTerm {
     QString term;
     QString note;
+    QString refusal;  // the member has no real values: "f ist für t = 0 nicht definiert."
   };
   CalculatorTerm calculatorTerm(const QString& userTerm);
   // "Schar zeichnen": the members of the entry's family in shades of its
@@ -205,5 +206,6 @@ class Sheet : public QObject {
   MouseGesture gesture_;
   ViewNavigation navigation_{*this};
   UndoController steps_;
-  FrameCoalescer parameterDraw_{[this] { redraw(); }};
+  void redrawFamilies();  // the entry field keeps its term
+  FrameCoalescer parameterDraw_{[this] { redrawFamilies(); }};
 };

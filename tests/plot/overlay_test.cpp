@@ -148,6 +148,15 @@ TEST_F(OverlayTest, DashesRunAlongTheStrokeAndCaptionsFindRoomOrStayAway) {
   }
   EXPECT_LE(split, 1);
 
+  // Towards a pole: only the part near the canvas is cut into dashes.
+  locus.polylines = {QPolygonF({QPointF(1, 0), QPointF(1.001, 1e30)}),
+                     QPolygonF({QPointF(2, 0), QPointF(2, INFINITY)})};
+  locus.band = std::numeric_limits<float>::infinity();
+  draw(locus);
+  const QList<QLineF> near = lastLines();
+  EXPECT_LE(near.size(), 2 * 400 / 13 + 4);
+  for (const QLineF& dash : near) EXPECT_LE(std::abs(dash.y2()), 400 + 16);
+
   Drawing captions;
   captions.captions = {{QPointF(7.25, 2), "t = 1"}, {QPointF(3, 6), "t = 2"},
                        {QPointF(7.25, 2), "t = 3"}};

@@ -69,6 +69,14 @@ TEST_F(FamilySheetTest, CalculatorsTakeTheMemberAndSayWhichOne) {
   const Sheet::CalculatorTerm plain = sheet.calculatorTerm(QStringLiteral("x^2"));
   EXPECT_EQ(plain.term, QStringLiteral("x^2"));
   EXPECT_TRUE(plain.note.isEmpty());
+
+  // Members without real values are refused, not handed on.
+  setT(0);
+  EXPECT_EQ(sheet.calculatorTerm(QStringLiteral("x^2/t")).refusal,
+            QStringLiteral("Die Funktion ist für t = 0 nicht definiert."));
+  setT(-1);
+  EXPECT_FALSE(sheet.calculatorTerm(QStringLiteral("sqrt(t)*x")).refusal.isEmpty());
+  EXPECT_TRUE(sheet.calculatorTerm(QStringLiteral("sqrt(-t)*x")).refusal.isEmpty());
 }
 
 TEST_F(FamilySheetTest, ASliderDragIsOneStepAndUndoBringsTheValueAndTheDrawingBack) {
@@ -86,6 +94,21 @@ TEST_F(FamilySheetTest, ASliderDragIsOneStepAndUndoBringsTheValueAndTheDrawingBa
   EXPECT_EQ(sheet.canvas().image(), atOne);
   act([&] { sheet.redo(); });
   EXPECT_EQ(sheet.entryParameter()->value, 3);
+
+  // A value set without a drag (a key, a typed value) is one step whose
+  // picture belongs to it.
+  const QImage atThree = sheet.canvas().image().copy();
+  setT(-2);
+  EXPECT_EQ(sheet.canvas().image(), drawnAlone(QStringLiteral("-2*x^2")));
+  act([&] { sheet.undo(); });
+  EXPECT_EQ(sheet.canvas().image(), atThree);
+
+  // Moving the slider of a family chosen among other terms keeps it chosen.
+  enter({QStringLiteral("x^2"), QStringLiteral("a*x")});
+  act([&] { sheet.selectTerm(0); });
+  setT(1.5);
+  EXPECT_EQ(sheet.entryText(), QStringLiteral("t*x^2"));
+  EXPECT_EQ(sheet.currentTerm(), 0);
 }
 
 TEST_F(FamilySheetTest, ValueRangeAndStepSurviveSavingOpeningAndRecovery) {
@@ -188,6 +211,13 @@ TEST_F(FamilySheetTest, ScharDrawsTheMembersInShadesAsOneStep) {
   EXPECT_EQ(sheet.steps().history().steps(), steps + 2);
   const QColor red = sheet.appearance().curveColor(0);
   for (int i = 0; i < 5; ++i) EXPECT_GT(count(memberShade(red, i, 5)), 20) << i;
+
+  p.step = 0.05;  // 81 members: refused rather than cut short
+  act([&] { sheet.setParameter(p); });
+  act([&] { sheet.drawFamily(); });
+  EXPECT_EQ(messages.back(),
+            QStringLiteral("Die Schar hätte mehr als 41 Graphen; bitte wählen Sie eine größere "
+                           "Schrittweite."));
 
   enter({QStringLiteral("x^2")});
   act([&] { sheet.drawFamily(); });

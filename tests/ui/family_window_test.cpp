@@ -74,6 +74,16 @@ TEST_F(FamilyWindowTest, TheRowFollowsTheEntryAndTheSliderRedrawsAsOneStep) {
   QTest::keyClick(find<QLineEdit>(QStringLiteral("txtParameterBis")), Qt::Key_Return);
   EXPECT_EQ(sheet.entryParameter()->to, 2);
   EXPECT_EQ(slider()->maximum(), 28);
+  // A range that leaves the value out takes it along; a range typed but not
+  // confirmed stays in its field while the value moves.
+  set("txtParameterVon", "0");
+  QTest::keyClick(find<QLineEdit>(QStringLiteral("txtParameterVon")), Qt::Key_Return);
+  EXPECT_EQ(sheet.entryParameter()->value, 0);
+  set("txtParameterBis", "9");
+  slider()->setValue(3);
+  settle();
+  EXPECT_EQ(sheet.entryParameter()->value, 0.75);
+  EXPECT_EQ(text("txtParameterBis"), "9");
 
   window->cboFunktionsterm()->setEditText(QStringLiteral("x^2"));
   EXPECT_FALSE(row()->isVisible());
@@ -105,6 +115,16 @@ TEST_F(FamilyWindowTest, CalculatorsWorkOnTheMemberAndSaySo) {
   ASSERT_GT(grid->rowCount(), 12);
   EXPECT_EQ(grid->item(12, 0)->text(), "2");
   EXPECT_EQ(grid->item(12, 1)->text(), "4");  // 8 − 4
+
+  // A member without values is refused with a message, not computed.
+  set("txtParameterWert", "0");
+  QTest::keyClick(find<QLineEdit>(QStringLiteral("txtParameterWert")), Qt::Key_Return);
+  set("txtWtTerm", "x^2/t");
+  click("cmdWertetabelle");
+  ASSERT_FALSE(dialogs.messages.empty());
+  EXPECT_EQ(dialogs.messages.back().text, "Die Funktion ist für t = 0 nicht definiert.");
+  set("txtParameterWert", "2");
+  QTest::keyClick(find<QLineEdit>(QStringLiteral("txtParameterWert")), Qt::Key_Return);
 
   openTab(window->tabMain(), 0);
   openTab(window->tabParameter(), 0);

@@ -124,8 +124,8 @@ void DifferentialPage::opened() {
   entry_ = static_cast<int>(sheet_.terms().indexOf(sheet_.entryText()));
   // A family's member with the current value of its parameter.
   const Sheet::CalculatorTerm term = sheet_.calculatorTerm(sheet_.entryText());
-  txt_y_->setText(EngineTerm::fromUser(term.term).text());
-  showNote(lblParameterHinweis_, term.note);
+  txt_y_->setText(term.refusal.isEmpty() ? EngineTerm::fromUser(term.term).text() : QString());
+  showNote(lblParameterHinweis_, term.refusal.isEmpty() ? term.note : term.refusal);
   txt_ystr_->clear();
   txt_y2str_->clear();
   txt_y3str_->clear();

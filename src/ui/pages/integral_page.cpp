@@ -141,8 +141,9 @@ void IntegralPage::opened() {
   txtUntergrenze_->setText(QStringLiteral("a"));
   // A family's member with the current value of its parameter.
   const Sheet::CalculatorTerm member = sheet_.calculatorTerm(sheet_.entryText());
-  showNote(lblParameterHinweis_, member.note);
-  const QString term = EngineTerm::fromUser(member.term).text();
+  showNote(lblParameterHinweis_, member.refusal.isEmpty() ? member.note : member.refusal);
+  const QString term =
+      member.refusal.isEmpty() ? EngineTerm::fromUser(member.term).text() : QString();
   txtInt_->setText(term);
   txtIntegrand_->setText(term);
   txtIntegral2_->clear();
@@ -171,9 +172,13 @@ void IntegralPage::cmdInt() {
     return;
   }
   // With the field empty, the term of the function field is integrated.
-  const EngineTerm integrand = txtInt_->text().isEmpty()
-                                   ? EngineTerm::fromUser(sheet_.calculatorTerm(entry).term)
-                                   : EngineTerm::asIs(txtInt_->text());
+  const Sheet::CalculatorTerm member = sheet_.calculatorTerm(entry);
+  if (txtInt_->text().isEmpty() && !member.refusal.isEmpty()) {
+    showError(dialogs_, member.refusal);
+    return;
+  }
+  const EngineTerm integrand = txtInt_->text().isEmpty() ? EngineTerm::fromUser(member.term)
+                                                         : EngineTerm::asIs(txtInt_->text());
   txtIntSymb_->setText(antiderivative(sheet_.engine(), integrand));
 }
 
@@ -194,12 +199,16 @@ void IntegralPage::cmdIntegral1() {
                               : QStringLiteral("Die untere Grenze ist keine Zahl!"));
     return;
   }
+  const Sheet::CalculatorTerm member = sheet_.calculatorTerm(sheet_.entryText());
+  if (!member.refusal.isEmpty()) {
+    showError(dialogs_, member.refusal);
+    return;
+  }
   if (!sheet_.Koordinatensystem_zeichnen()) return;
   const QString term = sheet_.entryText();
   sheet_.Graph_zeichnen(term, Ink::entry(0));
 
   Engine& engine = sheet_.engine();
-  const Sheet::CalculatorTerm member = sheet_.calculatorTerm(term);
   showNote(lblParameterHinweis_, member.note);
   const EngineTerm f = EngineTerm::fromUser(member.term);
   QString value = definiteIntegral(engine, f, EngineTerm::fromUser(txt_unten_->text()),
@@ -221,6 +230,12 @@ void IntegralPage::cmdIntegral2() {
   const Sheet::CalculatorTerm first = sheet_.calculatorTerm(sheet_.entryText());
   sheet_.selectTerm(0);
   const Sheet::CalculatorTerm second = sheet_.calculatorTerm(sheet_.entryText());
+  for (const Sheet::CalculatorTerm* member : {&first, &second}) {
+    if (!member->refusal.isEmpty()) {
+      showError(dialogs_, member->refusal);
+      return;
+    }
+  }
   const QString a = first.term, b = second.term;
   QStringList notes;
   for (const QString& note : {first.note, second.note}) {

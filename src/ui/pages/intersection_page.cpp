@@ -182,6 +182,20 @@ EngineTerm IntersectionPage::chosen(const QComboBox* box) const {
   return EngineTerm::fromUser(sheet_.calculatorTerm(box->currentText()).term);
 }
 
+bool IntersectionPage::membersDefined(bool both) {
+  for (const QComboBox* box : {cboSchnittF_, cboSchnittG_}) {
+    if (box->currentIndex() >= 0 && box->currentData().toInt() >= 0) {
+      const QString refusal = sheet_.calculatorTerm(box->currentText()).refusal;
+      if (!refusal.isEmpty()) {
+        showError(dialogs_, refusal);
+        return false;
+      }
+    }
+    if (!both) break;
+  }
+  return true;
+}
+
 QString IntersectionPage::memberNote(bool both) const {
   QStringList notes;
   for (const QComboBox* box : {cboSchnittF_, cboSchnittG_}) {
@@ -203,6 +217,7 @@ void IntersectionPage::cmdSchnitt() {
     showError(dialogs_, kNoTermMessage);
     return;
   }
+  if (!membersDefined(true)) return;
   const Meeting m = Schnittpunkte(sheet_.engine(), f, g, sheet_.view().xmin, sheet_.view().xmax);
   if (const QString note = memberNote(true); !note.isEmpty()) lstSchnitt_->addItem(note);
   if (!m.message.isEmpty()) {
@@ -232,6 +247,7 @@ bool IntersectionPage::tangentShown() {
     showError(dialogs_, kNoTermMessage);
     return false;
   }
+  if (!membersDefined(false)) return false;
   tangent_ = Tangente(sheet_.engine(), f, txtTangenteX0_->text());
   txtTangente_->clear();
   txtNormale_->clear();
@@ -275,6 +291,7 @@ void IntersectionPage::cmdTangenteDurchPunkt() {
     showError(dialogs_, kNoTermMessage);
     return;
   }
+  if (!membersDefined(false)) return;
   const TangentsThrough found =
       TangentenDurchPunkt(sheet_.engine(), f, txtTangenteU_->text(), txtTangenteV_->text(),
                           sheet_.view().xmin, sheet_.view().xmax);
@@ -292,6 +309,7 @@ void IntersectionPage::cmdFlaeche() {
     showError(dialogs_, kNoTermMessage);
     return;
   }
+  if (!membersDefined(true)) return;
   const ViewWindow& view = sheet_.view();
   const Area area = Flaeche(sheet_.engine(), f, g, view.xmin, view.xmax, txtFlaecheVon_->text(),
                             txtFlaecheBis_->text());

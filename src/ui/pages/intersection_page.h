@@ -42,6 +42,8 @@ class IntersectionPage : public QWidget {
   // empty when there is none; its list entry or -1.
   // "für t = 2" for the chosen graphs that belong to a family (f only, or f and g).
   QString memberNote(bool both) const;
+  // False, after the message, when a chosen family has no member at its value.
+  bool membersDefined(bool both);
   EngineTerm chosen(const QComboBox* box) const;
   int chosenEntry(const QComboBox* box) const;
   bool tangentShown();  // computes the tangent into the fields; false on a message

@@ -108,6 +108,10 @@ void SeriesPage::cmdTaylor() {
   // A family's member with the current value of its parameter.
   const Sheet::CalculatorTerm member = sheet_.calculatorTerm(txtT_Funktion_->text());
   showNote(lblParameterHinweis_, member.note);
+  if (!member.refusal.isEmpty()) {
+    showError(dialogs_, member.refusal);
+    return;
+  }
   std::optional<QString> polynomial =
       taylorSeries(sheet_.engine(), EngineTerm::fromUser(member.term), txtnTaylor_->text());
   if (!polynomial) {
@@ -135,6 +139,10 @@ void SeriesPage::cmdFourier() {
   }
   const Sheet::CalculatorTerm member = sheet_.calculatorTerm(txtFourier_->text());
   showNote(lblParameterHinweis_, member.note);
+  if (!member.refusal.isEmpty()) {
+    showError(dialogs_, member.refusal);
+    return;
+  }
   txtFourierReihe_->setText(fourierSeries(sheet_.engine(), EngineTerm::fromUser(member.term),
                                           EngineTerm::fromUser(txt_t1_->text()),
                                           EngineTerm::fromUser(txt_t2_->text()), txtGrad_->text()));

@@ -80,6 +80,10 @@ void ValueTablePage::cmdWertetabelle() {
   // A family's member with the current value of its parameter.
   const Sheet::CalculatorTerm term = sheet_.calculatorTerm(txtWtTerm_->text());
   showNote(lblParameterHinweis_, term.note);
+  if (!term.refusal.isEmpty()) {
+    showError(dialogs_, term.refusal);
+    return;
+  }
   auto table = Wertetabelle(sheet_.engine(), {term.term, txtWtVon_->text(),
                                               txtWtBis_->text(), txtWtSchritt_->text()});
   if (auto* refusal = std::get_if<QString>(&table)) {

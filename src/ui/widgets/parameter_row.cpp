@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/number_text.h"
@@ -76,6 +77,7 @@ ParameterRow::ParameterRow(QWidget* parent) : QWidget(parent) {
 
 void ParameterRow::show(const Parameter& parameter) {
   const bool sameLetter = shown_.letter == parameter.letter;
+  const Parameter before = shown_;
   shown_ = parameter;
   lblParameter_->setText(QString(parameter.letter) + QStringLiteral(" ="));
   const QSignalBlocker block(sldParameter_);
@@ -84,15 +86,17 @@ void ParameterRow::show(const Parameter& parameter) {
                               ? static_cast<int>(std::lround((parameter.value - parameter.from) /
                                                              parameter.step))
                               : 0);
-  auto put = [&](QLineEdit* field, double v) {
-    // A field being typed in keeps what is typed while it reads as the same number.
+  // A field keeps what is typed in it while its number stays as it was: a
+  // range typed but not yet confirmed survives the slider and the value.
+  auto put = [&](QLineEdit* field, double v, double old) {
+    if (sameLetter && v == old) return;
     if (sameLetter && field->hasFocus() && parseNumber(field->text()) == v) return;
     field->setText(numberText(v));
   };
-  put(txtParameterWert_, parameter.value);
-  put(txtParameterVon_, parameter.from);
-  put(txtParameterBis_, parameter.to);
-  put(txtParameterSchritt_, parameter.step);
+  put(txtParameterWert_, parameter.value, before.value);
+  put(txtParameterVon_, parameter.from, before.from);
+  put(txtParameterBis_, parameter.to, before.to);
+  put(txtParameterSchritt_, parameter.step, before.step);
 }
 
 void ParameterRow::readFields() {
@@ -120,6 +124,7 @@ void ParameterRow::readFields() {
     txtParameterSchritt_->setFocus();
     return;
   }
+  next.value = std::clamp(next.value, next.from, next.to);  // the slider can show it
   emit changed(next);
 }
 

@@ -339,6 +339,10 @@ void FrmGraph::calculate() {
   KurvalonPage* page = kurvalonPage();
   // A family's member with the current value of its parameter.
   const Sheet::CalculatorTerm member = sheet_.calculatorTerm(sheet_.entryText());
+  if (!member.refusal.isEmpty()) {
+    showError(dialogs_, member.refusal);
+    return;
+  }
   CalculatorResult result = ::calculate(sheet_.engine(), member.term, page->txtX()->text());
   if (!member.note.isEmpty()) result.caption = member.note + QStringLiteral(": ") + result.caption;
   if (result.termMissing) {
