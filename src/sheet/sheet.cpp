@@ -114,11 +114,11 @@ void Sheet::setParameter(const Parameter& parameter) {
   if (steps_.gestureRunning()) {
     parameterDraw_.request();
   } else {
-    redrawFamilies();
+    redrawKeepingEntry();
   }
 }
 
-void Sheet::redrawFamilies() {
+void Sheet::redrawKeepingEntry() {
   // Drawing walks the list; the entry field keeps its term, so that the
   // parameter row stays with the family being moved.
   const FunctionList before = doc_.list;

@@ -114,6 +114,9 @@ class Sheet : public QObject {
   // Draws every entry in its colour, walking the list; the last one stays chosen.
   void Graphen_zeichnen();
   void redraw();  // both, as every change of the view or the appearance does
+  // The same, but the entry field keeps its term (drawing walks the list and
+  // leaves the last entry chosen otherwise).
+  void redrawKeepingEntry();
   void neu();
 
   // Enter in the entry field: a new term is listed in its colour, and drawn.
@@ -206,6 +209,5 @@ class Sheet : public QObject {
   MouseGesture gesture_;
   ViewNavigation navigation_{*this};
   UndoController steps_;
-  void redrawFamilies();  // the entry field keeps its term
-  FrameCoalescer parameterDraw_{[this] { redrawFamilies(); }};
+  FrameCoalescer parameterDraw_{[this] { redrawKeepingEntry(); }};
 };

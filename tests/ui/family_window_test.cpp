@@ -85,9 +85,18 @@ TEST_F(FamilyWindowTest, TheRowFollowsTheEntryAndTheSliderRedrawsAsOneStep) {
   EXPECT_EQ(sheet.entryParameter()->value, 0.75);
   EXPECT_EQ(text("txtParameterBis"), "9");
 
+  // Typing leaves the row as it is; Enter and choosing from the list set it,
+  // and the canvas moving with it leaves the chosen term in the field.
   window->cboFunktionsterm()->setEditText(QStringLiteral("x^2"));
+  EXPECT_TRUE(row()->isVisible());
+  enterTerm(QStringLiteral("x^2"));
   EXPECT_FALSE(row()->isVisible());
-  window->cboFunktionsterm()->setEditText(QStringLiteral("a*x^2+b"));
+  window->cboFunktionsterm()->setCurrentIndex(0);
+  settle();
+  EXPECT_TRUE(row()->isVisible());
+  EXPECT_EQ(window->cboFunktionsterm()->currentText(), "x^3-t*x");
+  EXPECT_EQ(sheet.entryText(), "x^3-t*x");
+  enterTerm(QStringLiteral("a*x^2+b"));
   EXPECT_FALSE(row()->isVisible());
 }
 

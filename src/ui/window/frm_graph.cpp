@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "documents/recent_files.h"
 #include "documents/recovery_file.h"
@@ -206,14 +207,21 @@ void FrmGraph::connectSheet() {
   list->lineEdit()->installEventFilter(this);
   connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!showing_) sheet_.setEntryText(text);
-    showParameter();
   });
   connect(list, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!showing_ && index >= 0) sheet_.selectTerm(index);
   });
 
   connect(canvas, &CanvasWidget::resized, this, [this] {
-    sheet_.withoutStep([this] { sheet_.redraw(); });
+    // The parameter row coming or going moves the canvas: that redraw keeps
+    // the term chosen in the entry field.
+    sheet_.withoutStep([this] {
+      if (std::exchange(rowToggled_, false)) {
+        sheet_.redrawKeepingEntry();
+      } else {
+        sheet_.redraw();
+      }
+    });
     cboFunktionsterm()->setFocus();
   });
   connect(canvas, &CanvasWidget::pressed, this, &FrmGraph::canvasPressed);
@@ -277,7 +285,10 @@ void FrmGraph::showParameter() {
   ParameterRow* row = graphPage_->parameterRow();
   const std::optional<Parameter> parameter = sheet_.entryParameter();
   if (parameter) row->show(*parameter);
-  row->setVisible(parameter.has_value());
+  if (row->isVisibleTo(this) != parameter.has_value()) {
+    rowToggled_ = true;
+    row->setVisible(parameter.has_value());
+  }
 }
 
 void FrmGraph::showViewTexts() {
@@ -393,6 +404,7 @@ bool FrmGraph::eventFilter(QObject* watched, QEvent* event) {
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         tabParameter()->setCurrentIndex(0);
         sheet_.enterTerm();
+        showParameter();  // also for a term refused before it was listed
         return true;
       }
     }

@@ -124,6 +124,7 @@ class FrmGraph : public QMainWindow {
   Sheet& sheet_;
   Dialogs& dialogs_;
   bool showing_ = false;  // the controls are being set from the sheet
+  bool rowToggled_ = false;  // the parameter row came or went: the canvas is about to move
 
   QTabWidget* tabMain_ = nullptr;
   GraphPage* graphPage_ = nullptr;
