@@ -1,5 +1,7 @@
 #include "ui/pages/intersection_page.h"
 
+#include <optional>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -182,26 +184,16 @@ EngineTerm IntersectionPage::chosen(const QComboBox* box) const {
   return EngineTerm::fromUser(sheet_.calculatorTerm(box->currentText()).term);
 }
 
-bool IntersectionPage::membersDefined(bool both) {
-  for (const QComboBox* box : {cboSchnittF_, cboSchnittG_}) {
-    if (box->currentIndex() >= 0 && box->currentData().toInt() >= 0) {
-      const QString refusal = sheet_.calculatorTerm(box->currentText()).refusal;
-      if (!refusal.isEmpty()) {
-        showError(dialogs_, refusal);
-        return false;
-      }
-    }
-    if (!both) break;
-  }
-  return true;
-}
-
-QString IntersectionPage::memberNote(bool both) const {
+std::optional<QString> IntersectionPage::memberNote(bool both) {
   QStringList notes;
   for (const QComboBox* box : {cboSchnittF_, cboSchnittG_}) {
     if (box->currentIndex() >= 0 && box->currentData().toInt() >= 0) {
-      const QString note = sheet_.calculatorTerm(box->currentText()).note;
-      if (!note.isEmpty() && !notes.contains(note)) notes << note;
+      const Sheet::CalculatorTerm member = sheet_.calculatorTerm(box->currentText());
+      if (!member.refusal.isEmpty()) {
+        showError(dialogs_, member.refusal);
+        return std::nullopt;
+      }
+      if (!member.note.isEmpty() && !notes.contains(member.note)) notes << member.note;
     }
     if (!both) break;
   }
@@ -217,9 +209,10 @@ void IntersectionPage::cmdSchnitt() {
     showError(dialogs_, kNoTermMessage);
     return;
   }
-  if (!membersDefined(true)) return;
+  const std::optional<QString> note = memberNote(true);
+  if (!note) return;
   const Meeting m = Schnittpunkte(sheet_.engine(), f, g, sheet_.view().xmin, sheet_.view().xmax);
-  if (const QString note = memberNote(true); !note.isEmpty()) lstSchnitt_->addItem(note);
+  if (!note->isEmpty()) lstSchnitt_->addItem(*note);
   if (!m.message.isEmpty()) {
     lstSchnitt_->addItem(m.message);
     return;
@@ -247,7 +240,8 @@ bool IntersectionPage::tangentShown() {
     showError(dialogs_, kNoTermMessage);
     return false;
   }
-  if (!membersDefined(false)) return false;
+  const std::optional<QString> note = memberNote(false);
+  if (!note) return false;
   tangent_ = Tangente(sheet_.engine(), f, txtTangenteX0_->text());
   txtTangente_->clear();
   txtNormale_->clear();
@@ -263,8 +257,8 @@ bool IntersectionPage::tangentShown() {
   lblBeruehrpunkt_->setText(QStringLiteral("Berührpunkt B(") + x0 + QStringLiteral(" | ") +
                             schoolTerm(tangent_.y0).plain + QStringLiteral("), Steigung m = ") +
                             schoolTerm(tangent_.tangent.slope).plain);
-  if (const QString note = memberNote(false); !note.isEmpty()) {
-    lblBeruehrpunkt_->setText(lblBeruehrpunkt_->text() + QStringLiteral(" (") + note + ')');
+  if (!note->isEmpty()) {
+    lblBeruehrpunkt_->setText(lblBeruehrpunkt_->text() + QStringLiteral(" (") + *note + ')');
   }
   return true;
 }
@@ -291,11 +285,12 @@ void IntersectionPage::cmdTangenteDurchPunkt() {
     showError(dialogs_, kNoTermMessage);
     return;
   }
-  if (!membersDefined(false)) return;
+  const std::optional<QString> note = memberNote(false);
+  if (!note) return;
   const TangentsThrough found =
       TangentenDurchPunkt(sheet_.engine(), f, txtTangenteU_->text(), txtTangenteV_->text(),
                           sheet_.view().xmin, sheet_.view().xmax);
-  if (const QString note = memberNote(false); !note.isEmpty()) lstTangenten_->addItem(note);
+  if (!note->isEmpty()) lstTangenten_->addItem(*note);
   if (!found.message.isEmpty()) lstTangenten_->addItem(found.message);
   for (qsizetype i = 0; i < found.tangents.size(); ++i)
     lstTangenten_->addItem(tangentThroughLine(found.tangents[i], static_cast<int>(i) + 1).plain);
@@ -309,7 +304,8 @@ void IntersectionPage::cmdFlaeche() {
     showError(dialogs_, kNoTermMessage);
     return;
   }
-  if (!membersDefined(true)) return;
+  const std::optional<QString> note = memberNote(true);
+  if (!note) return;
   const ViewWindow& view = sheet_.view();
   const Area area = Flaeche(sheet_.engine(), f, g, view.xmin, view.xmax, txtFlaecheVon_->text(),
                             txtFlaecheBis_->text());
@@ -318,7 +314,7 @@ void IntersectionPage::cmdFlaeche() {
     return;
   }
   txtFlaeche_->setText(areaText(area).plain);
-  if (const QString note = memberNote(true); !note.isEmpty()) lstFlaeche_->addItem(note);
+  if (!note->isEmpty()) lstFlaeche_->addItem(*note);
   for (const AreaPart& part : area.parts) lstFlaeche_->addItem(areaPartLine(part).plain);
   const HatchLines lines =
       hatchBetween(sheet_.engine(), f, g, area.parts.front().fromValue, area.parts.back().toValue,

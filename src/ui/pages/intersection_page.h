@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QWidget>
+#include <optional>
 
 #include "calculus/curve_discussion.h"
 #include "calculus/intersections.h"
@@ -38,12 +39,11 @@ class IntersectionPage : public QWidget {
   QWidget* buildMeetingFrame();
   QWidget* buildTangentFrame();
   QWidget* buildAreaFrame();
+  // "für t = 2" for the chosen graphs that belong to a family (f only, or f
+  // and g); nullopt, after the message, when one has no member at its value.
+  std::optional<QString> memberNote(bool both);
   // The chosen graph's term in engine notation ("0" for the x axis), or
   // empty when there is none; its list entry or -1.
-  // "für t = 2" for the chosen graphs that belong to a family (f only, or f and g).
-  QString memberNote(bool both) const;
-  // False, after the message, when a chosen family has no member at its value.
-  bool membersDefined(bool both);
   EngineTerm chosen(const QComboBox* box) const;
   int chosenEntry(const QComboBox* box) const;
   bool tangentShown();  // computes the tangent into the fields; false on a message
